@@ -1,0 +1,11 @@
+#include "FilterSettings.h"
+
+#include "Clock.h"
+
+FilterSettings FilterSettings::startValues(const Clock& clock) {
+    const QDate today = clock.now().date();
+    FilterSettings f;
+    f.FilterYearText = today.toString(QStringLiteral("yyyy"));
+    f.FilterEnteredText = today.toString(QStringLiteral("yyyy-MM-dd"));
+    return f;
+}

@@ -1,0 +1,22 @@
+// The filter criteria of one run of the program; never saved.
+#pragma once
+
+#include <QString>
+
+class Clock;
+
+struct FilterSettings {
+    bool FilterYearOn = false;
+    QString FilterYearText;    // this year, "YYYY", at start
+    bool FilterStatusOn = false;
+    bool FilterPresent = true; // true: keep "Present" titles; false: keep all others
+    bool FilterEnteredOn = false;
+    QString FilterEnteredText; // today, "YYYY-MM-DD", at start
+    bool FilterJoveOn = false;
+
+    bool anyOn() const { return FilterYearOn || FilterStatusOn || FilterEnteredOn || FilterJoveOn; }
+
+    static FilterSettings startValues(const Clock& clock);
+
+    friend bool operator==(const FilterSettings&, const FilterSettings&) = default;
+};

@@ -1,0 +1,34 @@
+#include "DatabasePaths.h"
+
+#include <QDir>
+
+bool IsPathSeparator(QChar c) {
+#ifdef Q_OS_WIN
+    return c == u'/' || c == u'\\';
+#else
+    return c == u'/';
+#endif
+}
+
+QChar NativeSeparator() { return QDir::separator(); }
+
+QString WithClosingSeparator(const QString& folder) {
+    if (!folder.isEmpty() && IsPathSeparator(folder.back()))
+        return folder;
+    return folder + NativeSeparator();
+}
+
+std::optional<DatabasePaths> DatabasePaths::fromChosenFile(const QString& fileName) {
+    for (qsizetype i = fileName.size() - 1; i >= 0; --i) {
+        if (IsPathSeparator(fileName.at(i))) {
+            const QString db = fileName.left(i + 1);
+            return DatabasePaths{db, db + QStringLiteral("Covers") + NativeSeparator()};
+        }
+    }
+    return std::nullopt;
+}
+
+DatabasePaths DatabasePaths::fromFolder(const QString& folder) {
+    const QString db = WithClosingSeparator(folder);
+    return {db, db + QStringLiteral("Covers") + NativeSeparator()};
+}

@@ -1,0 +1,5 @@
+#include "FileExists.h"
+
+#include <QFileInfo>
+
+bool FileExists(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }

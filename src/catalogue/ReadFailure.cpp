@@ -1,0 +1,8 @@
+#include "ReadFailure.h"
+
+#include "MessageTexts.h"
+
+Message ReadFailure::message() const {
+    return {Message::Icon::Critical, MessageTexts::kCriticalErrorTitle,
+            MessageTexts::criticalErrorText(number, description, file)};
+}

@@ -1,0 +1,17 @@
+#include "ReaderResult.h"
+
+#include "MessageTexts.h"
+
+std::optional<Message> ReaderResult::message() const {
+    switch (outcome) {
+    case Outcome::FormatError:
+        return Message{Message::Icon::Critical, MessageTexts::kWrongFormatTitle,
+                       MessageTexts::kWrongFormatText};
+    case Outcome::ReadFailed:
+        return failure->message();
+    case Outcome::Found:
+    case Outcome::NotFound:
+        break;
+    }
+    return std::nullopt;
+}

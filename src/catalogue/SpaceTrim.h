@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Removes leading and trailing blanks only; tabs and other white space are data.
+inline QString TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}

@@ -1,0 +1,29 @@
+// Reading the title list out of the title file: one entry per record, in file order, duplicates
+// kept. The list is the key into all four files, so it is never sorted or trimmed.
+#pragma once
+
+#include "ReadFailure.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct TitleList {
+    enum class Outcome {
+        Loaded,  // every record read
+        Stopped, // a record without "|" ended the load silently
+        Failed,  // a read failure ended it; `failure` says which
+        Missing, // no title file in the folder: the user is asked for the database
+    };
+
+    Outcome outcome = Outcome::Missing;
+    QStringList titles;
+    std::optional<ReadFailure> failure;
+
+    // "1234 entries loaded." after a complete load; empty otherwise (the status bar keeps its
+    // text).
+    QString statusText() const;
+};
+
+// Reads DBPath + "reelkeep.dat". Titles read before a failure are kept.
+TitleList ReadTitleList(const QString& dbPath);

@@ -1,0 +1,30 @@
+// reelkeep-cli: the viewer's catalogue work from a shell, with no window and no dialog. Its
+// command line and output are a contract that scripts rely on; it only ever grows.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+class SettingsStore;
+
+class CliApp {
+public:
+    CliApp(SettingsStore& store, QTextStream& out, QTextStream& err)
+        : store_(store), out_(out), err_(err) {}
+
+    // Runs one command line (without the program name); returns the exit status.
+    int run(const QStringList& arguments);
+
+private:
+    int usage(const QString& problem);
+    int settingsCommand(const QStringList& args);
+    int listCommand(const QStringList& args);
+    int showCommand(const QStringList& args);
+
+    SettingsStore& store_;
+    QTextStream& out_;
+    QTextStream& err_;
+    QString dbPath_;
+    QString coverPath_;
+};

@@ -1,0 +1,26 @@
+// A font preference: its stored spec ("B__10 Arial": three flag characters, the point size, a
+// blank, the face name), its colour number and the parts parsed from the spec.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+struct FontPref {
+    QString Name;
+    std::int16_t Size = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    QString Color;       // decimal blue*65536 + green*256 + red, as stored
+    QString Description; // "Arial 10 points Bold "
+    QString Spec;
+
+    friend bool operator==(const FontPref&, const FontPref&) = default;
+};
+
+// Parses font.Spec into Name, Size and the flags and rebuilds Description. False, leaving the
+// font unchanged, when the spec has no blank after the size or the size is no usable number.
+bool DescribeFont(FontPref& font);
+
+// "Name Size points Bold Italic Underlined", each flag word present only when set.
+QString FontDescription(const QString& name, int size, bool bold, bool italic, bool underline);

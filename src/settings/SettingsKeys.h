@@ -1,0 +1,29 @@
+// Every key of the settings store with its application and its default, in one table.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace SettingsKeys {
+
+inline const QString kViewer = QStringLiteral("ReelkeepViewer");
+inline const QString kRkv = QStringLiteral("RKV");
+
+struct Key {
+    QString application;
+    QString key;
+    std::optional<QString> fallback; // nullopt: read without a default (the window state)
+};
+
+// In the order of the key table; folder defaults are the platform's (see DefaultFolder).
+const std::vector<Key>& all();
+// The table entry, or nullptr for a key the program does not know.
+const Key* find(const QString& application, const QString& key);
+// The default of a known key; empty for one without.
+QString fallbackOf(const QString& application, const QString& key);
+
+// "C:\" on Windows; elsewhere the user's home folder with a closing "/".
+QString DefaultFolder();
+
+} // namespace SettingsKeys
