@@ -1,0 +1,182 @@
+// reelkeep-cli as scripts see it: the real program, its standard output, standard error and
+// exit status, on catalogues written into temporary folders.
+#include "CatalogueFolder.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+const QString kHistoryMissing =
+    QStringLiteral("Critical Error: Error 53 (File not found) \nwhen reading history.dat\n");
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settings_;
+
+    Run cli(const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settings_.path());
+        process.setProcessEnvironment(env);
+        process.start(qEnvironmentVariable("RKV_CLI"), arguments);
+        if (!process.waitForFinished(30000))
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    static void writeCatalogue(const CatalogueFolder& db) {
+        db.writeLines("reelkeep.dat",
+                      {"~ Alien| SINGLE| VCD-Shelf 3| Horror| Present| DVD| 5| x| y| NULL| Great"
+                       "^^film| 17| U17 ~",
+                       "~ Am\u00e9lie| single| Box 2| Comedy| Lent| VCD| 4| x| y| Le Fabuleux| "
+                       "NULL|  9 | NULL ~",
+                       "~ Alien| SINGLE| duplicate| x| x| x| x| x| x| x| x| 99| x ~"});
+        db.writeLines("imdb.dat", {"~ Alien| x| Alien| x| 1979| Ridley Scott| In space...| "
+                                   "Crew meets alien.| Horror, Sci-Fi| Sigourney Weaver| R| "
+                                   "English| 117| 8.5| https://example.org/alien| rest ~"});
+        db.touchCover("9.jpg");
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(settings_.isValid()); }
+
+    void listPrintsTitlesInFileOrder() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        const Run run = cli({"--db", db.dbPath(), "list"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString::fromUtf8("Alien\nAm\u00e9lie\nAlien\n"));
+        QCOMPARE(run.err, QStringLiteral("3 entries loaded.\n"));
+    }
+
+    void listFailures_data() {
+        QTest::addColumn<QByteArray>("titleFile"); // null: no title file at all
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("empty file") << QByteArray("") << 0 << "" << "0 entries loaded.\n";
+        QTest::newRow("record without separator stops quietly")
+            << QByteArray("~ A| x ~\r\n~ B| x ~\r\n~ C ~\r\n~ D| x ~\r\n") << 0 << "A\nB\n"
+            << "";
+        QTest::newRow("too short to frame keeps what was read")
+            << QByteArray("~ A| x ~\r\n~x~\r\n~ B| x ~\r\n") << 2 << "A\n"
+            << "Critical Error: Error 5 (Invalid procedure call or argument) \nwhen reading "
+               "reelkeep.dat\n";
+    }
+    void listFailures() {
+        QFETCH(QByteArray, titleFile);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        CatalogueFolder db;
+        db.write("reelkeep.dat", titleFile);
+        const Run run = cli({"--db", db.dbPath(), "list"});
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err, err);
+    }
+
+    void listWithoutTitleFile() {
+        CatalogueFolder db;
+        const Run run = cli({"--db", db.dbPath(), "list"});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY(run.err.contains(QStringLiteral("reelkeep.dat")));
+    }
+
+    void showFillsEveryField() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        db.writeLines("History.dat", {"~ Am\u00e9lie| 2006-03-14| x| y ~"});
+        const Run run = cli({"--db", db.dbPath().chopped(1), "show", "Am\u00e9lie"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json.size(), 38);
+        QCOMPARE(json["Title"].toString(), QString::fromUtf8("Am\u00e9lie"));
+        QCOMPARE(json["EntryType"].toString(), QStringLiteral("Single Entry"));
+        QCOMPARE(json["AkaTitle"].toString(), QStringLiteral("Le Fabuleux"));
+        QCOMPARE(json["Comments"].toString(), QString());
+        QCOMPARE(json["Idx"].toString(), QStringLiteral(" 9 "));
+        QCOMPARE(json["CoverFile"].toString(), db.coverPath() + QStringLiteral("9.jpg"));
+        QCOMPARE(json["Entered"].toString(), QStringLiteral("2006-03-14"));
+        QCOMPARE(json["Genre"].toString(), QString());
+    }
+
+    void showReportsReaderFailuresAndGoesOn() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        QTemporaryDir covers;
+        const Run run = cli({"--db", db.dbPath(), "--covers", covers.path(), "show", "Alien"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, kHistoryMissing);
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json["Comments"].toString(), QStringLiteral("Great\r\nfilm"));
+        QCOMPARE(json["Location"].toString(), QStringLiteral("VCD-Shelf 3")); // first match wins
+        QCOMPARE(json["Genre"].toString(), QStringLiteral("Horror, Sci-Fi"));
+        QCOMPARE(json["ImdbRating"].toString(), QStringLiteral("8.5"));
+        QCOMPARE(json["CoverFile"].toString(), QString());
+    }
+
+    void showUnknownTitle() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        db.writeLines("History.dat", {"~ Alien| 2001-01-01| x| y ~"});
+        const Run run = cli({"--db", db.dbPath(), "show", "alien"}); // keys are case-sensitive
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object()["Title"].toString(),
+                 QString());
+    }
+
+    void settingsListAndSet() {
+        Run run = cli({"settings"});
+        QCOMPARE(run.status, 0);
+        QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 39);
+        QCOMPARE(lines[2], QStringLiteral("ReelkeepViewer/Font0=___9 Arial"));
+        QCOMPARE(lines[36], QStringLiteral("RKV/State="));
+        QCOMPARE(lines.last(), QStringLiteral("RKV/Genre=IMDB"));
+
+        QCOMPARE(cli({"settings", "set", "ReelkeepViewer", "JBES1", ""}).status, 0);
+        QCOMPARE(cli({"settings", "set", "RKV", "Genre", "RK"}).status, 0);
+        lines = cli({"settings"}).out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.contains(QStringLiteral("ReelkeepViewer/JBES1=")));
+        QCOMPARE(lines.last(), QStringLiteral("RKV/Genre=RK"));
+    }
+
+    void commandLineErrors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"frobnicate"};
+        QTest::newRow("unknown option") << QStringList{"--fast", "list"};
+        QTest::newRow("--db without folder") << QStringList{"--db"};
+        QTest::newRow("show without title") << QStringList{"show"};
+        QTest::newRow("unknown setting") << QStringList{"settings", "set", "RKV", "DBPath", "x"};
+        QTest::newRow("set without value") << QStringList{"settings", "set", "RKV", "Genre"};
+    }
+    void commandLineErrors() {
+        QFETCH(QStringList, arguments);
+        const Run run = cli(arguments);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY(!run.err.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
