@@ -7,7 +7,7 @@ class Clock;
 
 struct FilterSettings {
     bool FilterYearOn = false;
-    QString FilterYearText;    // this year, "YYYY", at start
+    QString FilterYearText; // this year, "YYYY", at start
     bool FilterStatusOn = false;
     bool FilterPresent = true; // true: keep "Present" titles; false: keep all others
     bool FilterEnteredOn = false;

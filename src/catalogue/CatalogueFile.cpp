@@ -11,8 +11,9 @@ Contents read(const QString& path, const QString& fileLabel) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const bool missing = !QFileInfo::exists(path) || QFileInfo(path).isDir();
-        return {{}, missing ? ReadFailure::fileNotFound(fileLabel)
-                            : ReadFailure::accessError(fileLabel)};
+        return {{},
+                missing ? ReadFailure::fileNotFound(fileLabel)
+                        : ReadFailure::accessError(fileLabel)};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

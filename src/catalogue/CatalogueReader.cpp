@@ -35,7 +35,9 @@ private:
 };
 
 // Media and history files: a line that neither begins nor ends with "~" is not a record.
-bool isFramedLine(const QString& line) { return line.startsWith(u'~') || line.endsWith(u'~'); }
+bool isFramedLine(const QString& line) {
+    return line.startsWith(u'~') || line.endsWith(u'~');
+}
 
 } // namespace
 
@@ -72,11 +74,11 @@ ReaderResult CatalogueReader::ReadTitleRecord(const QString& title, CurrentTitle
         into.EntryType = entryKind.toUpper() == QLatin1String("SINGLE")
                              ? QStringLiteral("Single Entry")
                              : QStringLiteral("Series/Box set");
-        const bool toComments =
-            fields.copy(&into.Location) && fields.copy(&into.CatalogueGenre) &&
-            fields.copy(&into.Status) && fields.copy(&into.Medium) && fields.copy(&into.Rating) &&
-            fields.copy(nullptr) && fields.copy(nullptr) && fields.copy(&into.AkaTitle) &&
-            fields.copy(&into.Comments);
+        const bool toComments = fields.copy(&into.Location) && fields.copy(&into.CatalogueGenre) &&
+                                fields.copy(&into.Status) && fields.copy(&into.Medium) &&
+                                fields.copy(&into.Rating) && fields.copy(nullptr) &&
+                                fields.copy(nullptr) && fields.copy(&into.AkaTitle) &&
+                                fields.copy(&into.Comments);
         if (toComments)
             into.Comments.replace(QStringLiteral("^^"), QStringLiteral("\r\n"));
         const bool complete = toComments && fields.copy(&into.Idx);
@@ -114,13 +116,13 @@ ReaderResult CatalogueReader::ReadImdbRecord(const QString& title, CurrentTitle&
         if (key != title)
             continue;
 
-        const bool complete =
-            fields.copy(nullptr) && fields.copy(&into.ImdbName, false) && fields.copy(nullptr) &&
-            fields.copy(&into.Year) && fields.copy(&into.Director) && fields.copy(&into.Tagline) &&
-            fields.copy(&into.Summary) && fields.copy(&into.ImdbGenre) &&
-            fields.copy(&into.Actors) && fields.copy(&into.Mpaa) && fields.copy(&into.Language) &&
-            fields.copy(&into.Runtime) && fields.copy(&into.ImdbRating) &&
-            fields.copy(&into.ImdbLink);
+        const bool complete = fields.copy(nullptr) && fields.copy(&into.ImdbName, false) &&
+                              fields.copy(nullptr) && fields.copy(&into.Year) &&
+                              fields.copy(&into.Director) && fields.copy(&into.Tagline) &&
+                              fields.copy(&into.Summary) && fields.copy(&into.ImdbGenre) &&
+                              fields.copy(&into.Actors) && fields.copy(&into.Mpaa) &&
+                              fields.copy(&into.Language) && fields.copy(&into.Runtime) &&
+                              fields.copy(&into.ImdbRating) && fields.copy(&into.ImdbLink);
         if (!complete)
             return ReaderResult::failed(ReadFailure::badRecord(kImdbLabel));
         MergeGenres(into);
@@ -153,12 +155,12 @@ ReaderResult CatalogueReader::ReadMediaRecord(CurrentTitle& into) const {
         if (key != into.Title)
             continue;
 
-        const bool complete =
-            fields.copy(&into.Format) && fields.copy(&into.NoFiles) && fields.copy(&into.Length) &&
-            fields.copy(&into.Width) && fields.copy(&into.Height) &&
-            fields.copy(&into.Framerate) && fields.copy(&into.VideoBitrate) &&
-            fields.copy(&into.VideoCodec) && fields.copy(&into.AudioBitrate) &&
-            fields.copy(&into.AudioCodec) && fields.copy(&into.AudioChannels);
+        const bool complete = fields.copy(&into.Format) && fields.copy(&into.NoFiles) &&
+                              fields.copy(&into.Length) && fields.copy(&into.Width) &&
+                              fields.copy(&into.Height) && fields.copy(&into.Framerate) &&
+                              fields.copy(&into.VideoBitrate) && fields.copy(&into.VideoCodec) &&
+                              fields.copy(&into.AudioBitrate) && fields.copy(&into.AudioCodec) &&
+                              fields.copy(&into.AudioChannels);
         if (!complete)
             return ReaderResult::failed(ReadFailure::badRecord(kMediaLabel));
         into.Samplerate = NullToEmpty(fields.remainder());

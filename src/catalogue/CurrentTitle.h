@@ -6,8 +6,8 @@
 
 struct CurrentTitle {
     // Title file
-    QString Title, EntryType, Location, CatalogueGenre, Status, Medium, Rating, AkaTitle,
-        Comments, Idx, UserIdx;
+    QString Title, EntryType, Location, CatalogueGenre, Status, Medium, Rating, AkaTitle, Comments,
+        Idx, UserIdx;
     // IMDB file
     QString ImdbName, Year, Director, Tagline, Summary, ImdbGenre, Actors, Mpaa, Language, Runtime,
         ImdbRating, ImdbLink;

@@ -10,7 +10,9 @@ bool IsPathSeparator(QChar c) {
 #endif
 }
 
-QChar NativeSeparator() { return QDir::separator(); }
+QChar NativeSeparator() {
+    return QDir::separator();
+}
 
 QString WithClosingSeparator(const QString& folder) {
     if (!folder.isEmpty() && IsPathSeparator(folder.back()))

@@ -2,4 +2,6 @@
 
 #include <QFileInfo>
 
-bool FileExists(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}

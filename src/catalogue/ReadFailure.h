@@ -11,11 +11,19 @@ struct ReadFailure {
     QString description;
     QString file; // as named in the message: "reelkeep.dat", "imdb.dat", "history.dat", ...
 
-    static ReadFailure fileNotFound(const QString& file) { return {53, QStringLiteral("File not found"), file}; }
-    static ReadFailure accessError(const QString& file) { return {75, QStringLiteral("Path/File access error"), file}; }
-    static ReadFailure ioError(const QString& file) { return {57, QStringLiteral("Device I/O error"), file}; }
+    static ReadFailure fileNotFound(const QString& file) {
+        return {53, QStringLiteral("File not found"), file};
+    }
+    static ReadFailure accessError(const QString& file) {
+        return {75, QStringLiteral("Path/File access error"), file};
+    }
+    static ReadFailure ioError(const QString& file) {
+        return {57, QStringLiteral("Device I/O error"), file};
+    }
     // A record too short to frame, or one that runs out of fields.
-    static ReadFailure badRecord(const QString& file) { return {5, QStringLiteral("Invalid procedure call or argument"), file}; }
+    static ReadFailure badRecord(const QString& file) {
+        return {5, QStringLiteral("Invalid procedure call or argument"), file};
+    }
 
     Message message() const;
 

@@ -16,9 +16,9 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-const QString kUsage = QStringLiteral(
-    "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
-    "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE");
+const QString kUsage =
+    QStringLiteral("usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
+                   "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE");
 
 } // namespace
 

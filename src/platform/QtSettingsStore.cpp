@@ -19,8 +19,8 @@ std::unique_ptr<QSettings> QtSettingsStore::open(const QString& application) con
     // change of REELKEEP_SETTINGS_DIR would otherwise go unseen.
     if (!folder_.isEmpty()) {
         QDir().mkpath(folder_);
-        return std::make_unique<QSettings>(QDir(folder_).filePath(application + QStringLiteral(".ini")),
-                                           QSettings::IniFormat);
+        return std::make_unique<QSettings>(
+            QDir(folder_).filePath(application + QStringLiteral(".ini")), QSettings::IniFormat);
     }
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application,
                                        application);

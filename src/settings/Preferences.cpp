@@ -12,11 +12,15 @@ QString read(const SettingsStore& store, const QString& application, const QStri
     return store.read(application, key, SettingsKeys::fallbackOf(application, key));
 }
 
-QString numbered(const char* stem, int n) { return QString::fromLatin1(stem) + QString::number(n); }
+QString numbered(const char* stem, int n) {
+    return QString::fromLatin1(stem) + QString::number(n);
+}
 
 } // namespace
 
-bool ReadExactTrue(const QString& text) { return text == QLatin1String("True"); }
+bool ReadExactTrue(const QString& text) {
+    return text == QLatin1String("True");
+}
 
 std::optional<bool> ReadBooleanText(const QString& text) {
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -54,8 +58,9 @@ Preferences ReadPreferences(const SettingsStore& store) {
 
     for (int k = 1; k <= 5; ++k) {
         const QString key = numbered("JBEU", k);
-        p.JoveRules[k].Use = ReadBooleanText(read(store, kViewer, key))
-                                 .value_or(*ReadBooleanText(SettingsKeys::fallbackOf(kViewer, key)));
+        p.JoveRules[k].Use =
+            ReadBooleanText(read(store, kViewer, key))
+                .value_or(*ReadBooleanText(SettingsKeys::fallbackOf(kViewer, key)));
     }
     for (int k = 1; k <= 5; ++k)
         p.JoveRules[k].Field = read(store, kViewer, numbered("JBEF", k));

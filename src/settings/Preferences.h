@@ -14,7 +14,8 @@ class SettingsStore;
 struct Preferences {
     QString DBPath;
     QString CoverPath;
-    std::array<FontPref, 6> Fonts;     // 0 body text, 1 title, 2 IMDB link, 3 AKA, 4 genre, 5 sub titles
+    std::array<FontPref, 6>
+        Fonts; // 0 body text, 1 title, 2 IMDB link, 3 AKA, 4 genre, 5 sub titles
     bool CpFolderImage = true;
     bool CpFolderOverwrite = false;
     std::array<JoveRule, 6> JoveRules; // entries 1 to 5; entry 0 is unused

@@ -113,9 +113,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("ascii") << QByteArray("~ Alien| x ~") << QStringLiteral("~ Alien| x ~");
-        QTest::newRow("windows-1252")
-            << QByteArray("Am\xe9lie \x93quoted\x94 \x80")
-            << QString::fromUtf8("Am\u00e9lie \u201cquoted\u201d \u20ac");
+        QTest::newRow("windows-1252") << QByteArray("Am\xe9lie \x93quoted\x94 \x80")
+                                      << QString::fromUtf8("Am\u00e9lie \u201cquoted\u201d \u20ac");
         QTest::newRow("utf-8") << QByteArray("Am\xc3\xa9lie") << QString::fromUtf8("Am\u00e9lie");
         QTest::newRow("mixed is windows-1252")
             << QByteArray("\xc3\xa9 and \xe9") << QString::fromUtf8("\u00c3\u00a9 and \u00e9");

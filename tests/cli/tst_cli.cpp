@@ -68,7 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("empty file") << QByteArray("") << 0 << "" << "0 entries loaded.\n";
+        QTest::newRow("empty file") << QByteArray("") << 0 << ""
+                                    << "0 entries loaded.\n";
         QTest::newRow("record without separator stops quietly")
             << QByteArray("~ A| x ~\r\n~ B| x ~\r\n~ C ~\r\n~ D| x ~\r\n") << 0 << "A\nB\n"
             << "";
@@ -139,8 +140,7 @@ private Q_SLOTS:
         const Run run = cli({"--db", db.dbPath(), "show", "alien"}); // keys are case-sensitive
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString());
-        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object()["Title"].toString(),
-                 QString());
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object()["Title"].toString(), QString());
     }
 
     void settingsListAndSet() {

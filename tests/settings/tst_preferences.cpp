@@ -52,18 +52,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("exact True") << "CpFolderImage" << "True" << true;
-        QTest::newRow("lower-case true is false") << "CpFolderImage" << "true" << false;
-        QTest::newRow("False stays false") << "CpFolderImage" << "False" << false;
-        QTest::newRow("overwrite True") << "CpFolderOverwrite" << "True" << true;
-        QTest::newRow("overwrite -1 is false") << "CpFolderOverwrite" << "-1" << false;
-        QTest::newRow("rule lower-case true") << "JBEU4" << "true" << true;
-        QTest::newRow("rule FALSE") << "JBEU1" << "FALSE" << false;
-        QTest::newRow("rule minus one") << "JBEU4" << "-1" << true;
-        QTest::newRow("rule zero") << "JBEU1" << "0" << false;
-        QTest::newRow("rule 2.5") << "JBEU5" << "2.5" << true;
-        QTest::newRow("rule unreadable falls back (on)") << "JBEU1" << "yes" << true;
-        QTest::newRow("rule unreadable falls back (off)") << "JBEU4" << "" << false;
+        QTest::newRow("exact True") << "CpFolderImage"
+                                    << "True" << true;
+        QTest::newRow("lower-case true is false") << "CpFolderImage"
+                                                  << "true" << false;
+        QTest::newRow("False stays false") << "CpFolderImage"
+                                           << "False" << false;
+        QTest::newRow("overwrite True") << "CpFolderOverwrite"
+                                        << "True" << true;
+        QTest::newRow("overwrite -1 is false") << "CpFolderOverwrite"
+                                               << "-1" << false;
+        QTest::newRow("rule lower-case true") << "JBEU4"
+                                              << "true" << true;
+        QTest::newRow("rule FALSE") << "JBEU1"
+                                    << "FALSE" << false;
+        QTest::newRow("rule minus one") << "JBEU4"
+                                        << "-1" << true;
+        QTest::newRow("rule zero") << "JBEU1"
+                                   << "0" << false;
+        QTest::newRow("rule 2.5") << "JBEU5"
+                                  << "2.5" << true;
+        QTest::newRow("rule unreadable falls back (on)") << "JBEU1"
+                                                         << "yes" << true;
+        QTest::newRow("rule unreadable falls back (off)") << "JBEU4"
+                                                          << "" << false;
     }
     void booleans() {
         QFETCH(QString, key);
@@ -88,26 +100,36 @@ private Q_SLOTS:
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("flags"); // B, I, U present when set
         QTest::addColumn<QString>("description");
-        QTest::newRow("face with blanks") << "___12 Arial Black" << "Arial Black" << 12 << ""
+        QTest::newRow("face with blanks") << "___12 Arial Black"
+                                          << "Arial Black" << 12 << ""
                                           << "Arial Black 12 points ";
-        QTest::newRow("bold") << "B__12 Arial" << "Arial" << 12 << "B" << "Arial 12 points Bold ";
-        QTest::newRow("all three") << "BIU9 Arial" << "Arial" << 9 << "BIU"
+        QTest::newRow("bold") << "B__12 Arial"
+                              << "Arial" << 12 << "B"
+                              << "Arial 12 points Bold ";
+        QTest::newRow("all three") << "BIU9 Arial"
+                                   << "Arial" << 9 << "BIU"
                                    << "Arial 9 points Bold Italic Underlined";
-        QTest::newRow("lower-case flags are plain")
-            << "biu9 Arial" << "Arial" << 9 << "" << "Arial 9 points ";
-        QTest::newRow("half rounds down to even")
-            << "_I_10.5 Times New Roman" << "Times New Roman" << 10 << "I"
-            << "Times New Roman 10 points Italic ";
-        QTest::newRow("half rounds up to even") << "__U11.5 Arial" << "Arial" << 12 << "U"
+        QTest::newRow("lower-case flags are plain") << "biu9 Arial"
+                                                    << "Arial" << 9 << ""
+                                                    << "Arial 9 points ";
+        QTest::newRow("half rounds down to even") << "_I_10.5 Times New Roman"
+                                                  << "Times New Roman" << 10 << "I"
+                                                  << "Times New Roman 10 points Italic ";
+        QTest::newRow("half rounds up to even") << "__U11.5 Arial"
+                                                << "Arial" << 12 << "U"
                                                 << "Arial 12 points Underlined";
-        QTest::newRow("no blank falls back") << "___12Arial" << "Arial Black" << 12 << ""
+        QTest::newRow("no blank falls back") << "___12Arial"
+                                             << "Arial Black" << 12 << ""
                                              << "Arial Black 12 points ";
-        QTest::newRow("size no number falls back")
-            << "___big Arial" << "Arial Black" << 12 << "" << "Arial Black 12 points ";
-        QTest::newRow("size zero falls back")
-            << "___0 Arial" << "Arial Black" << 12 << "" << "Arial Black 12 points ";
-        QTest::newRow("size too large falls back")
-            << "___99999 Arial" << "Arial Black" << 12 << "" << "Arial Black 12 points ";
+        QTest::newRow("size no number falls back") << "___big Arial"
+                                                   << "Arial Black" << 12 << ""
+                                                   << "Arial Black 12 points ";
+        QTest::newRow("size zero falls back") << "___0 Arial"
+                                              << "Arial Black" << 12 << ""
+                                              << "Arial Black 12 points ";
+        QTest::newRow("size too large falls back") << "___99999 Arial"
+                                                   << "Arial Black" << 12 << ""
+                                                   << "Arial Black 12 points ";
     }
     void fontSpecs() {
         QFETCH(QString, spec);

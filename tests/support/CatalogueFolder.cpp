@@ -1,8 +1,8 @@
 #include "CatalogueFolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QStringList>
 #include <stdexcept>
@@ -12,9 +12,13 @@ CatalogueFolder::CatalogueFolder() {
         throw std::runtime_error("no temporary folder");
 }
 
-QString CatalogueFolder::dbPath() const { return dir_.path() + u'/'; }
+QString CatalogueFolder::dbPath() const {
+    return dir_.path() + u'/';
+}
 
-QString CatalogueFolder::coverPath() const { return dbPath() + QStringLiteral("Covers/"); }
+QString CatalogueFolder::coverPath() const {
+    return dbPath() + QStringLiteral("Covers/");
+}
 
 void CatalogueFolder::write(const QString& name, const QByteArray& bytes) const {
     QFile file(dir_.filePath(name));

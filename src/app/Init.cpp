@@ -1,0 +1,21 @@
+#include "Init.h"
+
+#include "AppState.h"
+#include "Clock.h"
+#include "Preferences.h"
+#include "frmMain.h"
+
+namespace Init {
+
+std::unique_ptr<frmMain> Main(AppState& state, SettingsStore& store, Prompts& prompts,
+                              Desktop& desktop, const Clock& clock) {
+    state.prefs = ReadPreferences(store);
+    state.filter = FilterSettings::startValues(clock);
+    auto window = std::make_unique<frmMain>(state, store, prompts, desktop);
+    window->Form_Load();
+    if (!window->ended())
+        window->show();
+    return window;
+}
+
+} // namespace Init

@@ -1,0 +1,8 @@
+// The find box: the first title at or after `from` (wrapping round) that contains `text`,
+// letter case ignored; -1 when none does or the text is empty.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+qsizetype FindTitle(const QStringList& titles, const QString& text, qsizetype from);

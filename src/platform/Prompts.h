@@ -1,0 +1,37 @@
+// Everything modal that asks the user something: file and folder choosers, the input box and
+// message boxes. One Qt implementation; tests answer through a scripted double.
+#pragma once
+
+#include "Message.h"
+
+#include <QString>
+#include <optional>
+
+struct OpenFileRequest {
+    QString title;
+    // Pairs of description and pattern list, "|"-separated as the caller writes them:
+    // "All Files (*.*)|*.*|DB Files(*.dat)|*.dat".
+    QString filter;
+    int selectedFilter = 1; // 1-based, into the pairs of `filter`
+    QString initialFolder;  // empty: the dialog's own choice
+    QString fileName;       // preset file name
+
+    friend bool operator==(const OpenFileRequest&, const OpenFileRequest&) = default;
+};
+
+class Prompts {
+public:
+    enum class Buttons { Ok, YesNo, AbortRetryIgnore };
+    enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
+
+    virtual ~Prompts() = default;
+
+    // The chosen file's full path; nullopt when the user cancels.
+    virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
+    // The chosen folder; nullopt when the user cancels.
+    virtual std::optional<QString> chooseFolder(const QString& title, const QString& start) = 0;
+    // The typed text; nullopt when the user cancels.
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                            const QString& proposed) = 0;
+    virtual Answer message(const Message& message, Buttons buttons = Buttons::Ok) = 0;
+};

@@ -1,0 +1,8 @@
+#include "QtDesktop.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+bool QtDesktop::openAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "Desktop.h"
+
+class QtDesktop final : public Desktop {
+public:
+    bool openAddress(const QString& address) override;
+};

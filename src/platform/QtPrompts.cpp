@@ -1,0 +1,108 @@
+#include "QtPrompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QStringList QtPrompts::nameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ').replace(u',', u' ');
+        // Qt reads the patterns from the last parentheses, so the description keeps its own.
+        filters << parts[i] + QStringLiteral(" (") + patterns.simplified() + u')';
+    }
+    return filters;
+}
+
+std::optional<QString> QtPrompts::openFile(const OpenFileRequest& request) {
+    QFileDialog dialog(parent_, request.title, request.initialFolder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const QStringList filters = nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size())
+        dialog.selectNameFilter(filters[request.selectedFilter - 1]);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+std::optional<QString> QtPrompts::chooseFolder(const QString& title, const QString& start) {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, title, start);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,
+                                           const QString& proposed) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, proposed, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (message.icon) {
+    case Message::Icon::Information:
+        icon = QMessageBox::Information;
+        break;
+    case Message::Icon::Question:
+        icon = QMessageBox::Question;
+        break;
+    case Message::Icon::Exclamation:
+        icon = QMessageBox::Warning;
+        break;
+    case Message::Icon::Critical:
+        icon = QMessageBox::Critical;
+        break;
+    case Message::Icon::None:
+        break;
+    }
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::AbortRetryIgnore:
+        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
+    default:
+        break;
+    }
+    // Closing a box without choosing: Ok for a plain box, No for a question, Abort for the
+    // error choice, which is what its Esc key means.
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::AbortRetryIgnore:
+        return Answer::Abort;
+    }
+    return Answer::Ok;
+}

@@ -1,0 +1,24 @@
+// Prompts on Qt's standard dialogs.
+#pragma once
+
+#include "Prompts.h"
+
+class QWidget;
+
+class QtPrompts final : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& proposed) override;
+    Answer message(const Message& message, Buttons buttons) override;
+
+    // "A (*.a)|*.a|B|*.b;*.c" as Qt name filters: "A (*.a)", "B (*.b *.c)".
+    static QStringList nameFilters(const QString& filter);
+
+private:
+    QWidget* parent_;
+};

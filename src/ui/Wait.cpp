@@ -1,0 +1,68 @@
+#include "Wait.h"
+
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
+
+Wait::Wait(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Wait"));
+    // The owner takes no input while a walk runs, yet keeps repainting through the walk's steps.
+    setWindowModality(Qt::WindowModal);
+    const double dpi = logicalDpiX();
+    setFixedSize(Twips::toPixels(6330, dpi), Twips::toPixels(1260, dpi));
+
+    auto* Label1 = new QLabel(QStringLiteral("Please Wait..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(QFont(QStringLiteral("Arial Black"), 12));
+    Label1->setGeometry(Twips::toPixels(QRectF(120, 120, 6075, 405), dpi));
+
+    PB1_ = new QProgressBar(this);
+    PB1_->setObjectName(QStringLiteral("PB1"));
+    PB1_->setGeometry(Twips::toPixels(QRectF(120, 600, 6015, 495), dpi));
+    PB1_->hide();
+}
+
+void Wait::start(int count) {
+    PB1_->setRange(0, std::max(count - 1, 0));
+    PB1_->setValue(0);
+    PB1_->show();
+
+    // Centred at each walk, since the owner may have moved since this window was made.
+    QRect area;
+    if (const QWidget* owner = parentWidget())
+        area = owner->window()->frameGeometry();
+    else if (const QScreen* onScreen = screen())
+        area = onScreen->availableGeometry();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+    show();
+}
+
+void Wait::step(int index) {
+    PB1_->setValue(index);
+    QCoreApplication::processEvents();
+}
+
+void Wait::finish() {
+    hide();
+}
+
+void Wait::closeEvent(QCloseEvent* event) {
+    // Only the walk ends this window: closed by the user, the walk would go on without showing
+    // its progress.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}

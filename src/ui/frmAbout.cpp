@@ -1,0 +1,148 @@
+#include "frmAbout.h"
+
+#include "Desktop.h"
+#include "Twips.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString kProduct = QStringLiteral("Reelkeep Viewer");
+const QString kLegalNotice = QStringLiteral("Copyright (C) 2026 the Reelkeep Viewer developers");
+const QString kTerms = QStringLiteral("Free to use and share; no warranty of any kind.");
+
+const QString kHomePage = QStringLiteral("https://reelkeep-viewer.example/");
+const QString kMailAddress = QStringLiteral("developers@reelkeep-viewer.example");
+const QString kCatalogueSite = QStringLiteral("https://reelkeep.example/");
+const QString kPlayerSite = QStringLiteral("https://jove-player.example/");
+
+constexpr int kLinkPointSize = 12;
+constexpr int kSmallestLinkPointSize = 6;
+
+QString versionText() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(RKV_VERSION_MAJOR)
+        .arg(RKV_VERSION_MINOR)
+        .arg(RKV_VERSION_PATCH);
+}
+
+} // namespace
+
+frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      desktop_(desktop) {
+    setWindowTitle(QStringLiteral("About"));
+    const double dpi = logicalDpiX();
+    setFixedSize(Twips::toPixels(6870, dpi), Twips::toPixels(4725, dpi));
+
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    addLabel("Label1", QStringLiteral("Homepage for this program is at:"),
+             QRectF(120, 120, 3495, 375), right);
+    addLink("URL", kHomePage, kHomePage, QStringLiteral("Click to open"),
+            QRectF(3840, 120, 2295, 270), left);
+    addLabel("Label3", QStringLiteral("Reach me by mail at:"), QRectF(120, 600, 3495, 375), right);
+    addLink("MailTo", kMailAddress, QStringLiteral("mailto:") + kMailAddress,
+            QStringLiteral("Click to mail me"), QRectF(3840, 600, 2895, 375), left);
+    addLabel("Label4", QString(), QRectF(120, 1080, 6495, 735), centre);
+    addLink("RKLink", kCatalogueSite, kCatalogueSite, QStringLiteral("click to open"),
+            QRectF(0, 1920, 6825, 345), centre);
+    addLabel("Label5", QString(), QRectF(0, 2280, 6855, 735), centre);
+    addLink("Label6", kPlayerSite, kPlayerSite, QStringLiteral("Click to open"),
+            QRectF(0, 3120, 6855, 375), centre);
+    addLabel("Label2", QString(), QRectF(0, 3720, 5055, 855), centre);
+
+    auto* cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(Twips::toPixels(QRectF(5160, 3840, 1575, 735), dpi));
+    // Default button for Enter; Esc needs nothing, as a dialog rejects on Esc by itself.
+    cmdExit->setDefault(true);
+    connect(cmdExit, &QPushButton::clicked, this, &frmAbout::cmdExit_Click);
+
+    // Placed here rather than left to Qt, which would centre the window over an owner.
+    if (const QScreen* onScreen = screen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(onScreen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    Form_Load();
+}
+
+QLabel* frmAbout::addLabel(const char* name, const QString& caption, const QRectF& twips,
+                           Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setWordWrap(alignment.testFlag(Qt::AlignHCenter));
+    label->setGeometry(Twips::toPixels(twips, logicalDpiX()));
+    return label;
+}
+
+void frmAbout::addLink(const char* name, const QString& caption, const QString& address,
+                       const QString& toolTip, const QRectF& twips, Qt::Alignment alignment) {
+    QLabel* link = addLabel(name, caption, twips, alignment);
+    link->setWordWrap(false);
+    link->setToolTip(toolTip);
+    link->setCursor(Qt::PointingHandCursor);
+
+    QFont font(QStringLiteral("Arial"), kLinkPointSize);
+    font.setUnderline(true);
+    // The two upper boxes are narrower than their addresses at full size; a smaller face still
+    // shows the whole address, where clipping would hide its end.
+    while (font.pointSize() > kSmallestLinkPointSize &&
+           QFontMetrics(font, link).horizontalAdvance(caption) > link->width())
+        font.setPointSize(font.pointSize() - 1);
+    link->setFont(font);
+
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    link->setPalette(palette);
+
+    addresses_.insert(link, address);
+    link->installEventFilter(this);
+}
+
+void frmAbout::Form_Load() {
+    findChild<QLabel*>(QStringLiteral("Label2"))
+        ->setText(kProduct + QStringLiteral(" v") + versionText() + QStringLiteral("\r\n") +
+                  kLegalNotice + QStringLiteral("\r\n") + kTerms);
+    findChild<QLabel*>(QStringLiteral("Label4"))
+        ->setText(QStringLiteral(
+            "Many thanks to the author of Reelkeep, the movie catalogue whose database this "
+            "program reads. Reelkeep has its home on the web at:"));
+    findChild<QLabel*>(QStringLiteral("Label5"))
+        ->setText(QStringLiteral(
+            "Thanks also to the makers of Jove Player, the media centre that the exported "
+            "documents are written for. You will find them at:"));
+}
+
+void frmAbout::cmdExit_Click() {
+    reject();
+}
+
+void frmAbout::OpenURL(const QString& URI) {
+    // An address that no handler takes opens nothing, and that is not worth a message.
+    static_cast<void>(desktop_.openAddress(URI));
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = addresses_.constFind(watched);
+    if (found != addresses_.cend() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* link = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            link->rect().contains(mouse->position().toPoint())) {
+            OpenURL(found.value());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,678 @@
+#include "frmMain.h"
+
+#include "CatalogueFile.h"
+#include "CatalogueReader.h"
+#include "Desktop.h"
+#include "FileExists.h"
+#include "FontSlots.h"
+#include "GatherTitle.h"
+#include "MainLayout.h"
+#include "MessageTexts.h"
+#include "Prompts.h"
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+#include "TitleDisplay.h"
+#include "TitleFinder.h"
+#include "TitleListReader.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStringListModel>
+#include <QTimer>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Reelkeep Viewer for RK3.3.2");
+const QString kDbFilter =
+    QStringLiteral("All Files (*.*)|*.*|DB Files") + QStringLiteral("(*.dat)|*.dat");
+
+// Inner size the window never goes below, in twips: small enough for a laptop corner, large
+// enough that no frame or text box would need a negative size with the default fonts.
+constexpr double kMinWidth = 4800;
+constexpr double kMinHeight = 6000;
+
+struct FrameSpec {
+    const char* name;
+    const char* caption;
+};
+const FrameSpec kFrames[] = {
+    {"Frame1", "Movie List"},        {"Frame4", "Poster"},
+    {"Frame5", "Title Information"}, {"Frame11", "Comments"},
+    {"Frame8", "Movie Crew"},        {"Frame9", "Description"},
+    {"Frame6", "Misc Information"},  {"Frame2", "Video Information"},
+    {"Frame3", "Audio Information"}, {"Frame7", "IMDB Rating"},
+};
+
+// Captions ClearForm empties, in the order it empties them.
+QStringList clearedLabels() {
+    QStringList names;
+    for (int i = 1; i <= 13; ++i)
+        names << QStringLiteral("Label%1").arg(i);
+    names << QStringLiteral("Label15");
+    for (int i = 17; i <= 34; ++i)
+        names << QStringLiteral("Label%1").arg(i);
+    return names;
+}
+
+std::optional<double> number(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+QFont designFont(const QString& face) {
+    QFont font(face, 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Desktop& desktop,
+                 QWidget* parent)
+    : QMainWindow(parent), state_(state), store_(store), prompts_(prompts), desktop_(desktop) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Reelkeep Viewer"));
+    setFont(designFont(QStringLiteral("Arial")));
+    buildControls();
+    buildMenus();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(600);
+    connect(timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    timer1_->start();
+}
+
+frmMain::~frmMain() = default;
+
+double frmMain::dpi() const {
+    return logicalDpiX();
+}
+
+QLabel* frmMain::addLabel(QGroupBox* frame, const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, frame);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    controls_.insert(name, label);
+    return label;
+}
+
+void frmMain::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    QHash<QString, QGroupBox*> frames;
+    for (const FrameSpec& spec : kFrames) {
+        auto* frame = new QGroupBox(QString::fromLatin1(spec.caption), central);
+        frame->setObjectName(QString::fromLatin1(spec.name));
+        frames.insert(frame->objectName(), frame);
+        controls_.insert(frame->objectName(), frame);
+    }
+    frame3_ = frames["Frame3"];
+    frame7_ = frames["Frame7"];
+
+    // Frame1: the title list and its two buttons.
+    titleModel_ = new QStringListModel(this);
+    list1_ = new QListView(frames["Frame1"]);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setModel(titleModel_);
+    list1_->setUniformItemSizes(true); // 100,000 titles scroll without measuring each
+    list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    controls_.insert(QStringLiteral("List1"), list1_);
+    connect(list1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmMain::List1_Click);
+    connect(list1_, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
+
+    auto* reload = new QPushButton(QStringLiteral("&Reload"), frames["Frame1"]);
+    reload->setObjectName(QStringLiteral("Command1"));
+    connect(reload, &QPushButton::clicked, this, &frmMain::Reload_Click);
+    controls_.insert(QStringLiteral("Command1"), reload);
+    auto* filter = new QPushButton(QStringLiteral("&Filter"), frames["Frame1"]);
+    filter->setObjectName(QStringLiteral("Command2"));
+    controls_.insert(QStringLiteral("Command2"), filter);
+
+    // The filter's scratch list: never shown.
+    list2_ = new QListView(central);
+    list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setModel(new QStringListModel(this));
+    list2_->hide();
+
+    image1_ = new QLabel(frames["Frame4"]);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setScaledContents(true); // stretched to the whole area, as the covers were drawn
+    controls_.insert(QStringLiteral("Image1"), image1_);
+
+    QGroupBox* f5 = frames["Frame5"];
+    for (const auto& [name, caption] : {std::pair{"Label1", "Title:"}, std::pair{"Label11", "IMDB"},
+                                        std::pair{"Label2", "AKA"}, std::pair{"Label12", "Genre"}})
+        addLabel(f5, QString::fromLatin1(name), QString::fromLatin1(caption))
+            ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    controls_["Label11"]->installEventFilter(this);
+    controls_["Label11"]->setCursor(Qt::PointingHandCursor);
+
+    auto addText = [&](QGroupBox* frame, const QString& name) {
+        auto* text = new QPlainTextEdit(frame);
+        text->setObjectName(name);
+        text->setReadOnly(true);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        controls_.insert(name, text);
+    };
+    addText(frames["Frame11"], QStringLiteral("Text17"));
+
+    QGroupBox* f8 = frames["Frame8"];
+    addLabel(f8, QStringLiteral("Label13"), QStringLiteral("Director:"));
+    addLabel(f8, QStringLiteral("Label14"), QStringLiteral("Actors:"))
+        ->setFont(designFont(QStringLiteral("Arial Black")));
+    addText(f8, QStringLiteral("Text14"));
+
+    QGroupBox* f9 = frames["Frame9"];
+    addLabel(f9, QStringLiteral("Label15"), QStringLiteral("Tagline:"));
+    addLabel(f9, QStringLiteral("Label16"), QStringLiteral("Summary:"))
+        ->setFont(designFont(QStringLiteral("Arial Black")));
+    controls_["Label16"]->adjustSize();
+    addText(f9, QStringLiteral("Text16"));
+    addLabel(f9, QStringLiteral("Label31"), QStringLiteral("MPPA"));
+
+    const QStringList miscCaptions = {"IDX:",     "User IDX", "Entry type", "Year:",
+                                      "Status:",  "Place:",   "Rating:",    "IMDB Rating",
+                                      "Runtime:", "Type:",    "Language:",  "Added:"};
+    const QStringList videoCaptions = {"No Files", "Length", "Format", "Codec", "Frame Rate",
+                                       "Bitrate",  "Width",  "Height", "Aspect"};
+    const QStringList audioCaptions = {"Codec", "Bitrate", "Samplerate", "Channels"};
+    const std::pair<const char*, const QStringList*> lower[] = {
+        {"Frame6", &miscCaptions}, {"Frame2", &videoCaptions}, {"Frame3", &audioCaptions}};
+    for (const auto& [frame, captions] : lower) {
+        const QStringList& names = MainLayout::stackedLabels(QString::fromLatin1(frame));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            addLabel(frames[QString::fromLatin1(frame)], names[i], captions->at(i));
+    }
+
+    label35_ = addLabel(frame7_, QStringLiteral("Label35"), QString());
+    label35_->setAlignment(Qt::AlignCenter);
+    label35_->setAutoFillBackground(true);
+    progressBar1_ = new QProgressBar(frame7_);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+    controls_.insert(QStringLiteral("ProgressBar1"), progressBar1_);
+    frame7_->setAutoFillBackground(true);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(true);
+    findBox_ = new QLineEdit(statusBar());
+    findBox_->setObjectName(QStringLiteral("FindBox"));
+    findBox_->setPlaceholderText(QStringLiteral("Find title"));
+    findBox_->setClearButtonEnabled(true);
+    findBox_->installEventFilter(this);
+    statusBar()->addPermanentWidget(findBox_);
+    connect(findBox_, &QLineEdit::textEdited, this, &frmMain::findFromStart);
+    connect(findBox_, &QLineEdit::returnPressed, this, &frmMain::findNext);
+    auto* f3 = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(f3, &QShortcut::activated, this, &frmMain::findNext);
+
+    const double d = logicalDpiX();
+    setMinimumSize(Twips::toPixels(kMinWidth, d), Twips::toPixels(kMinHeight, d));
+}
+
+void frmMain::buildMenus() {
+    auto addMenu = [this](const char* name, const char* caption) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const char* name, const char* caption,
+                          const QKeySequence& shortcut, auto slot) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        if constexpr (!std::is_same_v<decltype(slot), std::nullptr_t>)
+            connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    QMenu* file = addMenu("FileMenu", "&File");
+    addItem(file, "OpenAnother", "Open another database", QKeySequence(Qt::CTRL | Qt::Key_O),
+            &frmMain::OpenAnother_Click);
+    addSeparator(file, "sep1");
+    addItem(file, "Reload", "Reload Database", QKeySequence(Qt::CTRL | Qt::Key_R),
+            &frmMain::Reload_Click);
+    addSeparator(file, "sep2");
+    addItem(file, "CloseSave", "Close and Save", QKeySequence(Qt::CTRL | Qt::Key_S),
+            &frmMain::CloseSave_Click);
+    addItem(file, "Close", "Close", QKeySequence(Qt::CTRL | Qt::Key_X), &frmMain::Close_Click);
+
+    QMenu* edit = addMenu("Edit", "&Edit");
+    addItem(edit, "Filter", "Filter", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr);
+    addSeparator(edit, "sep");
+    addItem(edit, "Settings", "Edit Settings", QKeySequence(Qt::CTRL | Qt::Key_E), nullptr);
+
+    QMenu* go = addMenu("Go", "&Go");
+    addItem(go, "First", "First", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &frmMain::First_Click);
+    addItem(go, "Last", "Last", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &frmMain::Last_Click);
+    addItem(go, "Next", "Next", QKeySequence(Qt::CTRL | Qt::Key_N), &frmMain::Next_Click);
+    addItem(go, "Previous", "Previous", QKeySequence(Qt::CTRL | Qt::Key_P),
+            &frmMain::Previous_Click);
+
+    QMenu* exportMenu = addMenu("Export", "&Export");
+    addItem(exportMenu, "JoveExport", "Jove Export", QKeySequence(Qt::CTRL | Qt::Key_J), nullptr);
+    addItem(exportMenu, "JoveBatch", "Jove Export Batch", QKeySequence(Qt::CTRL | Qt::Key_B),
+            nullptr);
+
+    QMenu* help = addMenu("HelpMneu", "&Help");
+    // Switched off for good: neither the item nor F1 can be used.
+    QAction* helpItem =
+        addItem(help, "Help", "Help", QKeySequence(Qt::Key_F1), &frmMain::Help_Click);
+    helpItem->setEnabled(false);
+    helpItem->setVisible(false);
+    QAction* sep3 = help->addSeparator();
+    sep3->setObjectName(QStringLiteral("Sep3"));
+    sep3->setVisible(false);
+    addItem(help, "About", "About", QKeySequence(Qt::Key_F12), &frmMain::About_Click);
+}
+
+// ---- lifecycle -------------------------------------------------------------------------------
+
+void frmMain::Form_Load() {
+    setWindowTitle(kCaption);
+    restoreGeometry();
+    Form_Resize();
+    ClearForm();
+    loaded_ = true;
+    LoadTitleList(false, OnCancel::EndProgram);
+}
+
+void frmMain::restoreGeometry() {
+    const QString rkv = SettingsKeys::kRkv;
+    auto twips = [&](const char* key) {
+        return number(store_.read(rkv, QString::fromLatin1(key),
+                                  SettingsKeys::fallbackOf(rkv, QString::fromLatin1(key))));
+    };
+    const double d = dpi();
+    if (const auto left = twips("MainLeft"))
+        move(Twips::toPixels(*left, d), y());
+    if (const auto top = twips("MainTop"))
+        move(x(), Twips::toPixels(*top, d));
+    if (const auto width = twips("MainWidth"))
+        resize(Twips::toPixels(*width, d), height());
+    if (const auto height = twips("MainHeight"))
+        resize(width(), Twips::toPixels(*height, d));
+
+    const auto state = store_.value(rkv, QStringLiteral("State"));
+    bool whole = false;
+    const int value = state ? state->trimmed().toInt(&whole) : 0;
+    if (!whole)
+        return;
+    if (value == 1)
+        setWindowState(Qt::WindowMinimized);
+    else if (value == 2)
+        setWindowState(Qt::WindowMaximized);
+    else if (value == 0)
+        setWindowState(Qt::WindowNoState);
+}
+
+void frmMain::Timer1_Timer() {
+    if (state_.pending.relayout) {
+        state_.pending.relayout = false;
+        Form_Resize();
+    }
+    if (state_.pending.filter) {
+        state_.pending.filter = false;
+    }
+}
+
+void frmMain::Reload_Click() {
+    ClearForm();
+    titleModel_->setStringList({});
+    LoadTitleList(false, OnCancel::KeepCurrent);
+}
+
+void frmMain::OpenAnother_Click() {
+    // The current list stays until another database has been found.
+    LoadTitleList(true, OnCancel::KeepCurrent);
+}
+
+void frmMain::Close_Click() {
+    endProgram();
+}
+
+void frmMain::CloseSave_Click() {
+    const QString viewer = SettingsKeys::kViewer;
+    store_.write(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
+    store_.write(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
+    if (!isMinimized()) {
+        const QString rkv = SettingsKeys::kRkv;
+        const double d = dpi();
+        auto save = [&](const char* key, int pixels) {
+            store_.write(rkv, QString::fromLatin1(key),
+                         QString::number(std::lround(Twips::fromPixels(pixels, d))));
+        };
+        save("MainLeft", x());
+        save("MainTop", y());
+        save("MainWidth", width());
+        save("MainHeight", height());
+        store_.write(rkv, QStringLiteral("State"),
+                     isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
+    }
+    endProgram();
+}
+
+void frmMain::endProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    timer1_->stop();
+    close();
+    Q_EMIT programEnded();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // A close from the window manager is "Close": nothing is saved.
+    event->accept();
+    if (!ended_) {
+        ended_ = true;
+        timer1_->stop();
+        Q_EMIT programEnded();
+    }
+}
+
+// ---- the title list and the database ---------------------------------------------------------
+
+QStringList frmMain::titles() const {
+    return titleModel_->stringList();
+}
+
+void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
+    if (!askFirst) {
+        TitleList list = ReadTitleList(state_.prefs.DBPath);
+        if (list.outcome != TitleList::Outcome::Missing) {
+            titleModel_->setStringList(titleModel_->stringList() + list.titles);
+            if (list.outcome == TitleList::Outcome::Failed)
+                showMessage(list.failure->message());
+            else if (list.outcome == TitleList::Outcome::Loaded)
+                statusBar()->showMessage(list.statusText());
+            return;
+        }
+    }
+    const std::optional<DatabasePaths> found = FindDatabase();
+    if (ended_)
+        return;
+    if (!found) {
+        if (onCancel == OnCancel::EndProgram)
+            endProgram();
+        return;
+    }
+    titleModel_->setStringList({});
+    applyDatabase(*found);
+}
+
+std::optional<DatabasePaths> frmMain::FindDatabase() {
+    QString folder = state_.prefs.DBPath;
+    for (;;) {
+        OpenFileRequest request;
+        request.title = MessageTexts::kFindDatabaseTitle;
+        request.filter = kDbFilter;
+        request.selectedFilter = 2;
+        request.initialFolder = folder;
+        request.fileName = CatalogueFile::kTitles;
+        const std::optional<QString> chosen = prompts_.openFile(request);
+        if (!chosen)
+            return std::nullopt;
+        const std::optional<DatabasePaths> paths = DatabasePaths::fromChosenFile(*chosen);
+        if (!paths) {
+            prompts_.message({Message::Icon::Exclamation, MessageTexts::kNoGoodTitle,
+                              MessageTexts::kCantFindDatabase});
+            endProgram();
+            return std::nullopt;
+        }
+        // The title file is always "reelkeep.dat" in the chosen folder.
+        if (FileExists(paths->dbPath + CatalogueFile::kTitles))
+            return paths;
+        folder = paths->dbPath;
+    }
+}
+
+void frmMain::applyDatabase(const DatabasePaths& paths) {
+    state_.prefs.DBPath = paths.dbPath;
+    state_.prefs.CoverPath = paths.coverPath;
+    LoadTitleList(false, OnCancel::KeepCurrent);
+}
+
+void frmMain::showMessage(const Message& message) {
+    prompts_.message(message);
+}
+
+// ---- showing a title -------------------------------------------------------------------------
+
+int frmMain::selectedRow() const {
+    const QModelIndex current = list1_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void frmMain::selectRow(int row) {
+    if (row < 0 || row >= titleModel_->rowCount()) {
+        list1_->setCurrentIndex(QModelIndex());
+        list1_->clearSelection();
+        return;
+    }
+    list1_->setCurrentIndex(titleModel_->index(row));
+    list1_->scrollTo(titleModel_->index(row));
+}
+
+void frmMain::List1_Click() {
+    ClearForm();
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QString key = titleModel_->index(row).data().toString();
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    GatherTitle(
+        reader, key, state_.title, [this](const Message& m) { showMessage(m); },
+        [this] {
+            if (FileExists(state_.title.CoverFile))
+                image1_->setPixmap(QPixmap(state_.title.CoverFile));
+        });
+
+    const TitleView view = DescribeTitle(state_.title, QLocale());
+    for (const ControlText& c : view.controls) {
+        QWidget* w = controls_.value(c.control);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(c.text);
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+            text->setPlainText(c.text);
+        if (w && c.toolTip)
+            w->setToolTip(*c.toolTip);
+    }
+
+    const RatingView& rating = view.rating;
+    progressBar1_->setValue(rating.barValue);
+    if (rating.barToolTip)
+        progressBar1_->setToolTip(*rating.barToolTip);
+    label35_->setText(rating.caption);
+    QPalette palette = label35_->palette();
+    switch (rating.colour) {
+    case RatingView::Colour::Frame:
+        palette.setColor(QPalette::Window, frame7_->palette().color(QPalette::Window));
+        break;
+    case RatingView::Colour::Red:
+        palette.setColor(QPalette::Window, QColor(255, 0, 0));
+        break;
+    case RatingView::Colour::Yellow:
+        palette.setColor(QPalette::Window, QColor(255, 255, 0));
+        break;
+    case RatingView::Colour::Green:
+        palette.setColor(QPalette::Window, QColor(0, 255, 0));
+        break;
+    }
+    label35_->setPalette(palette);
+}
+
+void frmMain::ClearForm() {
+    for (const QString& name : clearedLabels())
+        if (auto* label = qobject_cast<QLabel*>(controls_.value(name)))
+            label->clear();
+    for (const char* name : {"Text14", "Text16", "Text17"})
+        if (auto* text = qobject_cast<QPlainTextEdit*>(controls_.value(QString::fromLatin1(name))))
+            text->clear();
+    image1_->clear();
+    progressBar1_->setValue(0);
+    QPalette framePalette = frame7_->palette();
+    framePalette.setColor(QPalette::Window, frame3_->palette().color(QPalette::Window));
+    frame7_->setPalette(framePalette);
+    // The rating text too: a cleared window shows no rating of a title no longer on display.
+    label35_->clear();
+    QPalette labelPalette = label35_->palette();
+    labelPalette.setColor(QPalette::Window, framePalette.color(QPalette::Window));
+    label35_->setPalette(labelPalette);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmMain::List1_DblClick() {}
+
+void frmMain::Label11_DblClick() {
+    desktop_.openAddress(ImdbAddress(state_.title));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.value(QStringLiteral("Label11")) &&
+        event->type() == QEvent::MouseButtonDblClick) {
+        Label11_DblClick();
+        return true;
+    }
+    if (watched == findBox_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        findBox_->clear();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- navigation ------------------------------------------------------------------------------
+
+void frmMain::First_Click() {
+    if (titleModel_->rowCount() > 0)
+        selectRow(0);
+}
+
+void frmMain::Last_Click() {
+    selectRow(titleModel_->rowCount() - 1);
+}
+
+void frmMain::Next_Click() {
+    const int row = selectedRow();
+    if (row < titleModel_->rowCount() - 1)
+        selectRow(row + 1);
+}
+
+void frmMain::Previous_Click() {
+    const int row = selectedRow();
+    if (row > 0)
+        selectRow(row - 1);
+}
+
+void frmMain::findFromStart() {
+    const qsizetype row = FindTitle(titleModel_->stringList(), findBox_->text(), 0);
+    if (row >= 0)
+        selectRow(int(row));
+}
+
+void frmMain::findNext() {
+    const qsizetype row = FindTitle(titleModel_->stringList(), findBox_->text(), selectedRow() + 1);
+    if (row >= 0)
+        selectRow(int(row));
+}
+
+// ---- other windows ---------------------------------------------------------------------------
+
+void frmMain::About_Click() {
+    frmAbout about(desktop_, this);
+    about.exec();
+}
+
+void frmMain::Help_Click() {
+    frmHelp help(this);
+    help.exec();
+}
+
+// ---- layout ----------------------------------------------------------------------------------
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::applyFonts() {
+    for (const FontSlotUse& use : FontSlotUses()) {
+        QWidget* w = controls_.value(use.control);
+        if (!w)
+            continue;
+        const FontPref& pref = state_.prefs.Fonts[use.slot];
+        QFont font(pref.Name);
+        font.setPointSize(pref.Size);
+        font.setBold(pref.Bold);
+        font.setItalic(pref.Italic);
+        font.setUnderline(pref.Underline);
+        font.setStyleHint(QFont::SansSerif);
+        w->setFont(font);
+        if (!use.colour)
+            continue;
+        if (const auto colour = ColourFromPreference(pref.Color)) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::WindowText, *colour);
+            palette.setColor(QPalette::Text, *colour);
+            w->setPalette(palette);
+        }
+    }
+}
+
+void frmMain::Form_Resize() {
+    applyFonts();
+    if (auto* actors = qobject_cast<QLabel*>(controls_.value(QStringLiteral("Label14"))))
+        actors->setText(QStringLiteral("Actors:"));
+
+    const double d = dpi();
+    QWidget* central = centralWidget();
+    const double S = Twips::fromPixels(
+        statusBar()->isVisible() ? statusBar()->height() : statusBar()->sizeHint().height(), d);
+    const double W = Twips::fromPixels(central->width(), d);
+    const double H = Twips::fromPixels(central->height(), d) + S;
+
+    auto labelHeight = [&](const QString& name) {
+        auto* label = qobject_cast<QLabel*>(controls_.value(name));
+        if (!label)
+            return 0.0;
+        const int lines = int(label->text().count(u'\n')) + 1;
+        return Twips::fromPixels(QFontMetrics(label->font()).height() * lines, d);
+    };
+    QHash<QString, QRectF> previous;
+    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
+        const QRect g = it.value()->geometry();
+        previous.insert(it.key(),
+                        QRectF(Twips::fromPixels(g.x(), d), Twips::fromPixels(g.y(), d),
+                               Twips::fromPixels(g.width(), d), Twips::fromPixels(g.height(), d)));
+    }
+    for (const Placement& p : MainLayout::compute(W, H, S, labelHeight, previous))
+        if (QWidget* w = controls_.value(p.name))
+            w->setGeometry(Twips::toPixels(p.rect, d));
+}

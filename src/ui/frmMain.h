@@ -1,0 +1,110 @@
+// The main window: the title list on the left, the title's facts in nine frames to its right,
+// the menus, and the timer through which dialogs hand work back. Its slots are short calls into
+// the catalogue, browse and settings logic; what each control shows is decided there.
+#pragma once
+
+#include "AppState.h"
+#include "DatabasePaths.h"
+#include "Message.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <optional>
+
+class Desktop;
+class Prompts;
+class SettingsStore;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QStringListModel;
+class QTimer;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Desktop& desktop,
+            QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: caption, saved geometry, layout, cleared display, title list.
+    void Form_Load();
+    // The layout-and-style pass; runs on every resize too.
+    void Form_Resize();
+    void ClearForm();
+
+    // The titles as listed.
+    QStringList titles() const;
+    // True once the program has been ended (by the user or for want of a database).
+    bool ended() const { return ended_; }
+
+Q_SIGNALS:
+    // The program is to end; the application quits on it.
+    void programEnded();
+
+public Q_SLOTS:
+    void List1_Click();
+    void List1_DblClick();
+    void Label11_DblClick();
+    void First_Click();
+    void Last_Click();
+    void Next_Click();
+    void Previous_Click();
+    void Reload_Click();
+    void OpenAnother_Click();
+    void Close_Click();
+    void CloseSave_Click();
+    void Timer1_Timer();
+    void About_Click();
+    void Help_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class OnCancel { EndProgram, KeepCurrent };
+
+    void buildControls();
+    void buildMenus();
+    QLabel* addLabel(QGroupBox* frame, const QString& name, const QString& caption);
+    void LoadTitleList(bool askFirst, OnCancel onCancel);
+    std::optional<DatabasePaths> FindDatabase();
+    void applyDatabase(const DatabasePaths& paths);
+    void endProgram();
+    void selectRow(int row);
+    int selectedRow() const;
+    void restoreGeometry();
+    void applyFonts();
+    void showMessage(const Message& message);
+    void findFromStart();
+    void findNext();
+
+    double dpi() const;
+
+    AppState& state_;
+    SettingsStore& store_;
+    Prompts& prompts_;
+    Desktop& desktop_;
+
+    QHash<QString, QWidget*> controls_;
+    QStringListModel* titleModel_ = nullptr;
+    QListView* list1_ = nullptr;
+    QListView* list2_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QProgressBar* progressBar1_ = nullptr;
+    QGroupBox* frame7_ = nullptr;
+    QGroupBox* frame3_ = nullptr;
+    QLabel* label35_ = nullptr;
+    QLineEdit* findBox_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    bool ended_ = false;
+    bool loaded_ = false;
+};

@@ -1,0 +1,17 @@
+// Remembers the addresses handed to the desktop instead of opening them.
+#pragma once
+
+#include "Desktop.h"
+
+#include <QStringList>
+
+class RecordingDesktop final : public Desktop {
+public:
+    bool openAddress(const QString& address) override {
+        opened << address;
+        return accept;
+    }
+
+    QStringList opened;
+    bool accept = true;
+};

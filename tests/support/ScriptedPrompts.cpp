@@ -1,0 +1,58 @@
+#include "ScriptedPrompts.h"
+
+namespace {
+
+template <typename T> std::optional<T> next(std::deque<T>& queue, bool& unanswered) {
+    if (queue.empty()) {
+        unanswered = true;
+        return std::nullopt;
+    }
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request) {
+    Asked a{Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok};
+    asked << a;
+    return next(files_, unanswered_).value_or(std::nullopt);
+}
+
+std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
+    asked << Asked{Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok};
+    return next(folders_, unanswered_).value_or(std::nullopt);
+}
+
+std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
+                                                 const QString& proposed) {
+    asked << Asked{Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok};
+    return next(inputs_, unanswered_).value_or(std::nullopt);
+}
+
+Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
+    asked << Asked{Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons};
+    if (!answers_.empty()) {
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::AbortRetryIgnore:
+        return Answer::Abort;
+    }
+    return Answer::Ok;
+}
+
+QList<Message> ScriptedPrompts::messages() const {
+    QList<Message> list;
+    for (const Asked& a : asked)
+        if (a.kind == Asked::Kind::Message)
+            list << a.message;
+    return list;
+}

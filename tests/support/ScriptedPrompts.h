@@ -1,0 +1,46 @@
+// Answers the program's questions from a script and records what was asked, so that tests
+// drive dialogs without windows. A question with no scripted answer fails the test.
+#pragma once
+
+#include "Prompts.h"
+
+#include <QList>
+#include <deque>
+
+class ScriptedPrompts final : public Prompts {
+public:
+    struct Asked {
+        enum class Kind { OpenFile, ChooseFolder, InputBox, Message };
+        Kind kind;
+        OpenFileRequest openFile;      // OpenFile
+        QString title, text, proposed; // the others: title, prompt or text, proposed/start
+        Message message;               // Message
+        Buttons buttons = Buttons::Ok; // Message
+    };
+
+    // Next answers, in the order questions come. nullopt answers a chooser or input box with
+    // Cancel.
+    void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
+    void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
+    void answerMessage(Answer answer) { answers_.push_back(answer); }
+
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& proposed) override;
+    // Unscripted messages are answered Ok (or the first button) and still recorded.
+    Answer message(const Message& message, Buttons buttons) override;
+
+    QList<Asked> asked;
+    QList<Message> messages() const;
+    bool unanswered() const { return unanswered_; }
+    bool scriptUsedUp() const {
+        return files_.empty() && folders_.empty() && inputs_.empty() && answers_.empty();
+    }
+
+private:
+    std::deque<std::optional<QString>> files_, folders_, inputs_;
+    std::deque<Answer> answers_;
+    bool unanswered_ = false;
+};
