@@ -23,7 +23,7 @@ struct CurrentTitle {
         const char* name;
         QString CurrentTitle::*member;
     };
-    // Every field with its name, in declaration order.
+    // Every field with its name: title, IMDB and media fields, then CoverFile, Genre, Entered.
     static const std::array<Field, 38>& fields();
 
     friend bool operator==(const CurrentTitle&, const CurrentTitle&) = default;

@@ -8,8 +8,8 @@
 #include "SettingsStore.h"
 #include "TitleListReader.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTextStream>
 
 namespace {
@@ -117,9 +117,16 @@ int CliApp::showCommand(const QStringList& args) {
     const bool found = GatherTitle(reader, args.first(), title, [this](const Message& message) {
         err_ << message.asPlainText() << '\n';
     });
-    QJsonObject object;
-    for (const CurrentTitle::Field& field : CurrentTitle::fields())
-        object.insert(QLatin1String(field.name), title.*field.member);
-    out_ << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    // Written by hand to keep the fields in their documented order; QJsonObject would sort them.
+    out_ << "{\n";
+    const auto& fields = CurrentTitle::fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const QByteArray value =
+            QJsonDocument(QJsonArray{title.*fields[i].member}).toJson(QJsonDocument::Compact);
+        out_ << "    \"" << fields[i].name
+             << "\": " << QString::fromUtf8(value.mid(1, value.size() - 2))
+             << (i + 1 < fields.size() ? ",\n" : "\n");
+    }
+    out_ << "}\n";
     return found ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 
 #include "MainLayout.h"
 
+#include <QFontDatabase>
+
 const std::vector<FontSlotUse>& FontSlotUses() {
     static const std::vector<FontSlotUse> uses = [] {
         std::vector<FontSlotUse> v;
@@ -29,4 +31,15 @@ std::optional<QColor> ColourFromPreference(const QString& text) {
     if (!ok || n < 0 || n > 0xFFFFFF)
         return std::nullopt;
     return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
+}
+
+QFont FaceFont(const QString& face, int pointSize) {
+    static const QString black = QStringLiteral(" Black");
+    QFont font(face, pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    if (face.endsWith(black) && !QFontDatabase::hasFamily(face)) {
+        font.setFamily(face.chopped(black.size()));
+        font.setWeight(QFont::Black);
+    }
+    return font;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -18,3 +19,7 @@ const std::vector<FontSlotUse>& FontSlotUses();
 // A colour preference (blue*65536 + green*256 + red, as decimal text); nullopt when the text is
 // no number, which leaves the control's colour as it was.
 std::optional<QColor> ColourFromPreference(const QString& text);
+
+// A font by face name. Faces the system lacks are matched by fontconfig; a missing "... Black"
+// face becomes its family at black weight, which keeps headings heavy where Arial Black is absent.
+QFont FaceFont(const QString& face, int pointSize);

@@ -76,9 +76,7 @@ std::optional<double> number(const QString& text) {
 }
 
 QFont designFont(const QString& face) {
-    QFont font(face, 9);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return FaceFont(face, 9);
 }
 
 } // namespace
@@ -628,9 +626,9 @@ void frmMain::applyFonts() {
         if (!w)
             continue;
         const FontPref& pref = state_.prefs.Fonts[use.slot];
-        QFont font(pref.Name);
-        font.setPointSize(pref.Size);
-        font.setBold(pref.Bold);
+        QFont font = FaceFont(pref.Name, pref.Size);
+        if (pref.Bold && font.weight() < QFont::Bold)
+            font.setBold(true);
         font.setItalic(pref.Italic);
         font.setUnderline(pref.Underline);
         font.setStyleHint(QFont::SansSerif);
