@@ -209,6 +209,38 @@ private Q_SLOTS:
         QCOMPARE(s.control("Label11")->toolTip(), QStringLiteral("https://example.org/c"));
     }
 
+    void ratingBands_data() {
+        QTest::addColumn<QString>("rating");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QColor>("colour"); // invalid: the frame's own colour
+        QTest::newRow("0") << "0" << 0 << QColor();
+        QTest::newRow("40") << "4.0" << 40 << QColor(255, 0, 0);
+        QTest::newRow("41") << "4.1" << 41 << QColor(255, 255, 0);
+        QTest::newRow("70") << "7" << 70 << QColor(255, 255, 0);
+        QTest::newRow("71") << "7.1" << 71 << QColor(0, 255, 0);
+        QTest::newRow("100") << "10" << 100 << QColor(0, 255, 0);
+        QTest::newRow("Null") << "Null" << 0 << QColor();
+        QTest::newRow("beyond the scale") << "12.5" << 100 << QColor(0, 255, 0);
+    }
+    void ratingBands() {
+        QFETCH(QString, rating);
+        QFETCH(int, bar);
+        QFETCH(QColor, colour);
+        CatalogueFolder db;
+        db.writeLines("reelkeep.dat", {"~ A| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        db.writeLines("imdb.dat",
+                      {"~ A| x| A| x| 1| 2| 3| 4| 5| 6| 7| 8| 9| " + rating + "| | r ~"});
+        db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
+        Session s(db.dbPath());
+        s.start();
+        s.select(0);
+        QCOMPARE(s.control<QProgressBar>("ProgressBar1")->value(), bar);
+        QCOMPARE(s.caption("Label35"), rating == "Null" ? QString() : rating);
+        const QColor frame = s.control("Frame7")->palette().color(QPalette::Window);
+        QCOMPARE(s.control("Label35")->palette().color(QPalette::Window),
+                 colour.isValid() ? colour : frame);
+    }
+
     void readerFailureIsShownOnce() {
         CatalogueFolder db;
         writeCatalogue(db);
