@@ -3,6 +3,8 @@
 #pragma once
 
 #include "CurrentTitle.h"
+#include "NumberText.h"
+#include "PathPieces.h"
 
 #include <QLocale>
 #include <QString>
@@ -35,17 +37,6 @@ struct TitleView {
 
 // The display of `title`; dates are named in `locale`.
 TitleView DescribeTitle(const CurrentTitle& title, const QLocale& locale = QLocale());
-
-// "2.35:1", "1.85:1", "1.78:1 (16:9)", "1.56:1 (14:9)", "1.33:1 (4:3)" or empty.
-QString Aspected(const QString& width, const QString& height);
-
-// The number a text starts with ("7.5/10" gives 7.5); 0 when it starts with none.
-double LeadingNumber(const QString& text);
-
-// Path pieces around the last separator and the last ".".
-QString GetAfterSlash(const QString& path);
-QString GetbeforeSlash(const QString& path);
-QString GetbeforeDot(const QString& path);
 
 // The title's IMDB page, or an IMDB title search for its IMDB name.
 QString ImdbAddress(const CurrentTitle& title);

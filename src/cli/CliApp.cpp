@@ -1,6 +1,10 @@
 #include "CliApp.h"
 
+#include "BatchExport.h"
 #include "CatalogueReader.h"
+#include "CliPrompts.h"
+#include "MmdDocument.h"
+#include "SingleTitleExport.h"
 #include "DatabasePaths.h"
 #include "GatherTitle.h"
 #include "Preferences.h"
@@ -8,6 +12,7 @@
 #include "SettingsStore.h"
 #include "TitleListReader.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -18,7 +23,8 @@ constexpr int kUsageError = 2;
 
 const QString kUsage =
     QStringLiteral("usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
-                   "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE");
+                   "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
+    "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
 } // namespace
 
@@ -29,9 +35,9 @@ int CliApp::usage(const QString& problem) {
 }
 
 int CliApp::run(const QStringList& arguments) {
-    const Preferences prefs = ReadPreferences(store_);
-    dbPath_ = prefs.DBPath;
-    coverPath_ = prefs.CoverPath;
+    prefs_ = ReadPreferences(store_);
+    dbPath_ = prefs_.DBPath;
+    coverPath_ = prefs_.CoverPath;
 
     QStringList args = arguments;
     while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--"))) {
@@ -40,7 +46,8 @@ int CliApp::run(const QStringList& arguments) {
             return usage(QStringLiteral("unknown option ") + option);
         if (args.isEmpty())
             return usage(option + QStringLiteral(" needs a folder"));
-        const QString folder = args.takeFirst();
+        // Absolute, so that documents name their cover pictures wherever they are read.
+        const QString folder = QFileInfo(args.takeFirst()).absoluteFilePath();
         if (option == QLatin1String("--db")) {
             const DatabasePaths paths = DatabasePaths::fromFolder(folder);
             dbPath_ = paths.dbPath;
@@ -60,6 +67,12 @@ int CliApp::run(const QStringList& arguments) {
         status = listCommand(args);
     else if (command == QLatin1String("show"))
         status = showCommand(args);
+    else if (command == QLatin1String("mmd"))
+        status = mmdCommand(args);
+    else if (command == QLatin1String("export-batch"))
+        status = exportBatchCommand(args);
+    else if (command == QLatin1String("export-title"))
+        status = exportTitleCommand(args);
     else
         status = usage(QStringLiteral("unknown command ") + command);
     out_.flush();
@@ -129,4 +142,90 @@ int CliApp::showCommand(const QStringList& args) {
     }
     out_ << "}\n";
     return found ? 0 : 1;
+}
+
+int CliApp::mmdCommand(const QStringList& args) {
+    if (args.size() != 1)
+        return usage(QStringLiteral("mmd needs one TITLE"));
+    // The batch export's reading of one title, whatever the batch rules say.
+    const CatalogueReader reader(dbPath_, coverPath_);
+    CurrentTitle title;
+    CliPrompts prompts(err_);
+    auto report = [&](const ReaderResult& result) {
+        if (const auto message = result.message())
+            prompts.message(*message, Prompts::Buttons::Ok);
+        return result;
+    };
+    const bool found =
+        report(reader.ReadTitleRecord(args.first(), title)).outcome == ReaderResult::Outcome::Found;
+    if (!found)
+        return 1;
+    report(reader.ReadImdbRecord(args.first(), title));
+    report(reader.ReadMediaRecord(title));
+    report(reader.ReadHistoryRecord(args.first(), title));
+    out_.flush();
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return 1;
+    out.write(MmdFileBytes(BuildMmd(title, GenresFor(title, prefs_.GenreSource))));
+    return 0;
+}
+
+int CliApp::exportBatchCommand(const QStringList& arguments) {
+    QStringList args = arguments;
+    QString folder = store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
+                                 SettingsKeys::fallbackOf(SettingsKeys::kRkv,
+                                                          QStringLiteral("SavePath")));
+    bool dryRun = false;
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--dry-run")) {
+            dryRun = true;
+        } else if (option == QLatin1String("--to") && !args.isEmpty()) {
+            folder = args.takeFirst();
+        } else {
+            return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
+        }
+    }
+    const TitleList list = ReadTitleList(dbPath_);
+    if (list.outcome == TitleList::Outcome::Missing) {
+        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+        return kUsageError;
+    }
+    if (list.failure)
+        err_ << list.failure->message().asPlainText() << '\n';
+
+    const CatalogueReader reader(dbPath_, coverPath_);
+    CliPrompts prompts(err_);
+    BatchExport batch(reader, prefs_, prompts);
+    CurrentTitle current;
+    const BatchExport::Result result =
+        batch.run(list.titles, folder, current, dryRun, [&](const QString& path, bool existed) {
+            out_ << path;
+            if (dryRun)
+                out_ << (existed ? " (replace)" : " (new)");
+            out_ << '\n';
+        });
+    err_ << result.statusText() << '\n';
+    return prompts.failed() ? 1 : 0;
+}
+
+int CliApp::exportTitleCommand(const QStringList& args) {
+    if (args.size() < 2)
+        return usage(QStringLiteral("export-title needs TITLE and at least one MEDIA_FILE"));
+    const CatalogueReader reader(dbPath_, coverPath_);
+    CurrentTitle title;
+    CliPrompts prompts(err_);
+    if (!GatherTitle(reader, args.first(), title, [&](const Message& m) { prompts.message(m, Prompts::Buttons::Ok); }))
+        return 1;
+    QStringList mediaFiles;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        mediaFiles << QFileInfo(args[i]).absoluteFilePath(); // folder.jpg goes beside part 1
+    const SingleTitleExport::Result result =
+        SingleTitleExport(prompts, prefs_).writeParts(title, mediaFiles);
+    for (const QString& document : result.documents)
+        out_ << document << '\n';
+    if (!result.folderJpg.isEmpty())
+        out_ << result.folderJpg << '\n';
+    return result.failed ? 1 : 0;
 }

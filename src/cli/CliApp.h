@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Preferences.h"
+
 class QTextStream;
 class SettingsStore;
 
@@ -21,10 +23,14 @@ private:
     int settingsCommand(const QStringList& args);
     int listCommand(const QStringList& args);
     int showCommand(const QStringList& args);
+    int mmdCommand(const QStringList& args);
+    int exportBatchCommand(const QStringList& args);
+    int exportTitleCommand(const QStringList& args);
 
     SettingsStore& store_;
     QTextStream& out_;
     QTextStream& err_;
+    Preferences prefs_;
     QString dbPath_;
     QString coverPath_;
 };

@@ -14,6 +14,34 @@ inline const QString kCantFindDatabase = QStringLiteral("Can't find database, ex
 inline const QString kFindDatabaseTitle = QStringLiteral("Find Reelkeep database (reelkeep.dat)");
 inline const QString kEntriesLoaded = QStringLiteral(" entries loaded.");
 
+inline const QString kErrorChoiceTitle = QStringLiteral("An error occured");
+inline const QString kPartsPrompt = QStringLiteral("How many parts?");
+inline const QString kPartsTitle = QStringLiteral("Parts is zero");
+inline const QString kMediaFileFilter = QStringLiteral(
+    "All Files (*.*)|*.*|Supported Media Files|*.MKV;*.MKA;*.MKS;*.OGG;*.OGM;*.AVI;*.WAV;*.MPG;"
+    "*.MPE;*.MPEG;*.VOB;*.MPV;*.MP2;*.MP3;*.AC3,*.DTS;*.IFO;*.ASF;*.WMV;*.WMA;*.QT;*.MOV;*.RA;"
+    "*.RM;*.RV;*.RMVB;*.CUE;*.ISO;*.NRG");
+inline const QString kCopyFailedTitle = QStringLiteral("Copy failed");
+inline const QString kCopyFailedText = QStringLiteral("Failed to copy picture?");
+inline const QString kMmdWrittenTitle = QStringLiteral("MMD-files written");
+inline const QString kMmdWrittenText = QStringLiteral("Success!\r\nJove files written");
+inline const QString kBatchQuestion = QStringLiteral("About to run Jove Batch Export, Ok?");
+inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
+inline const QString kBatchDone = QStringLiteral("Done!");
+inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
+
+// "Select media file, part 2."
+inline QString mediaFileTitle(int part) {
+    return QStringLiteral("Select media file, part %1.").arg(part);
+}
+
+// "Error 76 (Path not found) occured." CR LF CR LF "What do you want to do?"
+inline QString errorChoiceText(int number, const QString& description) {
+    return QStringLiteral("Error %1 (%2) occured.\r\n\r\nWhat do you want to do?")
+        .arg(number)
+        .arg(description);
+}
+
 // "Error 53 (File not found) " CR LF "when reading history.dat"
 inline QString criticalErrorText(int number, const QString& description, const QString& file) {
     return QStringLiteral("Error %1 (%2) \r\nwhen reading %3").arg(number).arg(description, file);

@@ -17,6 +17,9 @@
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "BatchExport.h"
+#include "SingleTitleExport.h"
+#include "Wait.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -274,9 +277,10 @@ void frmMain::buildMenus() {
             &frmMain::Previous_Click);
 
     QMenu* exportMenu = addMenu("Export", "&Export");
-    addItem(exportMenu, "JoveExport", "Jove Export", QKeySequence(Qt::CTRL | Qt::Key_J), nullptr);
+    addItem(exportMenu, "JoveExport", "Jove Export", QKeySequence(Qt::CTRL | Qt::Key_J),
+            &frmMain::JoveExport_Click);
     addItem(exportMenu, "JoveBatch", "Jove Export Batch", QKeySequence(Qt::CTRL | Qt::Key_B),
-            nullptr);
+            &frmMain::JoveBatch_Click);
 
     QMenu* help = addMenu("HelpMneu", "&Help");
     // Switched off for good: neither the item nor F1 can be used.
@@ -599,6 +603,33 @@ void frmMain::findNext() {
     const qsizetype row = FindTitle(titleModel_->stringList(), findBox_->text(), selectedRow() + 1);
     if (row >= 0)
         selectRow(int(row));
+}
+
+// ---- export --------------------------------------------------------------------------------
+
+void frmMain::JoveExport_Click() {
+    SingleTitleExport(prompts_, state_.prefs).JoveExport_Click(state_.title);
+}
+
+void frmMain::JoveBatch_Click() {
+    const Message question{Message::Icon::Question, MessageTexts::kBatchQuestionTitle,
+                           MessageTexts::kBatchQuestion};
+    if (prompts_.message(question, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return;
+    const QString folder = store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
+                                       SettingsKeys::fallbackOf(SettingsKeys::kRkv,
+                                                                QStringLiteral("SavePath")));
+    // The Wait window takes the input for the walk's length; the main window still repaints.
+    Wait wait(this);
+    QCoreApplication::processEvents();
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    BatchExport batch(reader, state_.prefs, prompts_, &wait);
+    const BatchExport::Result result = batch.run(titles(), folder, state_.title);
+    ClearForm();
+    statusBar()->showMessage(result.statusText());
+    if (!result.aborted)
+        prompts_.message({Message::Icon::Question, MessageTexts::kBatchDoneTitle,
+                          MessageTexts::kBatchDone});
 }
 
 // ---- other windows ---------------------------------------------------------------------------

@@ -61,6 +61,8 @@ public Q_SLOTS:
     void Close_Click();
     void CloseSave_Click();
     void Timer1_Timer();
+    void JoveExport_Click();
+    void JoveBatch_Click();
     void About_Click();
     void Help_Click();
 

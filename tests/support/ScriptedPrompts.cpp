@@ -15,24 +15,23 @@ template <typename T> std::optional<T> next(std::deque<T>& queue, bool& unanswer
 } // namespace
 
 std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request) {
-    Asked a{Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok};
-    asked << a;
+    record({Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok});
     return next(files_, unanswered_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
-    asked << Asked{Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok};
+    record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok});
     return next(folders_, unanswered_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                                  const QString& proposed) {
-    asked << Asked{Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok};
+    record({Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok});
     return next(inputs_, unanswered_).value_or(std::nullopt);
 }
 
 Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
-    asked << Asked{Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons};
+    record({Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons});
     if (!answers_.empty()) {
         const Answer a = answers_.front();
         answers_.pop_front();
@@ -47,6 +46,12 @@ Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons
         return Answer::Abort;
     }
     return Answer::Ok;
+}
+
+void ScriptedPrompts::record(const Asked& question) {
+    asked << question;
+    if (onAsk)
+        onAsk(question);
 }
 
 QList<Message> ScriptedPrompts::messages() const {

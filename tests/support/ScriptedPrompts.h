@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
 
 class ScriptedPrompts final : public Prompts {
 public:
@@ -33,6 +34,9 @@ public:
     Answer message(const Message& message, Buttons buttons) override;
 
     QList<Asked> asked;
+    // Runs as each question is asked, before it is answered: a test's chance to change the world
+    // between a failure and its Retry.
+    std::function<void(const Asked&)> onAsk;
     QList<Message> messages() const;
     bool unanswered() const { return unanswered_; }
     bool scriptUsedUp() const {
@@ -40,6 +44,8 @@ public:
     }
 
 private:
+    void record(const Asked& question);
+
     std::deque<std::optional<QString>> files_, folders_, inputs_;
     std::deque<Answer> answers_;
     bool unanswered_ = false;

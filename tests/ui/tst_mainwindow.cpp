@@ -1,13 +1,8 @@
 // The main window driven as a user drives it, on the offscreen platform: start-up and geometry,
 // the database dialog and its cycle, the title display, navigation, the find box, the timer,
 // and closing with and without saving.
-#include "AppState.h"
 #include "CatalogueFolder.h"
-#include "FixedClock.h"
-#include "Init.h"
-#include "MemorySettingsStore.h"
-#include "RecordingDesktop.h"
-#include "ScriptedPrompts.h"
+#include "ViewerSession.h"
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -26,40 +21,6 @@
 
 namespace {
 
-const QString kViewer = QStringLiteral("ReelkeepViewer");
-const QString kRkv = QStringLiteral("RKV");
-
-// One session of the program: its own store, scripted dialogs and desktop.
-struct Session {
-    MemorySettingsStore store;
-    ScriptedPrompts prompts;
-    RecordingDesktop desktop;
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
-    AppState state;
-    std::unique_ptr<frmMain> window;
-
-    explicit Session(const QString& dbPath = {}) {
-        if (!dbPath.isEmpty()) {
-            store.write(kViewer, QStringLiteral("DBPath"), dbPath);
-            store.write(kViewer, QStringLiteral("CoverPath"), dbPath + QStringLiteral("Covers/"));
-        }
-    }
-    frmMain& start() {
-        window = Init::Main(state, store, prompts, desktop, clock);
-        return *window;
-    }
-    template <typename T = QWidget> T* control(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
-    QString caption(const QString& name) const { return control<QLabel>(name)->text(); }
-    QString status() const { return window->statusBar()->currentMessage(); }
-    int row() const { return control<QListView>("List1")->currentIndex().row(); }
-    void trigger(const QString& action) { control<QAction>(action)->trigger(); }
-    void select(int row) {
-        auto* list = control<QListView>("List1");
-        list->setCurrentIndex(list->model()->index(row, 0));
-    }
-};
 
 void writeCatalogue(const CatalogueFolder& db) {
     db.writeLines("reelkeep.dat",

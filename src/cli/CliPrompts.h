@@ -1,0 +1,28 @@
+// Prompts for the command line: no dialog ever opens. A message box is printed on standard
+// error as "Title: text"; the error choice answers Ignore and marks the run as failed; every
+// question a person would answer is cancelled.
+#pragma once
+
+#include "Prompts.h"
+
+class QTextStream;
+
+class CliPrompts final : public Prompts {
+public:
+    explicit CliPrompts(QTextStream& err) : err_(err) {}
+
+    std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    Answer message(const Message& message, Buttons buttons) override;
+
+    bool failed() const { return failed_; }
+
+private:
+    QTextStream& err_;
+    bool failed_ = false;
+};

@@ -1,0 +1,72 @@
+#include "BatchExport.h"
+
+#include "ErrorChoice.h"
+#include "FileExists.h"
+#include "JoveRules.h"
+#include "MmdDocument.h"
+#include "Progress.h"
+#include "Prompts.h"
+#include "WriteIt.h"
+
+QString BatchExport::Result::statusText() const {
+    return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
+}
+
+void BatchExport::report(const char* file, const ReaderResult& result) {
+    const auto message = result.message();
+    if (!message)
+        return;
+    const QString key = QString::fromLatin1(file);
+    if (reported_.contains(key))
+        return;
+    reported_.insert(key);
+    prompts_.message(*message);
+}
+
+BatchExport::Result BatchExport::run(const QStringList& titles, const QString& folder,
+                                     CurrentTitle& current, bool dryRun,
+                                     const DocumentSink& onDocument) {
+    Result result;
+    reported_.clear();
+    if (progress_)
+        progress_->start(int(titles.size()));
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        if (progress_)
+            progress_->step(int(i));
+        const QString& key = titles[i];
+        ClearCurrentTitle(current);
+        report("title", reader_.ReadTitleRecord(key, current));
+        if (!EvaluateJoveBatch(prefs_.JoveRules, current))
+            continue;
+        report("imdb", reader_.ReadImdbRecord(key, current));
+        report("media", reader_.ReadMediaRecord(current));
+        report("history", reader_.ReadHistoryRecord(key, current));
+
+        const QString genres = GenresFor(current, prefs_.GenreSource);
+        QString path;
+        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
+            if (auto error = BatchDocumentPath(folder, current.Idx, path))
+                return error;
+            const bool existed = FileExists(path);
+            if (!dryRun) {
+                if (auto error = WriteIt(folder, current, genres))
+                    return error;
+            }
+            if (onDocument)
+                onDocument(path, existed);
+            return std::nullopt;
+        });
+        if (outcome == StepOutcome::Done) {
+            ++result.written;
+        } else {
+            ++result.failed;
+            if (outcome == StepOutcome::Aborted) {
+                result.aborted = true;
+                break;
+            }
+        }
+    }
+    if (progress_)
+        progress_->finish();
+    return result;
+}

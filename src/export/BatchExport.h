@@ -1,0 +1,49 @@
+// "Jove Export Batch": walks the title list, reads each title from the title file, and writes
+// the document of every title a batch rule selects into the export folder.
+#pragma once
+
+#include "CatalogueReader.h"
+#include "CurrentTitle.h"
+#include "Preferences.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Progress;
+class Prompts;
+
+class BatchExport {
+public:
+    struct Result {
+        int written = 0;
+        int failed = 0;
+        bool aborted = false;
+
+        // "12 documents written, 1 failed."
+        QString statusText() const;
+    };
+
+    // Called for each selected title's document: its path, and whether a file of that name
+    // existed before (a dry run only reports).
+    using DocumentSink = std::function<void(const QString& path, bool existed)>;
+
+    BatchExport(const CatalogueReader& reader, const Preferences& prefs, Prompts& prompts,
+                Progress* progress = nullptr)
+        : reader_(reader), prefs_(prefs), prompts_(prompts), progress_(progress) {}
+
+    // Leaves `current` holding the last title read, as the walk refills it title by title.
+    Result run(const QStringList& titles, const QString& folder, CurrentTitle& current,
+               bool dryRun = false, const DocumentSink& onDocument = {});
+
+private:
+    // Shows a reader's failure the first time this walk meets it in a file.
+    void report(const char* file, const ReaderResult& result);
+
+    const CatalogueReader& reader_;
+    const Preferences& prefs_;
+    Prompts& prompts_;
+    Progress* progress_;
+    QSet<QString> reported_;
+};

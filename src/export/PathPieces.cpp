@@ -1,0 +1,30 @@
+#include "PathPieces.h"
+
+#include "DatabasePaths.h"
+
+namespace {
+
+qsizetype lastSeparator(const QString& path) {
+    for (qsizetype i = path.size() - 1; i >= 0; --i)
+        if (IsPathSeparator(path.at(i)))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+QString GetAfterSlash(const QString& path) {
+    const qsizetype i = lastSeparator(path);
+    return i < 0 ? path : path.mid(i + 1);
+}
+
+QString GetbeforeSlash(const QString& path) {
+    const qsizetype i = lastSeparator(path);
+    return i < 0 ? path : path.left(i + 1);
+}
+
+QString GetbeforeDot(const QString& path) {
+    const qsizetype i = path.lastIndexOf(u'.');
+    return i < 0 ? path : path.left(i + 1);
+}
+

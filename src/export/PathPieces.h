@@ -1,0 +1,11 @@
+// Pieces of a media file's path around its last separator and its last ".".
+#pragma once
+
+#include <QString>
+
+// The text after the last separator; the path unchanged when it has none.
+QString GetAfterSlash(const QString& path);
+// The text up to and including the last separator; the path unchanged when it has none.
+QString GetbeforeSlash(const QString& path);
+// The text up to and including the last "."; the path unchanged when it has none.
+QString GetbeforeDot(const QString& path);

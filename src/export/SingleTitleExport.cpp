@@ -1,0 +1,104 @@
+#include "SingleTitleExport.h"
+
+#include "AtomicFile.h"
+#include "ErrorChoice.h"
+#include "FileExists.h"
+#include "MessageTexts.h"
+#include "MmdDocument.h"
+#include "NumberText.h"
+#include "PathPieces.h"
+#include "Prompts.h"
+
+#include <QFileInfo>
+#include <climits>
+#include <cmath>
+
+int SingleTitleExport::PartCount(const QString& text) {
+    const double count = std::nearbyint(LeadingNumber(text));
+    if (!(count > 0))
+        return 0;
+    return count > INT_MAX ? INT_MAX : int(count);
+}
+
+QString SingleTitleExport::DocumentPathFor(const QString& mediaFile) {
+    const QString name = GetAfterSlash(mediaFile);
+    const QString folder = mediaFile.left(mediaFile.size() - name.size());
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return folder + (dot < 0 ? name + u'.' : name.left(dot + 1)) + QStringLiteral("mmd");
+}
+
+std::optional<QString> SingleTitleExport::GetFileName(int part) {
+    OpenFileRequest request;
+    request.title = MessageTexts::mediaFileTitle(part);
+    request.filter = MessageTexts::kMediaFileFilter;
+    request.selectedFilter = 2;
+    const std::optional<QString> chosen = prompts_.openFile(request);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+SingleTitleExport::Result SingleTitleExport::JoveExport_Click(const CurrentTitle& title) {
+    if (title.Title.isEmpty())
+        return {};
+    int parts = PartCount(title.NoFiles);
+    if (parts <= 0) {
+        const auto answer = prompts_.inputBox(MessageTexts::kPartsPrompt, MessageTexts::kPartsTitle,
+                                              QStringLiteral("2"));
+        parts = answer ? PartCount(*answer) : 0;
+        if (parts <= 0)
+            return {};
+    }
+    QStringList mediaFiles;
+    for (int i = 1; i <= parts; ++i) {
+        const std::optional<QString> file = GetFileName(i);
+        if (!file)
+            return {};
+        mediaFiles << *file;
+    }
+    return writeParts(title, mediaFiles);
+}
+
+SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& title,
+                                                        const QStringList& mediaFiles) {
+    Result result;
+    const QString genres = GenresFor(title, prefs_.GenreSource);
+    for (qsizetype i = 0; i < mediaFiles.size(); ++i) {
+        const QString& media = mediaFiles[i];
+        const QString target = DocumentPathFor(media);
+        const QByteArray bytes = MmdFileBytes(
+            BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
+        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
+            if (QFileInfo(target) == QFileInfo(media))
+                return ExportError{58, QStringLiteral("The document would replace the media "
+                                                      "file %1")
+                                           .arg(media)};
+            return WriteFileAtomically(target, bytes);
+        });
+        if (outcome == StepOutcome::Aborted) {
+            result.failed = result.aborted = true;
+            return result;
+        }
+        if (outcome == StepOutcome::Done)
+            result.documents << target;
+        else
+            result.failed = true;
+    }
+
+    if (prefs_.CpFolderImage && FileExists(title.CoverFile) && !mediaFiles.isEmpty()) {
+        const QString target = GetbeforeSlash(mediaFiles.first()) + QStringLiteral("folder.jpg");
+        const bool exists = FileExists(target);
+        if (!exists || prefs_.CpFolderOverwrite) {
+            if (CopyFileAtomically(title.CoverFile, target)) {
+                result.folderJpg = target;
+            } else {
+                result.failed = true;
+                prompts_.message({Message::Icon::Question, MessageTexts::kCopyFailedTitle,
+                                  MessageTexts::kCopyFailedText});
+            }
+        }
+    }
+    prompts_.message({Message::Icon::Information, MessageTexts::kMmdWrittenTitle,
+                      MessageTexts::kMmdWrittenText});
+    return result;
+}

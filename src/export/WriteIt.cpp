@@ -1,0 +1,25 @@
+#include "WriteIt.h"
+
+#include "AtomicFile.h"
+#include "DatabasePaths.h"
+#include "MmdDocument.h"
+
+std::optional<ExportError> BatchDocumentPath(const QString& folder, const QString& idx,
+                                             QString& path) {
+    if (idx.isEmpty())
+        return ExportError{52, QStringLiteral("Bad file name: the title has no index")};
+    if (idx.contains(u'/') || idx.contains(u'\\') || idx.contains(QStringLiteral("..")))
+        return ExportError{52, QStringLiteral("Bad file name: the index \"%1\" is not a plain "
+                                              "file name")
+                                   .arg(idx)};
+    path = WithClosingSeparator(folder) + idx + QStringLiteral(".mmd");
+    return std::nullopt;
+}
+
+std::optional<ExportError> WriteIt(const QString& folder, const CurrentTitle& title,
+                                   const QString& genres) {
+    QString path;
+    if (auto error = BatchDocumentPath(folder, title.Idx, path))
+        return error;
+    return WriteFileAtomically(path, MmdFileBytes(BuildMmd(title, genres)));
+}

@@ -1,0 +1,18 @@
+// The batch document of one title, written into the export folder as Idx + ".mmd".
+#pragma once
+
+#include "CurrentTitle.h"
+#include "ExportError.h"
+
+#include <QString>
+#include <optional>
+
+// The document's path: the folder (a closing separator added when missing) and the untrimmed
+// Idx. An Idx that is empty or could leave the folder ("..", a separator) names no file.
+std::optional<ExportError> BatchDocumentPath(const QString& folder, const QString& idx,
+                                             QString& path);
+
+// Builds the batch document of `title` with `genres` and writes it; an existing document of the
+// same name is replaced.
+std::optional<ExportError> WriteIt(const QString& folder, const CurrentTitle& title,
+                                   const QString& genres);

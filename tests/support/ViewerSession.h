@@ -1,0 +1,51 @@
+// One session of the viewer for GUI tests: its own settings store, scripted dialogs and
+// desktop, and the main window started as the program starts it.
+#pragma once
+
+#include "AppState.h"
+#include "FixedClock.h"
+#include "Init.h"
+#include "MemorySettingsStore.h"
+#include "RecordingDesktop.h"
+#include "ScriptedPrompts.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QStatusBar>
+
+inline const QString kViewer = QStringLiteral("ReelkeepViewer");
+inline const QString kRkv = QStringLiteral("RKV");
+
+struct Session {
+    MemorySettingsStore store;
+    ScriptedPrompts prompts;
+    RecordingDesktop desktop;
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
+    AppState state;
+    std::unique_ptr<frmMain> window;
+
+    explicit Session(const QString& dbPath = {}) {
+        if (!dbPath.isEmpty()) {
+            store.write(kViewer, QStringLiteral("DBPath"), dbPath);
+            store.write(kViewer, QStringLiteral("CoverPath"), dbPath + QStringLiteral("Covers/"));
+        }
+    }
+    frmMain& start() {
+        window = Init::Main(state, store, prompts, desktop, clock);
+        return *window;
+    }
+    template <typename T = QWidget> T* control(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    QString caption(const QString& name) const { return control<QLabel>(name)->text(); }
+    QString status() const { return window->statusBar()->currentMessage(); }
+    int row() const { return control<QListView>("List1")->currentIndex().row(); }
+    void trigger(const QString& action) { control<QAction>(action)->trigger(); }
+    void select(int row) {
+        auto* list = control<QListView>("List1");
+        list->setCurrentIndex(list->model()->index(row, 0));
+    }
+};
+

@@ -1,0 +1,22 @@
+#include "XmlCheck.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+
+QString XmlProblem(const QByteArray& bytes) {
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError())
+        return reader.errorString();
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    if (xmllint.isEmpty())
+        return {};
+    QProcess lint;
+    lint.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("-")});
+    lint.write(bytes);
+    lint.closeWriteChannel();
+    lint.waitForFinished();
+    return lint.exitCode() == 0 ? QString() : QString::fromUtf8(lint.readAllStandardError());
+}
