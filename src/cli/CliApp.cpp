@@ -3,13 +3,13 @@
 #include "BatchExport.h"
 #include "CatalogueReader.h"
 #include "CliPrompts.h"
-#include "MmdDocument.h"
-#include "SingleTitleExport.h"
 #include "DatabasePaths.h"
 #include "GatherTitle.h"
+#include "MmdDocument.h"
 #include "Preferences.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
+#include "SingleTitleExport.h"
 #include "TitleListReader.h"
 
 #include <QFileInfo>
@@ -21,9 +21,9 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-const QString kUsage =
-    QStringLiteral("usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
-                   "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
+const QString kUsage = QStringLiteral(
+    "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
+    "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
 } // namespace
@@ -173,9 +173,9 @@ int CliApp::mmdCommand(const QStringList& args) {
 
 int CliApp::exportBatchCommand(const QStringList& arguments) {
     QStringList args = arguments;
-    QString folder = store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
-                                 SettingsKeys::fallbackOf(SettingsKeys::kRkv,
-                                                          QStringLiteral("SavePath")));
+    QString folder =
+        store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
+                    SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
     bool dryRun = false;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -216,7 +216,8 @@ int CliApp::exportTitleCommand(const QStringList& args) {
     const CatalogueReader reader(dbPath_, coverPath_);
     CurrentTitle title;
     CliPrompts prompts(err_);
-    if (!GatherTitle(reader, args.first(), title, [&](const Message& m) { prompts.message(m, Prompts::Buttons::Ok); }))
+    if (!GatherTitle(reader, args.first(), title,
+                     [&](const Message& m) { prompts.message(m, Prompts::Buttons::Ok); }))
         return 1;
     QStringList mediaFiles;
     for (qsizetype i = 1; i < args.size(); ++i)

@@ -6,9 +6,13 @@ Prompts::Answer CliPrompts::message(const Message& message, Buttons buttons) {
     err_ << message.asPlainText() << '\n';
     err_.flush();
     switch (buttons) {
-    case Buttons::AbortRetryIgnore: failed_ = true; return Answer::Ignore;
-    case Buttons::YesNo: return Answer::Yes;
-    case Buttons::Ok: break;
+    case Buttons::AbortRetryIgnore:
+        failed_ = true;
+        return Answer::Ignore;
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::Ok:
+        break;
     }
     return Answer::Ok;
 }

@@ -44,18 +44,19 @@ BatchExport::Result BatchExport::run(const QStringList& titles, const QString& f
 
         const QString genres = GenresFor(current, prefs_.GenreSource);
         QString path;
-        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-            if (auto error = BatchDocumentPath(folder, current.Idx, path))
-                return error;
-            const bool existed = FileExists(path);
-            if (!dryRun) {
-                if (auto error = WriteIt(folder, current, genres))
+        const StepOutcome outcome =
+            RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
+                if (auto error = BatchDocumentPath(folder, current.Idx, path))
                     return error;
-            }
-            if (onDocument)
-                onDocument(path, existed);
-            return std::nullopt;
-        });
+                const bool existed = FileExists(path);
+                if (!dryRun) {
+                    if (auto error = WriteIt(folder, current, genres))
+                        return error;
+                }
+                if (onDocument)
+                    onDocument(path, existed);
+                return std::nullopt;
+            });
         if (outcome == StepOutcome::Done) {
             ++result.written;
         } else {

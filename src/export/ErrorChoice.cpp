@@ -9,9 +9,12 @@ StepOutcome RunWithErrorChoice(Prompts& prompts,
         if (!error)
             return StepOutcome::Done;
         switch (prompts.message(error->message(), Prompts::Buttons::AbortRetryIgnore)) {
-        case Prompts::Answer::Retry: continue;
-        case Prompts::Answer::Ignore: return StepOutcome::Ignored;
-        default: return StepOutcome::Aborted;
+        case Prompts::Answer::Retry:
+            continue;
+        case Prompts::Answer::Ignore:
+            return StepOutcome::Ignored;
+        default:
+            return StepOutcome::Aborted;
         }
     }
 }

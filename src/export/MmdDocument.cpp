@@ -154,8 +154,8 @@ QString BuildMmd(const CurrentTitle& t, const QString& genres, const std::option
         doc += element("video-codec", replaceChars(t.VideoCodec));
         optional("video-bitrate", t.VideoBitrate);
         if (!t.Width.isEmpty() && !t.Height.isEmpty())
-            doc += element("pixel-frame", replaceChars(t.Width) + QStringLiteral(" x ") +
-                                              replaceChars(t.Height));
+            doc += element("pixel-frame",
+                           replaceChars(t.Width) + QStringLiteral(" x ") + replaceChars(t.Height));
         optional("aspected-ratio", Aspected(t.Width, t.Height));
         optional("audio-codec", t.AudioCodec);
         optional("audio-bitrate", t.AudioBitrate);
@@ -166,4 +166,6 @@ QString BuildMmd(const CurrentTitle& t, const QString& genres, const std::option
     return doc + QStringLiteral("</media>");
 }
 
-QByteArray MmdFileBytes(const QString& document) { return document.toLatin1() + "\r\n"; }
+QByteArray MmdFileBytes(const QString& document) {
+    return document.toLatin1() + "\r\n";
+}

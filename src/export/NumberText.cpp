@@ -91,4 +91,3 @@ double LeadingNumber(const QString& text) {
     }
     return negative ? -value : value;
 }
-

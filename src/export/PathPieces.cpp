@@ -27,4 +27,3 @@ QString GetbeforeDot(const QString& path) {
     const qsizetype i = path.lastIndexOf(u'.');
     return i < 0 ? path : path.left(i + 1);
 }
-

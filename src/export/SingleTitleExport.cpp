@@ -66,15 +66,16 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
     for (qsizetype i = 0; i < mediaFiles.size(); ++i) {
         const QString& media = mediaFiles[i];
         const QString target = DocumentPathFor(media);
-        const QByteArray bytes = MmdFileBytes(
-            BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
-        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-            if (QFileInfo(target) == QFileInfo(media))
-                return ExportError{58, QStringLiteral("The document would replace the media "
-                                                      "file %1")
-                                           .arg(media)};
-            return WriteFileAtomically(target, bytes);
-        });
+        const QByteArray bytes =
+            MmdFileBytes(BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
+        const StepOutcome outcome =
+            RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
+                if (QFileInfo(target).absoluteFilePath() == QFileInfo(media).absoluteFilePath())
+                    return ExportError{58, QStringLiteral("The document would replace the media "
+                                                          "file %1")
+                                               .arg(media)};
+                return WriteFileAtomically(target, bytes);
+            });
         if (outcome == StepOutcome::Aborted) {
             result.failed = result.aborted = true;
             return result;

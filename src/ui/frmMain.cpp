@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "BatchExport.h"
 #include "CatalogueFile.h"
 #include "CatalogueReader.h"
 #include "Desktop.h"
@@ -11,15 +12,14 @@
 #include "Prompts.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
+#include "SingleTitleExport.h"
 #include "TitleDisplay.h"
 #include "TitleFinder.h"
 #include "TitleListReader.h"
 #include "Twips.h"
+#include "Wait.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
-#include "BatchExport.h"
-#include "SingleTitleExport.h"
-#include "Wait.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -138,7 +138,9 @@ void frmMain::buildControls() {
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     controls_.insert(QStringLiteral("List1"), list1_);
-    connect(list1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    // The selection, not the current item: a list view makes its first row current when it gets
+    // the focus, which must not show a title nobody chose.
+    connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmMain::List1_Click);
     connect(list1_, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
 
@@ -468,8 +470,8 @@ void frmMain::showMessage(const Message& message) {
 // ---- showing a title -------------------------------------------------------------------------
 
 int frmMain::selectedRow() const {
-    const QModelIndex current = list1_->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    const QModelIndexList selected = list1_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void frmMain::selectRow(int row) {
@@ -616,9 +618,9 @@ void frmMain::JoveBatch_Click() {
                            MessageTexts::kBatchQuestion};
     if (prompts_.message(question, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    const QString folder = store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
-                                       SettingsKeys::fallbackOf(SettingsKeys::kRkv,
-                                                                QStringLiteral("SavePath")));
+    const QString folder =
+        store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
+                    SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
     QCoreApplication::processEvents();
@@ -628,8 +630,8 @@ void frmMain::JoveBatch_Click() {
     ClearForm();
     statusBar()->showMessage(result.statusText());
     if (!result.aborted)
-        prompts_.message({Message::Icon::Question, MessageTexts::kBatchDoneTitle,
-                          MessageTexts::kBatchDone});
+        prompts_.message(
+            {Message::Icon::Question, MessageTexts::kBatchDoneTitle, MessageTexts::kBatchDone});
 }
 
 // ---- other windows ---------------------------------------------------------------------------

@@ -159,6 +159,32 @@ private Q_SLOTS:
         QCOMPARE(lines.last(), QStringLiteral("RKV/Genre=RK"));
     }
 
+    void mmdAndExportTitle() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        db.writeLines("History.dat", {"~ Alien| 2001-01-01| x| y ~"});
+        const Run mmd = cli({"--db", db.dbPath(), "mmd", "Alien"});
+        QCOMPARE(mmd.status, 0);
+        QVERIFY(mmd.out.startsWith("<media type=\"Video\"><avitype>0</avitype><genre>Horror"));
+        QVERIFY(mmd.out.endsWith("<disklabel>VCD-Shelf 3</disklabel><year>1979</year>"
+                                 "<imdbname>Alien</imdbname><imdb-rating>8.5</imdb-rating>"
+                                 "<imdb-summary>Crew meets alien.</imdb-summary>"
+                                 "<director>Ridley Scott</director>"
+                                 "<comments>Great&#13;&#10;film</comments>"
+                                 "<tagline>In space...</tagline><codecs>DVD</codecs></media>\r\n"));
+        QCOMPARE(cli({"--db", db.dbPath(), "mmd", "Nothing"}).status, 1);
+
+        CatalogueFolder media;
+        media.write("Alien.avi", "video");
+        db.write("Covers/17.jpg", "cover");
+        const Run title = cli({"--db", db.dbPath(), "export-title", "Alien",
+                               media.dbPath() + "Alien.avi", media.dbPath() + "missing/b.avi"});
+        QCOMPARE(title.status, 1); // the second part's folder does not exist
+        QCOMPARE(title.out, media.dbPath() + "Alien.mmd\n" + media.dbPath() + "folder.jpg\n");
+        QVERIFY(title.err.startsWith("An error occured: Error 76 (Path not found) occured."));
+        QVERIFY(title.err.endsWith("MMD-files written: Success!\nJove files written\n"));
+    }
+
     void commandLineErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no command") << QStringList{};

@@ -43,8 +43,7 @@ private Q_SLOTS:
                        "<name sort=\"\">Alien</name><disklabel>Shelf 3</disklabel>"
                        "<year>1979</year></media>";
         QTest::newRow("single example, part 2")
-            << example + QStringList{"VideoCodec=XviD", "Width=640", "Height=272",
-                                     "AudioCodec=MP3"}
+            << example + QStringList{"VideoCodec=XviD", "Width=640", "Height=272", "AudioCodec=MP3"}
             << 2
             << kHead + "<genre>Drama</genre><genre>War</genre><mtype>video</mtype>"
                        "<name sort=\"2\">Alien</name><path>alien.cd2.avi</path><year>1979</year>"
@@ -56,9 +55,10 @@ private Q_SLOTS:
             << kHead + "<mtype>video</mtype><name sort=\"\">T</name><disklabel></disklabel>"
                        "<codecs>DVD</codecs></media>";
         QTest::newRow("all optional elements in order")
-            << QStringList{"Title=T",       "Language=English", "ImdbName=N", "ImdbRating=7.5",
-                           "Summary=S",     "AkaTitle=A",       "Director=D", "Comments=a\r\nb",
-                           "Tagline=G",     "VideoCodec=V",     "VideoBitrate=1", "Width=720",
+            << QStringList{"Title=T",        "Language=English", "ImdbName=N",
+                           "ImdbRating=7.5", "Summary=S",        "AkaTitle=A",
+                           "Director=D",     "Comments=a\r\nb",  "Tagline=G",
+                           "VideoCodec=V",   "VideoBitrate=1",   "Width=720",
                            "AudioBitrate=2", "AudioChannels=6"}
             << 0
             << kHead + "<lang>English</lang><mtype>video</mtype><name sort=\"\">T</name>"
@@ -78,8 +78,8 @@ private Q_SLOTS:
         QFETCH(int, part);
         QFETCH(QString, expected);
         const CurrentTitle t = titleOf(fields);
-        const auto p = part ? std::optional(MmdPart{part, QStringLiteral("alien.cd2.avi")})
-                            : std::nullopt;
+        const auto p =
+            part ? std::optional(MmdPart{part, QStringLiteral("alien.cd2.avi")}) : std::nullopt;
         const QString doc = BuildMmd(t, GenresFor(t, QStringLiteral("IMDB")), p);
         QCOMPARE(doc, expected);
         QCOMPARE(XmlProblem(MmdFileBytes(doc)), QString());
@@ -88,19 +88,25 @@ private Q_SLOTS:
     void escaping_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("printable ascii") << "A z 0 \"'%" << "A z 0 \"'%";
-        QTest::newRow("braces, bar, tilde") << "{|}~" << "&#123;&#124;&#125;&#126;";
+        QTest::newRow("printable ascii") << "A z 0 \"'%"
+                                         << "A z 0 \"'%";
+        QTest::newRow("braces, bar, tilde") << "{|}~"
+                                            << "&#123;&#124;&#125;&#126;";
         QTest::newRow("windows-1252 codes") << "Am\u00e9lie\u2019s \u20ac"
                                             << "Am&#233;lie&#146;s &#128;";
         QTest::newRow("beyond the code page") << "\u4e03\u4eba \U0001F600"
                                               << "&#19971;&#20154; &#128512;";
-        QTest::newRow("lone ampersand") << "Tom & Jerry" << "Tom &amp; Jerry";
+        QTest::newRow("lone ampersand") << "Tom & Jerry"
+                                        << "Tom &amp; Jerry";
         QTest::newRow("references pass") << "R&amp;B &#233; &#xE9; &quot;"
                                          << "R&amp;B &#233; &#xE9; &quot;";
-        QTest::newRow("no real reference") << "&nbsp; &#; &#xZZ; &#1; &" << "&amp;nbsp; &amp;#; "
-                                                                           "&amp;#xZZ; &amp;#1; &amp;";
-        QTest::newRow("controls left out") << "a\x01\x1f\x7f b" << "a&#127; b";
-        QTest::newRow("lone surrogate left out") << QString(QChar(0xD800)) + "x" << "x";
+        QTest::newRow("no real reference") << "&nbsp; &#; &#xZZ; &#1; &"
+                                           << "&amp;nbsp; &amp;#; "
+                                              "&amp;#xZZ; &amp;#1; &amp;";
+        QTest::newRow("controls left out") << "a\x01\x1f\x7f b"
+                                           << "a&#127; b";
+        QTest::newRow("lone surrogate left out") << QString(QChar(0xD800)) + "x"
+                                                 << "x";
     }
     void escaping() {
         QFETCH(QString, text);
@@ -112,13 +118,20 @@ private Q_SLOTS:
     void genres_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("elements");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("two") << "Drama, War" << "<g>Drama</g><g>War</g>";
-        QTest::newRow("two words are two") << "Science Fiction" << "<g>Science</g><g>Fiction</g>";
-        QTest::newRow("trailing separator") << "Drama, " << "<g>Drama</g><g></g>";
-        QTest::newRow("leading blank") << " Drama" << "<g></g><g>Drama</g>";
-        QTest::newRow("first line only") << "Drama\r\nWar" << "<g>Drama</g>";
-        QTest::newRow("escaped") << "R&B,Film<Noir>" << "<g>R&amp;B</g><g>Film&#60;Noir&#62;</g>";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("two") << "Drama, War"
+                             << "<g>Drama</g><g>War</g>";
+        QTest::newRow("two words are two") << "Science Fiction"
+                                           << "<g>Science</g><g>Fiction</g>";
+        QTest::newRow("trailing separator") << "Drama, "
+                                            << "<g>Drama</g><g></g>";
+        QTest::newRow("leading blank") << " Drama"
+                                       << "<g></g><g>Drama</g>";
+        QTest::newRow("first line only") << "Drama\r\nWar"
+                                         << "<g>Drama</g>";
+        QTest::newRow("escaped") << "R&B,Film<Noir>"
+                                 << "<g>R&amp;B</g><g>Film&#60;Noir&#62;</g>";
     }
     void genres() {
         QFETCH(QString, value);
@@ -139,14 +152,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("use");
         QTest::addColumn<bool>("selected");
         // The title: Location "dvd-Shelf", Medium " SVCD", UserIdx "U-17", Idx "DVD-1".
-        QTest::newRow("location, other case") << "Location" << "DVD-" << true << true;
-        QTest::newRow("rule not in use") << "Location" << "DVD-" << false << false;
-        QTest::newRow("leading blank counts") << "Medium" << "SVCD" << true << false;
-        QTest::newRow("user index, not Idx") << "User Index" << "u-1" << true << true;
-        QTest::newRow("Idx is never tested") << "User Index" << "DVD" << true << false;
-        QTest::newRow("empty prefix") << "Medium" << "" << true << true;
-        QTest::newRow("prefix longer than field") << "User Index" << "U-17x" << true << false;
-        QTest::newRow("unknown field") << "Idx" << "" << true << false;
+        QTest::newRow("location, other case") << "Location"
+                                              << "DVD-" << true << true;
+        QTest::newRow("rule not in use") << "Location"
+                                         << "DVD-" << false << false;
+        QTest::newRow("leading blank counts") << "Medium"
+                                              << "SVCD" << true << false;
+        QTest::newRow("user index, not Idx") << "User Index"
+                                             << "u-1" << true << true;
+        QTest::newRow("Idx is never tested") << "User Index"
+                                             << "DVD" << true << false;
+        QTest::newRow("empty prefix") << "Medium"
+                                      << "" << true << true;
+        QTest::newRow("prefix longer than field") << "User Index"
+                                                  << "U-17x" << true << false;
+        QTest::newRow("unknown field") << "Idx"
+                                       << "" << true << false;
     }
     void rules() {
         QFETCH(QString, field);

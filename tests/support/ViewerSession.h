@@ -41,11 +41,13 @@ struct Session {
     }
     QString caption(const QString& name) const { return control<QLabel>(name)->text(); }
     QString status() const { return window->statusBar()->currentMessage(); }
-    int row() const { return control<QListView>("List1")->currentIndex().row(); }
+    int row() const {
+        const auto selected = control<QListView>("List1")->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.first().row();
+    }
     void trigger(const QString& action) { control<QAction>(action)->trigger(); }
     void select(int row) {
         auto* list = control<QListView>("List1");
         list->setCurrentIndex(list->model()->index(row, 0));
     }
 };
-

@@ -2,8 +2,8 @@
 // the database dialog and its cycle, the title display, navigation, the find box, the timer,
 // and closing with and without saving.
 #include "CatalogueFolder.h"
-#include "ViewerSession.h"
 #include "Twips.h"
+#include "ViewerSession.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -20,7 +20,6 @@
 #include <QTimer>
 
 namespace {
-
 
 void writeCatalogue(const CatalogueFolder& db) {
     db.writeLines("reelkeep.dat",
