@@ -19,6 +19,7 @@ public:
         return std::nullopt;
     }
     Answer message(const Message& message, Buttons buttons) override;
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
 
     bool failed() const { return failed_; }
 

@@ -4,6 +4,7 @@
 
 #include "Message.h"
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -17,6 +18,18 @@ struct OpenFileRequest {
     QString fileName;       // preset file name
 
     friend bool operator==(const OpenFileRequest&, const OpenFileRequest&) = default;
+};
+
+// A font with its colour, as the font dialog shows and returns it.
+struct FontChoice {
+    QString name;
+    double pointSize = 0; // may be fractional (10.5)
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor colour;
+
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 class Prompts {
@@ -34,4 +47,6 @@ public:
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& proposed) = 0;
     virtual Answer message(const Message& message, Buttons buttons = Buttons::Ok) = 0;
+    // The chosen font and colour; nullopt when the user cancels.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 };

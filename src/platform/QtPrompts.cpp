@@ -1,6 +1,8 @@
 #include "QtPrompts.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -105,4 +107,22 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
         return Answer::Abort;
     }
     return Answer::Ok;
+}
+
+std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial) {
+    QFont font(initial.name);
+    if (initial.pointSize > 0)
+        font.setPointSizeF(initial.pointSize);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    font.setUnderline(initial.underline);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent_);
+    if (!ok)
+        return std::nullopt;
+    const QColor colour = QColorDialog::getColor(initial.colour, parent_);
+    if (!colour.isValid())
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(),
+                      chosen.underline(), colour};
 }

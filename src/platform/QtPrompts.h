@@ -15,6 +15,8 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& proposed) override;
     Answer message(const Message& message, Buttons buttons) override;
+    // The font dialog, then the colour dialog; cancelling either cancels the choice.
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
     // "A (*.a)|*.a|B|*.b;*.c" as Qt name filters: "A (*.a)", "B (*.b *.c)".
     static QStringList nameFilters(const QString& filter);

@@ -15,23 +15,23 @@ template <typename T> std::optional<T> next(std::deque<T>& queue, bool& unanswer
 } // namespace
 
 std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request) {
-    record({Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok});
+    record({Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
     return next(files_, unanswered_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
-    record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok});
+    record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok, {}});
     return next(folders_, unanswered_).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                                  const QString& proposed) {
-    record({Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok});
+    record({Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok, {}});
     return next(inputs_, unanswered_).value_or(std::nullopt);
 }
 
 Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
-    record({Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons});
+    record({Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons, {}});
     if (!answers_.empty()) {
         const Answer a = answers_.front();
         answers_.pop_front();
@@ -46,6 +46,13 @@ Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons
         return Answer::Abort;
     }
     return Answer::Ok;
+}
+
+std::optional<FontChoice> ScriptedPrompts::chooseFont(const FontChoice& initial) {
+    Asked question{Asked::Kind::ChooseFont, {}, {}, {}, {}, {}, Buttons::Ok, {}};
+    question.font = initial;
+    record(question);
+    return next(fonts_, unanswered_).value_or(std::nullopt);
 }
 
 void ScriptedPrompts::record(const Asked& question) {

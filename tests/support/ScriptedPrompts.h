@@ -11,12 +11,13 @@
 class ScriptedPrompts final : public Prompts {
 public:
     struct Asked {
-        enum class Kind { OpenFile, ChooseFolder, InputBox, Message };
+        enum class Kind { OpenFile, ChooseFolder, InputBox, Message, ChooseFont };
         Kind kind;
         OpenFileRequest openFile;      // OpenFile
         QString title, text, proposed; // the others: title, prompt or text, proposed/start
         Message message;               // Message
         Buttons buttons = Buttons::Ok; // Message
+        FontChoice font;               // ChooseFont: what the dialog started with
     };
 
     // Next answers, in the order questions come. nullopt answers a chooser or input box with
@@ -25,6 +26,7 @@ public:
     void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
     void answerMessage(Answer answer) { answers_.push_back(answer); }
+    void answerFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
@@ -32,6 +34,7 @@ public:
                                     const QString& proposed) override;
     // Unscripted messages are answered Ok (or the first button) and still recorded.
     Answer message(const Message& message, Buttons buttons) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
     QList<Asked> asked;
     // Runs as each question is asked, before it is answered: a test's chance to change the world
@@ -40,7 +43,8 @@ public:
     QList<Message> messages() const;
     bool unanswered() const { return unanswered_; }
     bool scriptUsedUp() const {
-        return files_.empty() && folders_.empty() && inputs_.empty() && answers_.empty();
+        return files_.empty() && folders_.empty() && inputs_.empty() && answers_.empty() &&
+               fonts_.empty();
     }
 
 private:
@@ -48,5 +52,6 @@ private:
 
     std::deque<std::optional<QString>> files_, folders_, inputs_;
     std::deque<Answer> answers_;
+    std::deque<std::optional<FontChoice>> fonts_;
     bool unanswered_ = false;
 };
