@@ -11,7 +11,7 @@ std::unique_ptr<frmMain> Main(AppState& state, SettingsStore& store, Prompts& pr
                               Desktop& desktop, const Clock& clock) {
     state.prefs = ReadPreferences(store);
     state.filter = FilterSettings::startValues(clock);
-    auto window = std::make_unique<frmMain>(state, store, prompts, desktop);
+    auto window = std::make_unique<frmMain>(state, store, prompts, desktop, clock);
     window->Form_Load();
     if (!window->ended())
         window->show();

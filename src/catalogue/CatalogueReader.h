@@ -1,8 +1,9 @@
-// The four record readers. Each scans its file from the start for the first record whose key
-// equals the title exactly, copies its fields into a CurrentTitle and reports what it met.
-// Fields are copied one by one, so a record that runs out of fields leaves the earlier ones set.
+// The four record readers. Each finds the first record of its file whose key equals the title
+// exactly, copies its fields into a CurrentTitle and reports what it met. Fields are copied one
+// by one, so a record that runs out of fields leaves the earlier ones set.
 //
-// This sequential scan is the reference behaviour; faster readers must agree with it.
+// Without an index each call scans its file from the start: the reference behaviour. With one,
+// a call looks the record up; both give the same result for every file and key.
 #pragma once
 
 #include "CurrentTitle.h"
@@ -10,11 +11,13 @@
 
 #include <QString>
 
+class CatalogueIndex;
+
 class CatalogueReader {
 public:
     // Both folders end with a separator; file names are appended directly.
-    CatalogueReader(QString dbPath, QString coverPath)
-        : dbPath_(std::move(dbPath)), coverPath_(std::move(coverPath)) {}
+    CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index = nullptr)
+        : dbPath_(std::move(dbPath)), coverPath_(std::move(coverPath)), index_(index) {}
 
     const QString& dbPath() const { return dbPath_; }
     const QString& coverPath() const { return coverPath_; }
@@ -31,4 +34,5 @@ public:
 private:
     QString dbPath_;
     QString coverPath_;
+    CatalogueIndex* index_;
 };

@@ -1,27 +1,75 @@
 #include "CatalogueText.h"
 
 #include <QStringDecoder>
+#include <array>
+#include <cstring>
 
 namespace {
 
-bool hasHighByte(const QByteArray& bytes) {
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
+bool hasHighByte(QByteArrayView bytes) {
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ULL)
+            return true;
+    }
+    for (; p < end; ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80)
             return true;
     return false;
 }
 
+// Windows-1252 byte -> UTF-16, as the platform's converter maps it (undefined bytes keep
+// their code as C1 controls).
+const std::array<char16_t, 256>& windows1252() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        QStringDecoder decoder("windows-1252", QStringDecoder::Flag::Stateless);
+        const QString text = decoder.decode(all);
+        for (int i = 0; i < 256; ++i)
+            t[i] = text.size() == 256 ? text.at(i).unicode() : char16_t(i);
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
-QString DecodeCatalogueBytes(const QByteArray& bytes) {
+bool IsUtf8Catalogue(QByteArrayView bytes) {
     if (!hasHighByte(bytes))
-        return QString::fromLatin1(bytes);
+        return false;
+    // Decoded in slices cut between characters, so that a Windows-1252 file is told apart at
+    // its first accent without converting the whole file.
+    constexpr qsizetype kSlice = 1 << 20;
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = std::min(at + kSlice, bytes.size());
+        while (end < bytes.size() && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+            ++end;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString slice = utf8.decode(bytes.sliced(at, end - at)); // decodes when converted
+        if (utf8.hasError())
+            return false;
+        at = end;
+    }
+    return true;
+}
 
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+QString DecodeCatalogueText(QByteArrayView bytes, bool utf8) {
+    if (utf8)
+        return QString::fromUtf8(bytes);
+    const auto& table = windows1252();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = table[static_cast<unsigned char>(bytes[i])];
+    return text;
+}
 
-    QStringDecoder cp1252("windows-1252", QStringDecoder::Flag::Stateless);
-    return cp1252.decode(bytes);
+QString DecodeCatalogueBytes(const QByteArray& bytes) {
+    return DecodeCatalogueText(bytes, IsUtf8Catalogue(bytes));
 }

@@ -4,6 +4,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+// True when the file's bytes are to be read as UTF-8.
+bool IsUtf8Catalogue(QByteArrayView bytes);
+
+// Decodes a piece of a file whose encoding IsUtf8Catalogue decided.
+QString DecodeCatalogueText(QByteArrayView bytes, bool utf8);
 
 QString DecodeCatalogueBytes(const QByteArray& bytes);

@@ -4,6 +4,7 @@
 #include "CatalogueReader.h"
 #include "CliPrompts.h"
 #include "DatabasePaths.h"
+#include "FilterRun.h"
 #include "GatherTitle.h"
 #include "MmdDocument.h"
 #include "Preferences.h"
@@ -24,6 +25,7 @@ constexpr int kUsageError = 2;
 const QString kUsage = QStringLiteral(
     "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
     "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
+    "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove] |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
 } // namespace
@@ -67,6 +69,8 @@ int CliApp::run(const QStringList& arguments) {
         status = listCommand(args);
     else if (command == QLatin1String("show"))
         status = showCommand(args);
+    else if (command == QLatin1String("filter"))
+        status = filterCommand(args);
     else if (command == QLatin1String("mmd"))
         status = mmdCommand(args);
     else if (command == QLatin1String("export-batch"))
@@ -229,4 +233,50 @@ int CliApp::exportTitleCommand(const QStringList& args) {
     if (!result.folderJpg.isEmpty())
         out_ << result.folderJpg << '\n';
     return result.failed ? 1 : 0;
+}
+
+int CliApp::filterCommand(const QStringList& arguments) {
+    QStringList args = arguments;
+    FilterSettings filter;
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--jove")) {
+            filter.FilterJoveOn = true;
+            continue;
+        }
+        if (args.isEmpty())
+            return usage(option + QStringLiteral(" needs a value"));
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--year")) {
+            filter.FilterYearOn = true;
+            filter.FilterYearText = value;
+        } else if (option == QLatin1String("--entered")) {
+            filter.FilterEnteredOn = true;
+            filter.FilterEnteredText = value;
+        } else if (option == QLatin1String("--status") &&
+                   (value == QLatin1String("present") || value == QLatin1String("absent"))) {
+            filter.FilterStatusOn = true;
+            filter.FilterPresent = value == QLatin1String("present");
+        } else {
+            return usage(QStringLiteral("unknown filter ") + option + u' ' + value);
+        }
+    }
+    const TitleList list = ReadTitleList(dbPath_);
+    if (list.outcome == TitleList::Outcome::Missing) {
+        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+        return kUsageError;
+    }
+    if (list.failure)
+        err_ << list.failure->message().asPlainText() << '\n';
+    const CatalogueReader reader(dbPath_, coverPath_);
+    CliPrompts prompts(err_);
+    CurrentTitle current;
+    qsizetype found = 0;
+    FilterRun(reader, filter, prefs_.JoveRules, prompts)
+        .run(list.titles, current, [&](const QString& t) {
+            out_ << t << '\n';
+            ++found;
+        });
+    err_ << FilterRun::statusText(found) << '\n';
+    return 0;
 }

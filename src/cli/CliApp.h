@@ -23,6 +23,7 @@ private:
     int settingsCommand(const QStringList& args);
     int listCommand(const QStringList& args);
     int showCommand(const QStringList& args);
+    int filterCommand(const QStringList& args);
     int mmdCommand(const QStringList& args);
     int exportBatchCommand(const QStringList& args);
     int exportTitleCommand(const QStringList& args);

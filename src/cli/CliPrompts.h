@@ -12,6 +12,7 @@ public:
     explicit CliPrompts(QTextStream& err) : err_(err) {}
 
     std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const OpenFileRequest&) override { return std::nullopt; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override {
         return std::nullopt;
     }

@@ -6,28 +6,18 @@
 #include "MmdDocument.h"
 #include "Progress.h"
 #include "Prompts.h"
+#include "WalkReports.h"
 #include "WriteIt.h"
 
 QString BatchExport::Result::statusText() const {
     return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
 }
 
-void BatchExport::report(const char* file, const ReaderResult& result) {
-    const auto message = result.message();
-    if (!message)
-        return;
-    const QString key = QString::fromLatin1(file);
-    if (reported_.contains(key))
-        return;
-    reported_.insert(key);
-    prompts_.message(*message);
-}
-
 BatchExport::Result BatchExport::run(const QStringList& titles, const QString& folder,
                                      CurrentTitle& current, bool dryRun,
                                      const DocumentSink& onDocument) {
     Result result;
-    reported_.clear();
+    WalkReports reports(prompts_);
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -35,12 +25,12 @@ BatchExport::Result BatchExport::run(const QStringList& titles, const QString& f
             progress_->step(int(i));
         const QString& key = titles[i];
         ClearCurrentTitle(current);
-        report("title", reader_.ReadTitleRecord(key, current));
+        reports.report("title", reader_.ReadTitleRecord(key, current));
         if (!EvaluateJoveBatch(prefs_.JoveRules, current))
             continue;
-        report("imdb", reader_.ReadImdbRecord(key, current));
-        report("media", reader_.ReadMediaRecord(current));
-        report("history", reader_.ReadHistoryRecord(key, current));
+        reports.report("imdb", reader_.ReadImdbRecord(key, current));
+        reports.report("media", reader_.ReadMediaRecord(current));
+        reports.report("history", reader_.ReadHistoryRecord(key, current));
 
         const QString genres = GenresFor(current, prefs_.GenreSource);
         QString path;

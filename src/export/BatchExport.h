@@ -6,7 +6,6 @@
 #include "CurrentTitle.h"
 #include "Preferences.h"
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -38,12 +37,8 @@ public:
                bool dryRun = false, const DocumentSink& onDocument = {});
 
 private:
-    // Shows a reader's failure the first time this walk meets it in a file.
-    void report(const char* file, const ReaderResult& result);
-
     const CatalogueReader& reader_;
     const Preferences& prefs_;
     Prompts& prompts_;
     Progress* progress_;
-    QSet<QString> reported_;
 };

@@ -41,6 +41,8 @@ public:
 
     // The chosen file's full path; nullopt when the user cancels.
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
+    // The full path to write to, which may not exist yet; nullopt when the user cancels.
+    virtual std::optional<QString> saveFile(const OpenFileRequest& request) = 0;
     // The chosen folder; nullopt when the user cancels.
     virtual std::optional<QString> chooseFolder(const QString& title, const QString& start) = 0;
     // The typed text; nullopt when the user cancels.

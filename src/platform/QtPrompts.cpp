@@ -18,11 +18,15 @@ QStringList QtPrompts::nameFilters(const QString& filter) {
     return filters;
 }
 
-std::optional<QString> QtPrompts::openFile(const OpenFileRequest& request) {
-    QFileDialog dialog(parent_, request.title, request.initialFolder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    const QStringList filters = nameFilters(request.filter);
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    const QStringList filters = QtPrompts::nameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size())
         dialog.selectNameFilter(filters[request.selectedFilter - 1]);
@@ -31,6 +35,16 @@ std::optional<QString> QtPrompts::openFile(const OpenFileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+} // namespace
+
+std::optional<QString> QtPrompts::openFile(const OpenFileRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::saveFile(const OpenFileRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtPrompts::chooseFolder(const QString& title, const QString& start) {
@@ -123,6 +137,6 @@ std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial) {
     const QColor colour = QColorDialog::getColor(initial.colour, parent_);
     if (!colour.isValid())
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(),
-                      chosen.underline(), colour};
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(),
+                      chosen.italic(), chosen.underline(),  colour};
 }

@@ -11,6 +11,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> saveFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& proposed) override;

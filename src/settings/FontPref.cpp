@@ -27,8 +27,16 @@ bool parseSize(const QString& text, double& size) {
 
 } // namespace
 
+QString FontSizeText(double size) {
+    return QString::number(size, 'g', 15);
+}
+
 QString FontDescription(const QString& name, int size, bool bold, bool italic, bool underline) {
-    QString text = name + u' ' + QString::number(size) + QStringLiteral(" points ");
+    return FontDescription(name, double(size), bold, italic, underline);
+}
+
+QString FontDescription(const QString& name, double size, bool bold, bool italic, bool underline) {
+    QString text = name + u' ' + FontSizeText(size) + QStringLiteral(" points ");
     if (bold)
         text += QStringLiteral("Bold ");
     if (italic)

@@ -24,3 +24,8 @@ bool DescribeFont(FontPref& font);
 
 // "Name Size points Bold Italic Underlined", each flag word present only when set.
 QString FontDescription(const QString& name, int size, bool bold, bool italic, bool underline);
+// The same for a size from the font dialog, which may be fractional ("Arial 10.5 points ").
+QString FontDescription(const QString& name, double size, bool bold, bool italic, bool underline);
+
+// A point size in its shortest decimal form: "12", "10.5".
+QString FontSizeText(double size);

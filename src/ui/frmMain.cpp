@@ -5,6 +5,7 @@
 #include "CatalogueReader.h"
 #include "Desktop.h"
 #include "FileExists.h"
+#include "FilterRun.h"
 #include "FontSlots.h"
 #include "GatherTitle.h"
 #include "MainLayout.h"
@@ -19,7 +20,9 @@
 #include "Twips.h"
 #include "Wait.h"
 #include "frmAbout.h"
+#include "frmFilter.h"
 #include "frmHelp.h"
+#include "frmSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -85,8 +88,9 @@ QFont designFont(const QString& face) {
 } // namespace
 
 frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Desktop& desktop,
-                 QWidget* parent)
-    : QMainWindow(parent), state_(state), store_(store), prompts_(prompts), desktop_(desktop) {
+                 const Clock& clock, QWidget* parent)
+    : QMainWindow(parent), state_(state), store_(store), prompts_(prompts), desktop_(desktop),
+      clock_(clock) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reelkeep Viewer"));
     setFont(designFont(QStringLiteral("Arial")));
@@ -150,6 +154,7 @@ void frmMain::buildControls() {
     controls_.insert(QStringLiteral("Command1"), reload);
     auto* filter = new QPushButton(QStringLiteral("&Filter"), frames["Frame1"]);
     filter->setObjectName(QStringLiteral("Command2"));
+    connect(filter, &QPushButton::clicked, this, &frmMain::Filter_Click);
     controls_.insert(QStringLiteral("Command2"), filter);
 
     // The filter's scratch list: never shown.
@@ -267,9 +272,10 @@ void frmMain::buildMenus() {
     addItem(file, "Close", "Close", QKeySequence(Qt::CTRL | Qt::Key_X), &frmMain::Close_Click);
 
     QMenu* edit = addMenu("Edit", "&Edit");
-    addItem(edit, "Filter", "Filter", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr);
+    addItem(edit, "Filter", "Filter", QKeySequence(Qt::CTRL | Qt::Key_F), &frmMain::Filter_Click);
     addSeparator(edit, "sep");
-    addItem(edit, "Settings", "Edit Settings", QKeySequence(Qt::CTRL | Qt::Key_E), nullptr);
+    addItem(edit, "Settings", "Edit Settings", QKeySequence(Qt::CTRL | Qt::Key_E),
+            &frmMain::Settings_Click);
 
     QMenu* go = addMenu("Go", "&Go");
     addItem(go, "First", "First", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &frmMain::First_Click);
@@ -343,6 +349,8 @@ void frmMain::Timer1_Timer() {
     }
     if (state_.pending.filter) {
         state_.pending.filter = false;
+        if (state_.filter.anyOn())
+            FilterExe();
     }
 }
 
@@ -632,6 +640,32 @@ void frmMain::JoveBatch_Click() {
     if (!result.aborted)
         prompts_.message(
             {Message::Icon::Question, MessageTexts::kBatchDoneTitle, MessageTexts::kBatchDone});
+}
+
+// ---- filter and settings --------------------------------------------------------------------
+
+void frmMain::Filter_Click() {
+    frmFilter dialog(state_.filter, state_.pending, clock_, this);
+    dialog.exec();
+}
+
+void frmMain::FilterExe() {
+    // The Wait window takes the input for the walk's length; the main window still repaints.
+    Wait wait(this);
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    auto* scratch = static_cast<QStringListModel*>(list2_->model());
+    QStringList found;
+    FilterRun(reader, state_.filter, state_.prefs.JoveRules, prompts_, &wait)
+        .run(titles(), state_.title, [&found](const QString& title) { found << title; });
+    scratch->setStringList(found);
+    titleModel_->setStringList(scratch->stringList());
+    scratch->setStringList({});
+    statusBar()->showMessage(FilterRun::statusText(found.size()));
+}
+
+void frmMain::Settings_Click() {
+    frmSettings dialog(state_.prefs, state_.pending, store_, prompts_, this);
+    dialog.exec();
 }
 
 // ---- other windows ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <optional>
 
+class Clock;
 class Desktop;
 class Prompts;
 class SettingsStore;
@@ -30,7 +31,7 @@ class frmMain : public QMainWindow {
 
 public:
     frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Desktop& desktop,
-            QWidget* parent = nullptr);
+            const Clock& clock, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: caption, saved geometry, layout, cleared display, title list.
@@ -61,6 +62,8 @@ public Q_SLOTS:
     void Close_Click();
     void CloseSave_Click();
     void Timer1_Timer();
+    void Filter_Click();
+    void Settings_Click();
     void JoveExport_Click();
     void JoveBatch_Click();
     void About_Click();
@@ -86,6 +89,7 @@ private:
     void restoreGeometry();
     void applyFonts();
     void showMessage(const Message& message);
+    void FilterExe();
     void findFromStart();
     void findNext();
 
@@ -95,6 +99,7 @@ private:
     SettingsStore& store_;
     Prompts& prompts_;
     Desktop& desktop_;
+    const Clock& clock_;
 
     QHash<QString, QWidget*> controls_;
     QStringListModel* titleModel_ = nullptr;

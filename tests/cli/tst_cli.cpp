@@ -24,12 +24,12 @@ const QString kHistoryMissing =
 class TestCli : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
+    std::unique_ptr<QTemporaryDir> settings_;
 
     Run cli(const QStringList& arguments) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settings_.path());
+        env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settings_->path());
         process.setProcessEnvironment(env);
         process.start(qEnvironmentVariable("RKV_CLI"), arguments);
         if (!process.waitForFinished(30000))
@@ -52,7 +52,8 @@ class TestCli : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(settings_.isValid()); }
+    // Every test starts from an empty settings store.
+    void init() { settings_ = std::make_unique<QTemporaryDir>(); }
 
     void listPrintsTitlesInFileOrder() {
         CatalogueFolder db;
@@ -185,6 +186,46 @@ private Q_SLOTS:
         QVERIFY(title.err.endsWith("MMD-files written: Success!\nJove files written\n"));
     }
 
+    // The filter's criteria on a catalogue whose titles differ in one thing each.
+    void filter_data() {
+        QTest::addColumn<QStringList>("criteria");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("year") << QStringList{"--year", "2005"} << "A B";
+        QTest::newRow("year needs four characters") << QStringList{"--year", "05"} << "";
+        QTest::newRow("empty year keeps nothing") << QStringList{"--year", ""} << "";
+        QTest::newRow("entered year") << QStringList{"--entered", "2006"} << "A C D";
+        QTest::newRow("entered month") << QStringList{"--entered", "2006-03"} << "A D";
+        QTest::newRow("entered day") << QStringList{"--entered", "2006-03-14"} << "A";
+        QTest::newRow("empty entered keeps all") << QStringList{"--entered", ""} << "A B C D E";
+        QTest::newRow("present") << QStringList{"--status", "present"} << "A";
+        QTest::newRow("absent: anything else") << QStringList{"--status", "absent"} << "B C D E";
+        QTest::newRow("jove") << QStringList{"--jove"} << "B E";
+        QTest::newRow("all must hold") << QStringList{"--year", "2005", "--entered", "2006"} << "A";
+        QTest::newRow("no criterion") << QStringList{} << "A B C D E";
+    }
+    void filter() {
+        QFETCH(QStringList, criteria);
+        QFETCH(QString, kept);
+        CatalogueFolder db;
+        db.writeLines("reelkeep.dat", {"~ A| S| Shelf| x| Present| DVD| 1| x| y| x| x| 1| x ~",
+                                       "~ B| S| VCD-1| x| present| DVD| 1| x| y| x| x| 2| x ~",
+                                       "~ C| S| Shelf| x| NULL| DVD| 1| x| y| x| x| 3| x ~",
+                                       "~ D| S| Shelf| x| Lent| DVD| 1| x| y| x| x| 4| x ~",
+                                       "~ E| S| cd-2| x| Absent| DVD| 1| x| y| x| x| 5| x ~"});
+        db.writeLines("imdb.dat", {"~ A| x| A| x| 2005| d| t| s| g| a| m| l| r| 1| k| r ~",
+                                   "~ B| x| B| x| 2005| d| t| s| g| a| m| l| r| 1| k| r ~",
+                                   "~ C| x| C| x| 05| d| t| s| g| a| m| l| r| 1| k| r ~"});
+        db.writeLines("History.dat",
+                      {"~ A| 2006-03-14| x| y ~", "~ B| 2005-12-31| x| y ~",
+                       "~ C| 2006-11-02 10:00:00| x| y ~", "~ D| 2006-03-01| x| y ~"});
+        const Run run = cli(QStringList{"--db", db.dbPath(), "filter"} + criteria);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(u'\n', Qt::SkipEmptyParts).join(u' '), kept);
+        QCOMPARE(
+            run.err,
+            QStringLiteral("Found: %1 entries.\n").arg(kept.isEmpty() ? 0 : kept.count(u' ') + 1));
+    }
+
     void commandLineErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no command") << QStringList{};
@@ -194,6 +235,8 @@ private Q_SLOTS:
         QTest::newRow("show without title") << QStringList{"show"};
         QTest::newRow("unknown setting") << QStringList{"settings", "set", "RKV", "DBPath", "x"};
         QTest::newRow("set without value") << QStringList{"settings", "set", "RKV", "Genre"};
+        QTest::newRow("bad status") << QStringList{"filter", "--status", "lost"};
+        QTest::newRow("batch option") << QStringList{"export-batch", "--fast"};
     }
     void commandLineErrors() {
         QFETCH(QStringList, arguments);

@@ -19,6 +19,11 @@ std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request)
     return next(files_, unanswered_).value_or(std::nullopt);
 }
 
+std::optional<QString> ScriptedPrompts::saveFile(const OpenFileRequest& request) {
+    record({Asked::Kind::SaveFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
+    return next(saves_, unanswered_).value_or(std::nullopt);
+}
+
 std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
     record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok, {}});
     return next(folders_, unanswered_).value_or(std::nullopt);

@@ -11,9 +11,9 @@
 class ScriptedPrompts final : public Prompts {
 public:
     struct Asked {
-        enum class Kind { OpenFile, ChooseFolder, InputBox, Message, ChooseFont };
+        enum class Kind { OpenFile, SaveFile, ChooseFolder, InputBox, Message, ChooseFont };
         Kind kind;
-        OpenFileRequest openFile;      // OpenFile
+        OpenFileRequest openFile;      // OpenFile, SaveFile
         QString title, text, proposed; // the others: title, prompt or text, proposed/start
         Message message;               // Message
         Buttons buttons = Buttons::Ok; // Message
@@ -23,12 +23,14 @@ public:
     // Next answers, in the order questions come. nullopt answers a chooser or input box with
     // Cancel.
     void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    void answerSaveFile(std::optional<QString> path) { saves_.push_back(std::move(path)); }
     void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
     void answerMessage(Answer answer) { answers_.push_back(answer); }
     void answerFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> saveFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& proposed) override;
@@ -43,14 +45,14 @@ public:
     QList<Message> messages() const;
     bool unanswered() const { return unanswered_; }
     bool scriptUsedUp() const {
-        return files_.empty() && folders_.empty() && inputs_.empty() && answers_.empty() &&
-               fonts_.empty();
+        return files_.empty() && saves_.empty() && folders_.empty() && inputs_.empty() &&
+               answers_.empty() && fonts_.empty();
     }
 
 private:
     void record(const Asked& question);
 
-    std::deque<std::optional<QString>> files_, folders_, inputs_;
+    std::deque<std::optional<QString>> files_, saves_, folders_, inputs_;
     std::deque<Answer> answers_;
     std::deque<std::optional<FontChoice>> fonts_;
     bool unanswered_ = false;

@@ -1,0 +1,50 @@
+#include "FilterRun.h"
+
+#include "EnteredDate.h"
+#include "JoveRules.h"
+#include "Progress.h"
+#include "WalkReports.h"
+
+QString FilterRun::statusText(qsizetype found) {
+    return QStringLiteral("Found: ") + QString::number(found) + QStringLiteral(" entries.");
+}
+
+void FilterRun::run(const QStringList& titles, CurrentTitle& current,
+                    const std::function<void(const QString&)>& keep) {
+    WalkReports reports(prompts_);
+    if (progress_)
+        progress_->start(int(titles.size()));
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        const QString& key = titles[i];
+        ClearCurrentTitle(current);
+        // Every criterion that is on must hold; each reads only the file it needs.
+        bool holds = true;
+        if (holds && filter_.FilterYearOn) {
+            reports.report("imdb", reader_.ReadImdbRecord(key, current));
+            holds = current.Year.size() == 4 && current.Year == filter_.FilterYearText;
+        }
+        if (holds && filter_.FilterEnteredOn) {
+            reports.report("history", reader_.ReadHistoryRecord(key, current));
+            const QString entered =
+                FormatEnteredDate(current.Entered, QStringLiteral("yyyy-MM-dd"));
+            holds = entered.left(filter_.FilterEnteredText.size()) == filter_.FilterEnteredText;
+        }
+        bool titleRead = false;
+        if (holds && filter_.FilterStatusOn) {
+            reports.report("title", reader_.ReadTitleRecord(key, current));
+            titleRead = true;
+            holds = (current.Status == QLatin1String("Present")) == filter_.FilterPresent;
+        }
+        if (holds && filter_.FilterJoveOn) {
+            if (!titleRead)
+                reports.report("title", reader_.ReadTitleRecord(key, current));
+            holds = EvaluateJoveBatch(rules_, current);
+        }
+        if (holds)
+            keep(key);
+        if (progress_)
+            progress_->step(int(i));
+    }
+    if (progress_)
+        progress_->finish();
+}

@@ -1,0 +1,37 @@
+// The filter's walk over the title list: the titles for which every criterion that is on holds,
+// in list order, each once.
+#pragma once
+
+#include "CatalogueReader.h"
+#include "CurrentTitle.h"
+#include "FilterSettings.h"
+#include "JoveRule.h"
+
+#include <QStringList>
+#include <array>
+#include <functional>
+
+class Progress;
+class Prompts;
+
+class FilterRun {
+public:
+    FilterRun(const CatalogueReader& reader, const FilterSettings& filter,
+              const std::array<JoveRule, 6>& rules, Prompts& prompts, Progress* progress = nullptr)
+        : reader_(reader), filter_(filter), rules_(rules), prompts_(prompts), progress_(progress) {}
+
+    // Each kept title is handed to `keep` as it is found; `current` is left holding what the
+    // readers last read.
+    void run(const QStringList& titles, CurrentTitle& current,
+             const std::function<void(const QString&)>& keep);
+
+    // "Found: 12 entries."
+    static QString statusText(qsizetype found);
+
+private:
+    const CatalogueReader& reader_;
+    const FilterSettings& filter_;
+    const std::array<JoveRule, 6>& rules_;
+    Prompts& prompts_;
+    Progress* progress_;
+};

@@ -1,0 +1,31 @@
+#include "CatalogueIndex.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::FileKind kind,
+                                           const QString& fileLabel) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir()) {
+        entries_.remove(path);
+        return {nullptr, ReadFailure::fileNotFound(fileLabel)};
+    }
+    const auto it = entries_.constFind(path);
+    if (it != entries_.constEnd() && it->size == info.size() && it->modified == info.lastModified())
+        return {it->index, std::nullopt};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        entries_.remove(path);
+        return {nullptr, ReadFailure::accessError(fileLabel)};
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        entries_.remove(path);
+        return {nullptr, ReadFailure::ioError(fileLabel)};
+    }
+    // The time read before the bytes: a write racing the read is seen at the next use.
+    auto index = std::make_shared<const RecordIndex>(std::move(bytes), kind);
+    entries_.insert(path, Entry{info.size(), info.lastModified(), index});
+    return {index, std::nullopt};
+}

@@ -1,0 +1,71 @@
+#include "MediaInfoRunner.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+MediaInfoResult MediaInfoRunner::run(const QString& tool, const QString& media) {
+    QProcess process;
+    process.setProgram(tool);
+    process.setArguments({media});
+    // A tool that reads its input must not wait for a terminal that is not there.
+    process.setStandardInputFile(QProcess::nullDevice());
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            loop.quit();
+    });
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+
+    cancelled_ = false;
+    process.start();
+    timer.start(limit_);
+    if (process.state() != QProcess::NotRunning) {
+        loop_ = &loop;
+        loop.exec();
+        loop_ = nullptr;
+    }
+    timer.stop();
+
+    MediaInfoResult result;
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    if (cancelled_) {
+        result.cancelled = true;
+    } else if (process.error() == QProcess::FailedToStart) {
+        result.error = MediaInfoError{
+            75, QStringLiteral("Path/File access error: MediaInfo could not be started")};
+    } else if (timedOut) {
+        const auto seconds = std::chrono::duration<double>(limit_).count();
+        result.error = MediaInfoError{286, QStringLiteral("Timeout: MediaInfo did not end within "
+                                                          "%1 seconds and was stopped")
+                                               .arg(seconds)};
+    } else if (process.exitStatus() == QProcess::CrashExit) {
+        result.error = MediaInfoError{51, QStringLiteral("Internal error: MediaInfo crashed")};
+    } else {
+        result.report = QString::fromUtf8(process.readAllStandardOutput());
+        if (process.exitCode() != 0 && result.report.isEmpty())
+            result.error = MediaInfoError{
+                57, QStringLiteral("Device I/O error: MediaInfo ended with exit code %1 and "
+                                   "no report")
+                        .arg(process.exitCode())};
+    }
+    return result;
+}
+
+void MediaInfoRunner::cancel() {
+    if (!loop_)
+        return;
+    cancelled_ = true;
+    loop_->quit();
+}

@@ -1,0 +1,4 @@
+#include <QTest>
+int main() {
+    return 0;
+}
