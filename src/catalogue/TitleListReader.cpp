@@ -1,6 +1,7 @@
 #include "TitleListReader.h"
 
 #include "CatalogueFile.h"
+#include "CatalogueIndex.h"
 #include "FileExists.h"
 #include "LineReader.h"
 #include "MessageTexts.h"
@@ -12,11 +13,40 @@ QString TitleList::statusText() const {
     return QString::number(titles.size()) + MessageTexts::kEntriesLoaded;
 }
 
-TitleList ReadTitleList(const QString& dbPath) {
+namespace {
+
+TitleList fromIndex(CatalogueIndex& index, const QString& path) {
+    TitleList list;
+    const CatalogueIndex::Lookup found =
+        index.get(path, RecordSteps::FileKind::Title, CatalogueFile::kTitles);
+    if (!found.index) {
+        list.outcome = TitleList::Outcome::Failed;
+        list.failure = found.failure;
+        return list;
+    }
+    list.titles = found.index->keysInOrder();
+    const std::optional<QString> stop = found.index->stopRecord();
+    QString framed;
+    if (!stop) {
+        list.outcome = TitleList::Outcome::Loaded;
+    } else if (!FrameRecord(*stop, framed)) {
+        list.outcome = TitleList::Outcome::Failed;
+        list.failure = ReadFailure::badRecord(CatalogueFile::kTitles);
+    } else {
+        list.outcome = TitleList::Outcome::Stopped;
+    }
+    return list;
+}
+
+} // namespace
+
+TitleList ReadTitleList(const QString& dbPath, CatalogueIndex* index) {
     TitleList list;
     const QString path = dbPath + CatalogueFile::kTitles;
     if (!FileExists(path))
         return list;
+    if (index)
+        return fromIndex(*index, path);
 
     auto contents = CatalogueFile::read(path, CatalogueFile::kTitles);
     if (contents.failure) {

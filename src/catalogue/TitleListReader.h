@@ -25,5 +25,8 @@ struct TitleList {
     QString statusText() const;
 };
 
-// Reads DBPath + "reelkeep.dat". Titles read before a failure are kept.
-TitleList ReadTitleList(const QString& dbPath);
+class CatalogueIndex;
+
+// Reads DBPath + "reelkeep.dat". Titles read before a failure are kept. With an index, the file
+// is read once for the list and for every later lookup of a title.
+TitleList ReadTitleList(const QString& dbPath, CatalogueIndex* index = nullptr);

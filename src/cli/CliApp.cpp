@@ -107,7 +107,7 @@ int CliApp::settingsCommand(const QStringList& args) {
 int CliApp::listCommand(const QStringList& args) {
     if (!args.isEmpty())
         return usage(QStringLiteral("list takes no arguments"));
-    const TitleList list = ReadTitleList(dbPath_);
+    const TitleList list = ReadTitleList(dbPath_, &index_);
     for (const QString& title : list.titles)
         out_ << title << '\n';
     switch (list.outcome) {
@@ -129,7 +129,7 @@ int CliApp::listCommand(const QStringList& args) {
 int CliApp::showCommand(const QStringList& args) {
     if (args.size() != 1)
         return usage(QStringLiteral("show needs one TITLE"));
-    const CatalogueReader reader(dbPath_, coverPath_);
+    const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CurrentTitle title;
     const bool found = GatherTitle(reader, args.first(), title, [this](const Message& message) {
         err_ << message.asPlainText() << '\n';
@@ -152,7 +152,7 @@ int CliApp::mmdCommand(const QStringList& args) {
     if (args.size() != 1)
         return usage(QStringLiteral("mmd needs one TITLE"));
     // The batch export's reading of one title, whatever the batch rules say.
-    const CatalogueReader reader(dbPath_, coverPath_);
+    const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CurrentTitle title;
     CliPrompts prompts(err_);
     auto report = [&](const ReaderResult& result) {
@@ -191,7 +191,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
             return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
         }
     }
-    const TitleList list = ReadTitleList(dbPath_);
+    const TitleList list = ReadTitleList(dbPath_, &index_);
     if (list.outcome == TitleList::Outcome::Missing) {
         err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
         return kUsageError;
@@ -199,7 +199,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
     if (list.failure)
         err_ << list.failure->message().asPlainText() << '\n';
 
-    const CatalogueReader reader(dbPath_, coverPath_);
+    const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CliPrompts prompts(err_);
     BatchExport batch(reader, prefs_, prompts);
     CurrentTitle current;
@@ -217,7 +217,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
 int CliApp::exportTitleCommand(const QStringList& args) {
     if (args.size() < 2)
         return usage(QStringLiteral("export-title needs TITLE and at least one MEDIA_FILE"));
-    const CatalogueReader reader(dbPath_, coverPath_);
+    const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CurrentTitle title;
     CliPrompts prompts(err_);
     if (!GatherTitle(reader, args.first(), title,
@@ -261,14 +261,14 @@ int CliApp::filterCommand(const QStringList& arguments) {
             return usage(QStringLiteral("unknown filter ") + option + u' ' + value);
         }
     }
-    const TitleList list = ReadTitleList(dbPath_);
+    const TitleList list = ReadTitleList(dbPath_, &index_);
     if (list.outcome == TitleList::Outcome::Missing) {
         err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
         return kUsageError;
     }
     if (list.failure)
         err_ << list.failure->message().asPlainText() << '\n';
-    const CatalogueReader reader(dbPath_, coverPath_);
+    const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CliPrompts prompts(err_);
     CurrentTitle current;
     qsizetype found = 0;

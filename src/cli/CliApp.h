@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "CatalogueIndex.h"
 #include "Preferences.h"
 
 class QTextStream;
@@ -32,6 +33,7 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     Preferences prefs_;
+    CatalogueIndex index_;
     QString dbPath_;
     QString coverPath_;
 };

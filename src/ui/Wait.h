@@ -4,6 +4,7 @@
 
 #include "Progress.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QProgressBar;
@@ -23,4 +24,5 @@ protected:
 
 private:
     QProgressBar* PB1_;
+    QElapsedTimer sinceEvents_;
 };

@@ -417,7 +417,7 @@ QStringList frmMain::titles() const {
 
 void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
     if (!askFirst) {
-        TitleList list = ReadTitleList(state_.prefs.DBPath);
+        TitleList list = ReadTitleList(state_.prefs.DBPath, &index_);
         if (list.outcome != TitleList::Outcome::Missing) {
             titleModel_->setStringList(titleModel_->stringList() + list.titles);
             if (list.outcome == TitleList::Outcome::Failed)
@@ -468,6 +468,7 @@ std::optional<DatabasePaths> frmMain::FindDatabase() {
 void frmMain::applyDatabase(const DatabasePaths& paths) {
     state_.prefs.DBPath = paths.dbPath;
     state_.prefs.CoverPath = paths.coverPath;
+    index_.clear();
     LoadTitleList(false, OnCancel::KeepCurrent);
 }
 
@@ -498,7 +499,7 @@ void frmMain::List1_Click() {
     if (row < 0)
         return;
     const QString key = titleModel_->index(row).data().toString();
-    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     GatherTitle(
         reader, key, state_.title, [this](const Message& m) { showMessage(m); },
         [this] {
@@ -632,7 +633,7 @@ void frmMain::JoveBatch_Click() {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
     QCoreApplication::processEvents();
-    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     BatchExport batch(reader, state_.prefs, prompts_, &wait);
     const BatchExport::Result result = batch.run(titles(), folder, state_.title);
     ClearForm();
@@ -652,7 +653,7 @@ void frmMain::Filter_Click() {
 void frmMain::FilterExe() {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
-    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath);
+    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     auto* scratch = static_cast<QStringListModel*>(list2_->model());
     QStringList found;
     FilterRun(reader, state_.filter, state_.prefs.JoveRules, prompts_, &wait)

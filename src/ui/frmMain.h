@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "CatalogueIndex.h"
 #include "DatabasePaths.h"
 #include "Message.h"
 
@@ -101,6 +102,7 @@ private:
     Desktop& desktop_;
     const Clock& clock_;
 
+    CatalogueIndex index_; // lives as long as the window: lookups after the first are cheap
     QHash<QString, QWidget*> controls_;
     QStringListModel* titleModel_ = nullptr;
     QListView* list1_ = nullptr;
