@@ -547,6 +547,9 @@ QString CatalogueGenerator::imdbRecord(int entry) const {
     const QString director = maybeNull(r, 20, personName(r));
     const QString tagline = maybeNull(r, 450, r.pick(kTaglines).toString());
     QString summary = sentence(r);
+    // Plot summaries run to several sentences: about 1.5 KB of catalogue per title in all.
+    for (int more = r.between(8, 12); more > 0; --more)
+        summary += u' ' + sentence(r);
     // A line break inside the summary: the reader keeps the joining "^" in the text.
     summary += r.perMille(40) ? QStringView(u"\r\n") : QStringView(u" ");
     summary += r.pick(kAfterwords);

@@ -8,22 +8,20 @@ MediaInfoResult MediaInfoRunner::run(const QString& tool, const QString& media) 
     QProcess process;
     process.setProgram(tool);
     process.setArguments({media});
-    // A tool that reads its input must not wait for a terminal that is not there.
+    // A tool that reads its input must not wait for a terminal that is not there; what it says
+    // on standard error is no part of the report.
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
 
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
-    bool timedOut = false;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
             loop.quit();
     });
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.quit();
-    });
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
 
     cancelled_ = false;
     process.start();
@@ -35,17 +33,19 @@ MediaInfoResult MediaInfoRunner::run(const QString& tool, const QString& media) 
     }
     timer.stop();
 
-    MediaInfoResult result;
-    if (process.state() != QProcess::NotRunning) {
+    // Still running after the loop: the time ran out or the run was cancelled.
+    const bool stopped = process.state() != QProcess::NotRunning;
+    if (stopped) {
         process.kill();
         process.waitForFinished(5000);
     }
+    MediaInfoResult result;
     if (cancelled_) {
         result.cancelled = true;
     } else if (process.error() == QProcess::FailedToStart) {
         result.error = MediaInfoError{
             75, QStringLiteral("Path/File access error: MediaInfo could not be started")};
-    } else if (timedOut) {
+    } else if (stopped) {
         const auto seconds = std::chrono::duration<double>(limit_).count();
         result.error = MediaInfoError{286, QStringLiteral("Timeout: MediaInfo did not end within "
                                                           "%1 seconds and was stopped")

@@ -22,6 +22,7 @@
 #include "frmAbout.h"
 #include "frmFilter.h"
 #include "frmHelp.h"
+#include "frmMediaInfo.h"
 #include "frmSettings.h"
 
 #include <QApplication>
@@ -561,7 +562,13 @@ void frmMain::ClearForm() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void frmMain::List1_DblClick() {}
+void frmMain::List1_DblClick() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    frmMediaInfo info(store_, prompts_, state_.prefs.DBPath, this);
+    info.getMediaInfo(titleModel_->index(row).data().toString());
+}
 
 void frmMain::Label11_DblClick() {
     desktop_.openAddress(ImdbAddress(state_.title));

@@ -14,8 +14,15 @@ namespace {
 
 // Lines the readers treat specially, spliced into a file at random line starts.
 const QList<QByteArray> kDamage = {
-    "~ no separator here ~", "plain text, no tilde", "~x~", "", "~|only in the framing~",
-    "~ \xc3\xa9| accent at the start ~", "~ k| x ~\xc3\xa9", "~ with\nlone LF| x ~", "~~~~",
+    "~ no separator here ~",
+    "plain text, no tilde",
+    "~x~",
+    "",
+    "~|only in the framing~",
+    "~ \xc3\xa9| accent at the start ~",
+    "~ k| x ~\xc3\xa9",
+    "~ with\nlone LF| x ~",
+    "~~~~",
     "~ open record| never closed",
 };
 
@@ -74,10 +81,13 @@ private Q_SLOTS:
         const CatalogueReader slow(db.dbPath(), db.coverPath());
         const CatalogueReader fast(db.dbPath(), db.coverPath(), &index);
         QStringList keys = gen.titles();
-        keys << "" << "not in the catalogue" << " " + gen.titles().first();
+        keys << ""
+             << "not in the catalogue"
+             << " " + gen.titles().first();
         for (const QString& key : keys) {
             CurrentTitle a, b;
-            QCOMPARE(describe(fast.ReadTitleRecord(key, b)), describe(slow.ReadTitleRecord(key, a)));
+            QCOMPARE(describe(fast.ReadTitleRecord(key, b)),
+                     describe(slow.ReadTitleRecord(key, a)));
             QCOMPARE(describe(fast.ReadImdbRecord(key, b)), describe(slow.ReadImdbRecord(key, a)));
             QCOMPARE(describe(fast.ReadMediaRecord(b)), describe(slow.ReadMediaRecord(a)));
             QCOMPARE(describe(fast.ReadHistoryRecord(key, b)),

@@ -7,6 +7,7 @@
 #include "frmMediaInfo.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -195,6 +196,18 @@ private Q_SLOTS:
         QCOMPARE(enabledDuringRun, std::optional(false));
         QVERIFY(s.button("Command2")->isEnabled());
         QCOMPARE(s.report(), QString("done\n"));
+    }
+
+    void closingStopsTheRun() {
+        Session s;
+        s.open();
+        QTimer::singleShot(200, [&] { s.form->findChild<QPushButton*>("Command14")->click(); });
+        QElapsedTimer clock;
+        clock.start();
+        s.getInfo(clip_, script("long", "exec sleep 20"));
+        QVERIFY(clock.elapsed() < 10000);
+        QVERIFY(s.prompts.asked.isEmpty());
+        QCOMPARE(s.report(), kHeading);
     }
 
     void selectDialogs_data() {

@@ -11,9 +11,12 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListView>
 #include <QStatusBar>
+#include <QTimer>
+#include <functional>
 
 inline const QString kViewer = QStringLiteral("ReelkeepViewer");
 inline const QString kRkv = QStringLiteral("RKV");
@@ -51,3 +54,17 @@ struct Session {
         list->setCurrentIndex(list->model()->index(row, 0));
     }
 };
+
+// Runs `act` on the next modal dialog as soon as it is up (dialogs may run pending events
+// before they block).
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start(5);
+}

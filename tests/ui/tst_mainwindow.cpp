@@ -9,11 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -435,6 +437,48 @@ private Q_SLOTS:
         QVERIFY(a->isEnabled());
         QVERIFY(!s.control<QAction>("Help")->isVisible());
         QVERIFY(!s.control<QAction>("Help")->isEnabled());
+    }
+
+    // The dialogs of the main window, driven as a user drives them once they are up.
+    void filterAndSettingsThroughTheirDialogs() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        Session s(db.dbPath());
+        frmMain& w = s.start();
+        s.select(2); // Casablanca
+        WhenModal([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>("Check1")->setChecked(true);
+            dialog->findChild<QLineEdit*>("Text1")->setText("1979");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        });
+        QTest::mouseClick(s.control("Command2"), Qt::LeftButton);
+        QVERIFY(s.state.pending.filter);
+        QTRY_COMPARE_WITH_TIMEOUT(w.titles(), QStringList{"Alien"}, 2000);
+        QCOMPARE(s.status(), QStringLiteral("Found: 1 entries."));
+        QCOMPARE(s.row(), -1);
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca")); // the display stays
+
+        WhenModal([](QWidget* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        });
+        s.trigger("Settings");
+        QCOMPARE(s.store.value(kViewer, "Font1"), QStringLiteral("___12 Arial Black"));
+        QTRY_VERIFY_WITH_TIMEOUT(!s.state.pending.relayout, 2000);
+    }
+
+    void doubleClickShowsMediaInfo() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        Session s(db.dbPath());
+        s.start();
+        s.select(1);
+        QString caption;
+        WhenModal([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            dialog->close();
+        });
+        s.window->List1_DblClick();
+        QCOMPARE(caption, QStringLiteral("Brazil"));
     }
 
     void aboutOpensModally() {

@@ -1,0 +1,229 @@
+// The costs that grow with the catalogue: opening the list, showing a title, a filter run with
+// every criterion on, a batch export of every title, each beside its floor (reading the same
+// bytes once; writing the same files with plain writes and renames).
+#include "BatchExport.h"
+#include "CatalogueGenerator.h"
+#include "CatalogueIndex.h"
+#include "CatalogueReader.h"
+#include "FilterRun.h"
+#include "GatherTitle.h"
+#include "Preferences.h"
+#include "Prompts.h"
+#include "TitleListReader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+
+namespace {
+
+// Answers nothing: benchmarks meet no dialog.
+class SilentPrompts final : public Prompts {
+public:
+    std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    Answer message(const Message&, Buttons) override { return Answer::Ignore; }
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+};
+
+const char* kFiles[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
+
+struct Catalogue {
+    QTemporaryDir dir;
+    QString db;
+    QStringList titles;
+};
+
+// One generated catalogue per size, kept for the whole run.
+Catalogue& catalogue(int titles) {
+    static std::map<int, std::unique_ptr<Catalogue>> made;
+    auto& slot = made[titles];
+    if (!slot) {
+        slot = std::make_unique<Catalogue>();
+        slot->db = slot->dir.path() + u'/';
+        const CatalogueGenerator gen({titles, 7, false});
+        gen.writeTo(slot->db);
+        slot->titles = gen.titles();
+    }
+    return *slot;
+}
+
+qint64 readBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll().size();
+}
+
+FilterSettings everyCriterion() {
+    FilterSettings f;
+    f.FilterYearOn = f.FilterEnteredOn = f.FilterStatusOn = f.FilterJoveOn = true;
+    f.FilterYearText = QStringLiteral("1999");
+    f.FilterEnteredText = QStringLiteral("2005");
+    f.FilterPresent = true;
+    return f;
+}
+
+Preferences everyTitleSelected() {
+    Preferences p;
+    p.JoveRules[1] = {true, QStringLiteral("Location"), QString()}; // an empty prefix: all
+    p.GenreSource = QStringLiteral("IMDB");
+    return p;
+}
+
+void OpenList(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    for (auto _ : state) {
+        CatalogueIndex index;
+        benchmark::DoNotOptimize(ReadTitleList(c.db, &index).titles.size());
+    }
+}
+
+void OpenListFloor(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readBytes(c.db + kFiles[0]));
+}
+
+// range(1): 0 first, 1 middle, 2 last title.
+void ShowTitle(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    CatalogueIndex index;
+    const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), &index);
+    const QString& key = c.titles[(c.titles.size() - 1) * state.range(1) / 2];
+    CurrentTitle title;
+    GatherTitle(reader, key, title, {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GatherTitle(reader, key, title, {}));
+}
+
+void FirstShow(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    const QString& key = c.titles[c.titles.size() / 2];
+    for (auto _ : state) {
+        CatalogueIndex index;
+        const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), &index);
+        CurrentTitle title;
+        benchmark::DoNotOptimize(GatherTitle(reader, key, title, {}));
+    }
+}
+
+void FirstShowFloor(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    for (auto _ : state)
+        for (const char* file : kFiles)
+            benchmark::DoNotOptimize(readBytes(c.db + file));
+}
+
+void Filter(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    CatalogueIndex index;
+    ReadTitleList(c.db, &index);
+    const CatalogueReader reader(c.db, c.db, &index);
+    const FilterSettings filter = everyCriterion();
+    const Preferences prefs = everyTitleSelected();
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        CurrentTitle current;
+        qsizetype kept = 0;
+        FilterRun(reader, filter, prefs.JoveRules, prompts)
+            .run(c.titles, current, [&](const QString&) { ++kept; });
+        benchmark::DoNotOptimize(kept);
+    }
+}
+
+// The sequential readers on an even sample of 100 titles; the result is scaled to the whole
+// list, since a full run takes hours.
+void FilterReference(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    QStringList sample;
+    for (int i = 0; i < 100; ++i)
+        sample << c.titles[i * (c.titles.size() - 1) / 99];
+    const CatalogueReader reader(c.db, c.db);
+    const FilterSettings filter = everyCriterion();
+    const Preferences prefs = everyTitleSelected();
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        CurrentTitle current;
+        FilterRun(reader, filter, prefs.JoveRules, prompts)
+            .run(sample, current, [](const QString&) {});
+    }
+    state.counters["scale"] = double(c.titles.size()) / sample.size();
+}
+
+void Batch(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    CatalogueIndex index;
+    ReadTitleList(c.db, &index);
+    const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), &index);
+    const Preferences prefs = everyTitleSelected();
+    SilentPrompts prompts;
+    QTemporaryDir out;
+    for (auto _ : state) {
+        CurrentTitle current;
+        const auto result = BatchExport(reader, prefs, prompts).run(c.titles, out.path(), current);
+        benchmark::DoNotOptimize(result.written);
+    }
+}
+
+// Writing the batch's files with plain writes and renames.
+void BatchFloor(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    QTemporaryDir out;
+    // The documents' own sizes: a first batch run writes them.
+    {
+        CatalogueIndex index;
+        const CatalogueReader reader(c.db, c.db, &index);
+        SilentPrompts prompts;
+        CurrentTitle current;
+        BatchExport(reader, everyTitleSelected(), prompts).run(c.titles, out.path(), current);
+    }
+    QList<QPair<QString, QByteArray>> files;
+    for (const QFileInfo& f : QDir(out.path()).entryInfoList(QDir::Files))
+        files.append({f.absoluteFilePath(), QByteArray(f.size(), 'x')});
+    for (auto _ : state) {
+        for (const auto& [path, bytes] : files) {
+            QFile tmp(path + QStringLiteral(".tmp"));
+            tmp.open(QIODevice::WriteOnly);
+            tmp.write(bytes);
+            tmp.close();
+            QFile::remove(path);
+            QFile::rename(tmp.fileName(), path);
+        }
+    }
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (const int n : {1000, 10000, 100000})
+        b->Arg(n);
+}
+
+BENCHMARK(OpenList)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenListFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowTitle)
+    ->ArgsProduct({{1000, 10000, 100000}, {0, 1, 2}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(FirstShow)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstShowFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(Filter)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(FilterReference)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Batch)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BatchFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
