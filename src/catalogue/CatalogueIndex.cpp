@@ -5,6 +5,9 @@
 
 CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::FileKind kind,
                                            const QString& fileLabel) {
+    if (pins_ > 0)
+        if (const auto it = entries_.constFind(path); it != entries_.constEnd())
+            return {it->index, std::nullopt};
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) {
         entries_.remove(path);

@@ -24,6 +24,20 @@ public:
     // Forgets every index (another database was opened).
     void clear() { entries_.clear(); }
 
+    // While a Pin lives, indexes already built are used without looking at their files again:
+    // a walk over the list sees each file as it was when the walk first read it, never a mix
+    // of an old and a new version, and spends no time asking the file system.
+    class Pin {
+    public:
+        explicit Pin(CatalogueIndex& index) : index_(index) { ++index_.pins_; }
+        ~Pin() { --index_.pins_; }
+        Pin(const Pin&) = delete;
+        Pin& operator=(const Pin&) = delete;
+
+    private:
+        CatalogueIndex& index_;
+    };
+
 private:
     struct Entry {
         qint64 size = -1;
@@ -31,4 +45,5 @@ private:
         std::shared_ptr<const RecordIndex> index;
     };
     QHash<QString, Entry> entries_;
+    int pins_ = 0;
 };

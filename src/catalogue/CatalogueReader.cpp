@@ -29,12 +29,16 @@ ReaderResult scan(const QString& path, const QString& label, bool continued, con
     return ReaderResult::notFound();
 }
 
-// Runs `step` on the one record the index says a scan for `key` would settle at.
+// Runs `step` on the one record the index says a scan for `key` would settle at. The index's
+// own look at the file answers whether it exists, so a lookup costs one file-system call.
 ReaderResult lookup(CatalogueIndex& index, const QString& path, const QString& label, FileKind kind,
-                    const QString& key, const Step& step) {
+                    const QString& key, const Step& step, bool missingIsQuiet) {
     const CatalogueIndex::Lookup found = index.get(path, kind, label);
-    if (!found.index)
+    if (!found.index) {
+        if (missingIsQuiet && !FileExists(path))
+            return ReaderResult::notFound();
         return ReaderResult::failed(*found.failure);
+    }
     const std::optional<QString> record = found.index->recordFor(key);
     if (!record)
         return ReaderResult::notFound();
@@ -54,27 +58,28 @@ ReaderResult CatalogueReader::ReadTitleRecord(const QString& title, CurrentTitle
         return RecordSteps::title(record, title, into, coverPath_);
     };
     if (index_)
-        return lookup(*index_, path, RecordSteps::kTitleLabel, FileKind::Title, title, step);
+        return lookup(*index_, path, RecordSteps::kTitleLabel, FileKind::Title, title, step, false);
     return scan(path, RecordSteps::kTitleLabel, true, step);
 }
 
 ReaderResult CatalogueReader::ReadImdbRecord(const QString& title, CurrentTitle& into) const {
     const QString path = dbPath_ + CatalogueFile::kImdb;
-    if (!FileExists(path))
-        return ReaderResult::notFound();
     const Step step = [&](const QString& record) { return RecordSteps::imdb(record, title, into); };
     if (index_)
-        return lookup(*index_, path, RecordSteps::kImdbLabel, FileKind::Imdb, title, step);
+        return lookup(*index_, path, RecordSteps::kImdbLabel, FileKind::Imdb, title, step, true);
+    if (!FileExists(path))
+        return ReaderResult::notFound();
     return scan(path, RecordSteps::kImdbLabel, true, step);
 }
 
 ReaderResult CatalogueReader::ReadMediaRecord(CurrentTitle& into) const {
     const QString path = dbPath_ + CatalogueFile::kMedia;
-    if (!FileExists(path))
-        return ReaderResult::notFound();
     const Step step = [&](const QString& line) { return RecordSteps::media(line, into); };
     if (index_)
-        return lookup(*index_, path, RecordSteps::kMediaLabel, FileKind::Media, into.Title, step);
+        return lookup(*index_, path, RecordSteps::kMediaLabel, FileKind::Media, into.Title, step,
+                      true);
+    if (!FileExists(path))
+        return ReaderResult::notFound();
     return scan(path, RecordSteps::kMediaLabel, false, step);
 }
 
@@ -83,6 +88,7 @@ ReaderResult CatalogueReader::ReadHistoryRecord(const QString& title, CurrentTit
     const QString path = dbPath_ + CatalogueFile::kHistory;
     const Step step = [&](const QString& line) { return RecordSteps::history(line, title, into); };
     if (index_)
-        return lookup(*index_, path, RecordSteps::kHistoryLabel, FileKind::History, title, step);
+        return lookup(*index_, path, RecordSteps::kHistoryLabel, FileKind::History, title, step,
+                      false);
     return scan(path, RecordSteps::kHistoryLabel, false, step);
 }

@@ -79,6 +79,8 @@ void RecordIndex::build(FileKind kind) {
     const char* data = bytes_.constData();
     const qsizetype size = bytes_.size();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
+    // Room for a record per 100 bytes or so, so that the table does not grow step by step.
+    first_.reserve(size / 100 + 16);
     qsizetype pos = 0;
     // One physical line: [begin, end) and where the next one starts.
     auto nextLine = [&](qsizetype& begin, qsizetype& end) {

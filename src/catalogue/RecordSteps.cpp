@@ -24,7 +24,7 @@ public:
         return true;
     }
     bool first(QString& key) { return fields_.take(key); }
-    const QString& remainder() const { return fields_.remainder(); }
+    QString remainder() const { return fields_.remainder(); }
 
 private:
     RecordFields fields_;

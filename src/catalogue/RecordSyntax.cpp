@@ -24,10 +24,10 @@ bool FrameRecord(const QString& record, QString& framed) {
 }
 
 bool RecordFields::take(QString& field) {
-    const qsizetype bar = rest_.indexOf(u'|');
+    const qsizetype bar = text_.indexOf(u'|', at_);
     if (bar < 0)
         return false;
-    field = rest_.left(bar);
-    rest_ = bar + 2 <= rest_.size() ? rest_.mid(bar + 2) : QString();
+    field = text_.mid(at_, bar - at_);
+    at_ = bar + 2;
     return true;
 }

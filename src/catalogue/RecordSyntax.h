@@ -24,14 +24,15 @@ inline QString NullToEmpty(const QString& field) {
 // Takes fields from the front of a framed record.
 class RecordFields {
 public:
-    explicit RecordFields(const QString& framed) : rest_(framed) {}
+    explicit RecordFields(const QString& framed) : text_(framed) {}
 
     // The text before the next "|"; the rest continues two characters after it. False when no
     // "|" is left: the record has fewer fields than the reader takes.
     bool take(QString& field);
     // Everything not taken yet, separators included.
-    const QString& remainder() const { return rest_; }
+    QString remainder() const { return at_ < text_.size() ? text_.mid(at_) : QString(); }
 
 private:
-    QString rest_;
+    QString text_;
+    qsizetype at_ = 0;
 };

@@ -202,6 +202,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
     const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CliPrompts prompts(err_);
     BatchExport batch(reader, prefs_, prompts);
+    const CatalogueIndex::Pin pin(index_);
     CurrentTitle current;
     const BatchExport::Result result =
         batch.run(list.titles, folder, current, dryRun, [&](const QString& path, bool existed) {
@@ -272,6 +273,7 @@ int CliApp::filterCommand(const QStringList& arguments) {
     CliPrompts prompts(err_);
     CurrentTitle current;
     qsizetype found = 0;
+    const CatalogueIndex::Pin pin(index_);
     FilterRun(reader, filter, prefs_.JoveRules, prompts)
         .run(list.titles, current, [&](const QString& t) {
             out_ << t << '\n';

@@ -3,23 +3,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <filesystem>
 
 std::optional<ExportError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        return ExportError{76, QStringLiteral("Path not found")};
-    if (info.isDir())
+    // A temporary file beside the target, renamed over it: readers see the old file or the new
+    // one, never a part. No fsync: a document is rewritten at the next export, and syncing
+    // every one of a batch's files would cost more than writing them.
+    QTemporaryFile file(info.absoluteDir().filePath(u'.' + info.fileName() + QStringLiteral(".XXXXXX")));
+    if (!file.open()) {
+        if (!info.absoluteDir().exists())
+            return ExportError{76, QStringLiteral("Path not found")};
         return ExportError{75, QStringLiteral("Path/File access error")};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ExportError{75, QStringLiteral("Path/File access error")};
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return ExportError{57, QStringLiteral("Device I/O error")};
     }
-    if (!file.commit())
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written)
+        return ExportError{57, QStringLiteral("Device I/O error")};
+    std::error_code error;
+    // Unlike QFile::rename, replaces an existing target in one step, on every platform.
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error)
         return ExportError{75, QStringLiteral("Path/File access error")};
+    file.setAutoRemove(false);
     return std::nullopt;
 }
 

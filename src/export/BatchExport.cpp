@@ -38,7 +38,7 @@ BatchExport::Result BatchExport::run(const QStringList& titles, const QString& f
             RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
                 if (auto error = BatchDocumentPath(folder, current.Idx, path))
                     return error;
-                const bool existed = FileExists(path);
+                const bool existed = dryRun && FileExists(path);
                 if (!dryRun) {
                     if (auto error = WriteIt(folder, current, genres))
                         return error;

@@ -642,6 +642,7 @@ void frmMain::JoveBatch_Click() {
     QCoreApplication::processEvents();
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     BatchExport batch(reader, state_.prefs, prompts_, &wait);
+    const CatalogueIndex::Pin pin(index_);
     const BatchExport::Result result = batch.run(titles(), folder, state_.title);
     ClearForm();
     statusBar()->showMessage(result.statusText());
@@ -663,6 +664,7 @@ void frmMain::FilterExe() {
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     auto* scratch = static_cast<QStringListModel*>(list2_->model());
     QStringList found;
+    const CatalogueIndex::Pin pin(index_);
     FilterRun(reader, state_.filter, state_.prefs.JoveRules, prompts_, &wait)
         .run(titles(), state_.title, [&found](const QString& title) { found << title; });
     scratch->setStringList(found);
