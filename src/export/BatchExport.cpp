@@ -40,7 +40,7 @@ BatchExport::Result BatchExport::run(const QStringList& titles, const QString& f
                     return error;
                 const bool existed = dryRun && FileExists(path);
                 if (!dryRun) {
-                    if (auto error = WriteIt(folder, current, genres))
+                    if (auto error = WriteIt(folder, current, genres, writer_))
                         return error;
                 }
                 if (onDocument)

@@ -4,6 +4,7 @@
 
 #include "CatalogueReader.h"
 #include "CurrentTitle.h"
+#include "FileWriter.h"
 #include "Preferences.h"
 
 #include <QString>
@@ -29,8 +30,8 @@ public:
     using DocumentSink = std::function<void(const QString& path, bool existed)>;
 
     BatchExport(const CatalogueReader& reader, const Preferences& prefs, Prompts& prompts,
-                Progress* progress = nullptr)
-        : reader_(reader), prefs_(prefs), prompts_(prompts), progress_(progress) {}
+                Progress* progress = nullptr, FileWriter& writer = FileWriter::standard())
+        : reader_(reader), prefs_(prefs), prompts_(prompts), progress_(progress), writer_(writer) {}
 
     // Leaves `current` holding the last title read, as the walk refills it title by title.
     Result run(const QStringList& titles, const QString& folder, CurrentTitle& current,
@@ -41,4 +42,5 @@ private:
     const Preferences& prefs_;
     Prompts& prompts_;
     Progress* progress_;
+    FileWriter& writer_;
 };

@@ -1,6 +1,5 @@
 #include "SingleTitleExport.h"
 
-#include "AtomicFile.h"
 #include "ErrorChoice.h"
 #include "FileExists.h"
 #include "MessageTexts.h"
@@ -74,7 +73,7 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
                     return ExportError{58, QStringLiteral("The document would replace the media "
                                                           "file %1")
                                                .arg(media)};
-                return WriteFileAtomically(target, bytes);
+                return writer_.write(target, bytes);
             });
         if (outcome == StepOutcome::Aborted) {
             result.failed = result.aborted = true;
@@ -90,7 +89,7 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
         const QString target = GetbeforeSlash(mediaFiles.first()) + QStringLiteral("folder.jpg");
         const bool exists = FileExists(target);
         if (!exists || prefs_.CpFolderOverwrite) {
-            if (CopyFileAtomically(title.CoverFile, target)) {
+            if (writer_.copy(title.CoverFile, target)) {
                 result.folderJpg = target;
             } else {
                 result.failed = true;

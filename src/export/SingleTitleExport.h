@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CurrentTitle.h"
+#include "FileWriter.h"
 #include "Preferences.h"
 
 #include <QString>
@@ -14,8 +15,9 @@ class Prompts;
 
 class SingleTitleExport {
 public:
-    SingleTitleExport(Prompts& prompts, const Preferences& prefs)
-        : prompts_(prompts), prefs_(prefs) {}
+    SingleTitleExport(Prompts& prompts, const Preferences& prefs,
+                      FileWriter& writer = FileWriter::standard())
+        : prompts_(prompts), prefs_(prefs), writer_(writer) {}
 
     struct Result {
         QStringList documents; // written, in part order
@@ -43,4 +45,5 @@ private:
 
     Prompts& prompts_;
     const Preferences& prefs_;
+    FileWriter& writer_;
 };

@@ -1,6 +1,5 @@
 #include "WriteIt.h"
 
-#include "AtomicFile.h"
 #include "DatabasePaths.h"
 #include "MmdDocument.h"
 
@@ -17,9 +16,9 @@ std::optional<ExportError> BatchDocumentPath(const QString& folder, const QStrin
 }
 
 std::optional<ExportError> WriteIt(const QString& folder, const CurrentTitle& title,
-                                   const QString& genres) {
+                                   const QString& genres, FileWriter& writer) {
     QString path;
     if (auto error = BatchDocumentPath(folder, title.Idx, path))
         return error;
-    return WriteFileAtomically(path, MmdFileBytes(BuildMmd(title, genres)));
+    return writer.write(path, MmdFileBytes(BuildMmd(title, genres)));
 }

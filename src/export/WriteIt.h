@@ -3,6 +3,7 @@
 
 #include "CurrentTitle.h"
 #include "ExportError.h"
+#include "FileWriter.h"
 
 #include <QString>
 #include <optional>
@@ -15,4 +16,5 @@ std::optional<ExportError> BatchDocumentPath(const QString& folder, const QStrin
 // Builds the batch document of `title` with `genres` and writes it; an existing document of the
 // same name is replaced.
 std::optional<ExportError> WriteIt(const QString& folder, const CurrentTitle& title,
-                                   const QString& genres);
+                                   const QString& genres,
+                                   FileWriter& writer = FileWriter::standard());

@@ -8,8 +8,10 @@
 #include "DatabasePaths.h"
 #include "Message.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
+#include <QPair>
 #include <optional>
 
 class Clock;
@@ -26,6 +28,7 @@ class QProgressBar;
 class QPushButton;
 class QStringListModel;
 class QTimer;
+class QFileSystemWatcher;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -93,6 +96,9 @@ private:
     void FilterExe();
     void findFromStart();
     void findNext();
+    // Watches the catalogue files of DBPath; a change on disk is announced in the status bar.
+    void watchCatalogue();
+    void catalogueTouched();
 
     double dpi() const;
 
@@ -114,6 +120,8 @@ private:
     QLabel* label35_ = nullptr;
     QLineEdit* findBox_ = nullptr;
     QTimer* timer1_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    QHash<QString, QPair<qint64, QDateTime>> watchedStamps_; // size and time when last loaded
     bool ended_ = false;
     bool loaded_ = false;
 };

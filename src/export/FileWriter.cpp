@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "FileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,18 +6,28 @@
 #include <QTemporaryFile>
 #include <filesystem>
 
-std::optional<ExportError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+FileWriter& FileWriter::standard() {
+    static FileWriter writer;
+    return writer;
+}
+
+bool FileWriter::writeBytes(QIODevice& file, const QByteArray& bytes) {
+    return file.write(bytes) == bytes.size();
+}
+
+std::optional<ExportError> FileWriter::write(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     // A temporary file beside the target, renamed over it: readers see the old file or the new
     // one, never a part. No fsync: a document is rewritten at the next export, and syncing
     // every one of a batch's files would cost more than writing them.
-    QTemporaryFile file(info.absoluteDir().filePath(u'.' + info.fileName() + QStringLiteral(".XXXXXX")));
+    QTemporaryFile file(
+        info.absoluteDir().filePath(u'.' + info.fileName() + QStringLiteral(".XXXXXX")));
     if (!file.open()) {
         if (!info.absoluteDir().exists())
             return ExportError{76, QStringLiteral("Path not found")};
         return ExportError{75, QStringLiteral("Path/File access error")};
     }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const bool written = writeBytes(file, bytes) && file.flush();
     file.close();
     if (!written)
         return ExportError{57, QStringLiteral("Device I/O error")};
@@ -31,12 +41,12 @@ std::optional<ExportError> WriteFileAtomically(const QString& path, const QByteA
     return std::nullopt;
 }
 
-bool CopyFileAtomically(const QString& source, const QString& target) {
+bool FileWriter::copy(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return false;
-    return !WriteFileAtomically(target, bytes);
+    return !write(target, bytes);
 }
