@@ -211,7 +211,13 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
                 out_ << (existed ? " (replace)" : " (new)");
             out_ << '\n';
         });
-    err_ << result.statusText() << '\n';
+    if (dryRun)
+        err_ << QStringLiteral("%1 documents to write, %2 failed.")
+                    .arg(result.written)
+                    .arg(result.failed)
+             << '\n';
+    else
+        err_ << result.statusText() << '\n';
     return prompts.failed() ? 1 : 0;
 }
 
