@@ -21,8 +21,6 @@ using Step = std::function<std::optional<ReaderResult>(const QString& record)>;
 
 const char* const kFixedKeys[] = {"", " ", "NULL", "Alien", "~", "|", "^", "\n"};
 constexpr qsizetype kMaxKeys = 64;
-// No cover exists there: only the record's own fields reach the title.
-const QString kCoverPath = QStringLiteral("/nonexistent-rkv-fuzz/");
 
 bool isUtf8Reference(const QByteArray& bytes) {
     bool high = false;
@@ -91,8 +89,7 @@ ReaderResult lookup(const RecordIndex& index, const QString& key, const Step& st
 Step stepFor(FileKind kind, const QString& key, CurrentTitle& into) {
     switch (kind) {
     case FileKind::Title:
-        return
-            [&into, key](const QString& r) { return RecordSteps::title(r, key, into, kCoverPath); };
+        return [&into, key](const QString& r) { return RecordSteps::title(r, key, into, nullptr); };
     case FileKind::Imdb:
         return [&into, key](const QString& r) { return RecordSteps::imdb(r, key, into); };
     case FileKind::Media:

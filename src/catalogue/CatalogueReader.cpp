@@ -55,7 +55,7 @@ ReaderResult CatalogueReader::ReadTitleRecord(const QString& title, CurrentTitle
     // No existence test: the list was read from this file.
     const QString path = dbPath_ + CatalogueFile::kTitles;
     const Step step = [&](const QString& record) {
-        return RecordSteps::title(record, title, into, coverPath_);
+        return RecordSteps::title(record, title, into, lookForCovers_ ? &coverPath_ : nullptr);
     };
     if (index_)
         return lookup(*index_, path, RecordSteps::kTitleLabel, FileKind::Title, title, step, false);

@@ -31,8 +31,13 @@ public:
     // CoverPath + Idx without surrounding blanks + ".jpg".
     QString coverPathFor(const QString& idx) const;
 
+    // For walks that never use CoverFile (the filter): the title reader then leaves it empty
+    // and spares a look at the disk per title.
+    void skipCovers() { lookForCovers_ = false; }
+
 private:
     QString dbPath_;
     QString coverPath_;
     CatalogueIndex* index_;
+    bool lookForCovers_ = true;
 };

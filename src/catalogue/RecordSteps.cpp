@@ -42,7 +42,7 @@ ReaderResult bad(const QString& label) {
 } // namespace
 
 std::optional<ReaderResult> title(const QString& record, const QString& key, CurrentTitle& into,
-                                  const QString& coverPath) {
+                                  const QString* coverPath) {
     // A record without any separator ends the search.
     if (!record.contains(u'|'))
         return ReaderResult::notFound();
@@ -74,8 +74,10 @@ std::optional<ReaderResult> title(const QString& record, const QString& key, Cur
         return bad(kTitleLabel);
     into.UserIdx = NullToEmpty(fields.remainder());
 
-    const QString cover = coverPath + TrimSpaces(into.Idx) + QStringLiteral(".jpg");
-    into.CoverFile = FileExists(cover) ? cover : QString();
+    if (coverPath) {
+        const QString cover = *coverPath + TrimSpaces(into.Idx) + QStringLiteral(".jpg");
+        into.CoverFile = FileExists(cover) ? cover : QString();
+    }
     return ReaderResult::found();
 }
 

@@ -15,9 +15,9 @@ inline const QString kImdbLabel = QStringLiteral("imdb.dat");
 inline const QString kMediaLabel = QStringLiteral("media.dat");
 inline const QString kHistoryLabel = QStringLiteral("history.dat"); // as the user is told
 
-// `coverPath` names the cover picture for an Idx.
+// `coverPath` names the cover picture for an Idx; null: the cover is not looked for.
 std::optional<ReaderResult> title(const QString& record, const QString& key, CurrentTitle& into,
-                                  const QString& coverPath);
+                                  const QString* coverPath);
 std::optional<ReaderResult> imdb(const QString& record, const QString& key, CurrentTitle& into);
 std::optional<ReaderResult> media(const QString& line, CurrentTitle& into);
 std::optional<ReaderResult> history(const QString& line, const QString& key, CurrentTitle& into);

@@ -275,7 +275,8 @@ int CliApp::filterCommand(const QStringList& arguments) {
     }
     if (list.failure)
         err_ << list.failure->message().asPlainText() << '\n';
-    const CatalogueReader reader(dbPath_, coverPath_, &index_);
+    CatalogueReader reader(dbPath_, coverPath_, &index_);
+    reader.skipCovers();
     CliPrompts prompts(err_);
     CurrentTitle current;
     qsizetype found = 0;

@@ -708,7 +708,8 @@ void frmMain::Filter_Click() {
 void frmMain::FilterExe() {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
-    const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
+    CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
+    reader.skipCovers();
     auto* scratch = static_cast<QStringListModel*>(list2_->model());
     QStringList found;
     const CatalogueIndex::Pin pin(index_);

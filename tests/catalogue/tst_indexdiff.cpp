@@ -61,7 +61,7 @@ private Q_SLOTS:
         QFETCH(quint64, seed);
         QFETCH(bool, utf8);
         QFETCH(int, damageTo);
-        const CatalogueGenerator gen({200, seed, utf8});
+        const CatalogueGenerator gen({100, seed, utf8});
         QByteArray files[] = {gen.titleFile(), gen.imdbFile(), gen.mediaFile(), gen.historyFile()};
         std::mt19937 random(unsigned(seed * 31 + unsigned(damageTo)));
         if (damageTo >= 0)

@@ -11,15 +11,23 @@ class TestPathological : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // One line of 200 MB, as the program reads it: indexed.
+    // One line of 200 MB in the list, as the program reads it: indexed. Showing such a title
+    // decodes the whole record, so that part uses 20 MB to keep the test quick.
+    void hugeSingleLine_data() {
+        QTest::addColumn<int>("megabytes");
+        QTest::addColumn<bool>("show");
+        QTest::newRow("200 MB, listed") << 200 << false;
+        QTest::newRow("20 MB, shown") << 20 << true;
+    }
     void hugeSingleLine() {
+        QFETCH(int, megabytes);
+        QFETCH(bool, show);
         CatalogueFolder db;
-        QByteArray line("~ A| SINGLE| ");
-        line += QByteArray(200 << 20, 'x');
-        db.write("reelkeep.dat", line);
+        db.write("reelkeep.dat", "~ A| SINGLE| " + QByteArray(megabytes << 20, 'x'));
         CatalogueIndex index;
-        const TitleList list = ReadTitleList(db.dbPath(), &index);
-        QCOMPARE(list.titles, QStringList{"A"});
+        QCOMPARE(ReadTitleList(db.dbPath(), &index).titles, QStringList{"A"});
+        if (!show)
+            return;
         CurrentTitle t;
         const CatalogueReader reader(db.dbPath(), db.coverPath(), &index);
         QCOMPARE(reader.ReadTitleRecord("A", t).failure->number, 5); // it runs out of fields

@@ -9,20 +9,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
-
-Q_DECLARE_METATYPE(FontChoice)
 
 namespace {
 
 const QString kViewer = QStringLiteral("ReelkeepViewer");
 const QString kRkv = QStringLiteral("RKV");
+
+// Font dialog answers by name.
+const QMap<QString, FontChoice> kFonts = {
+    {"10.5", {"Arial", 10.5, true, false, true, QColor(0, 0, 128)}},
+    {"11.5", {"Times New Roman", 11.5, false, true, false, QColor(0, 128, 0)}},
+    {"8", {"Courier New", 8, true, true, true, QColor(1, 2, 3)}}};
 
 // Keeps the writes in order as "key=text", naming the application only when it is "RKV".
 class RecordingStore final : public SettingsStore {
@@ -38,22 +38,44 @@ public:
     QStringList writes;
 };
 
-// Start-up reads the store, then the dialog opens on what it read.
+// Start-up reads the store, holding `settings` ("key=text;RKV/key=text"), then the dialog opens
+// on what it read.
 struct Session {
+    explicit Session(const QString& settings = {}) {
+        for (const QString& pair : settings.split(u';', Qt::SkipEmptyParts)) {
+            const QString key = pair.section(u'=', 0, 0);
+            store.write(key.startsWith("RKV/") ? kRkv : kViewer, key.section(u'/', -1),
+                        pair.section(u'=', 1));
+        }
+        prefs = ReadPreferences(store);
+        store.writes.clear();
+        dialog = std::make_unique<frmSettings>(prefs, pending, store, prompts);
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
+    }
+    // A control as shown: its text or ticked state, or a swatch's colour. "Size<n>" is font n's
+    // size, "asked" the first chooser's title and start.
+    QString shows(const QString& name) const {
+        const QWidget* w = dialog->findChild<QWidget*>(name);
+        if (name.startsWith("Size"))
+            return QString::number(prefs.Fonts[name.mid(4).toInt()].Size);
+        if (name == "asked")
+            return prompts.asked.value(0).title + u' ' + prompts.asked.value(0).proposed;
+        if (name.startsWith("Shape"))
+            return w->palette().color(QPalette::Window).name();
+        return w
+            ->property(w->inherits("QComboBox")   ? "currentText"
+                       : w->inherits("QLineEdit") ? "text"
+                                                  : "checked")
+            .toString();
+    }
+
     RecordingStore store;
     Preferences prefs;
     PendingWork pending;
     ScriptedPrompts prompts;
     std::unique_ptr<frmSettings> dialog;
-
-    void open() {
-        prefs = ReadPreferences(store);
-        store.writes.clear();
-        dialog = std::make_unique<frmSettings>(prefs, pending, store, prompts);
-    }
-    template <class W> W* get(const QString& name) const { return dialog->findChild<W*>(name); }
-    void click(const QString& name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
-    QString stored(const QString& key) const { return store.read(kViewer, key, "absent"); }
 };
 
 } // namespace
@@ -64,202 +86,118 @@ class TestFrmSettings : public QObject {
 private Q_SLOTS:
     void okAtOnceStoresEveryKeyInOrder() {
         Session s;
-        s.open();
-        const QComboBox* combo = s.get<QComboBox>("Combo5");
-        QCOMPARE(combo->count(), 3);
+        const QComboBox* combo = s.dialog->findChild<QComboBox*>("Combo5");
         QCOMPARE((QStringList{combo->itemText(0), combo->itemText(1), combo->itemText(2)}),
                  (QStringList{"Location", "Medium", "User Index"}));
-
+        QCOMPARE(combo->count(), 3);
         s.click("Command1");
-        const QStringList expected =
-            QStringLiteral(
-                "Font1=___12 Arial Black;FColor1=255;Font2=__U12 Arial Black;FColor2=8388608;"
-                "Font3=___12 Arial Black;FColor3=0;Font4=B__12 Arial;FColor4=0;"
-                "Font5=B__10 Arial;FColor5=255;Font0=___9 Arial;FColor0=0;"
-                "CpFolderImage=True;CpFolderOverwrite=False;RKV/SavePath=%1;RKV/Genre=IMDB;"
-                "JBEU1=True;JBEU2=True;JBEU3=True;JBEU4=False;JBEU5=False;"
-                "JBEF1=Location;JBEF2=Location;JBEF3=Location;JBEF4=Medium;JBEF5=User Index;"
-                "JBES1=VCD-;JBES2=DVDR-;JBES3=CD-;JBES4=SVCD;JBES5=DVD-")
-                .arg(SettingsKeys::DefaultFolder())
-                .split(u';');
-        QCOMPARE(s.store.writes, expected);
+        QCOMPARE(s.store.writes,
+                 QString("Font1=___12 Arial Black;FColor1=255;Font2=__U12 Arial Black;"
+                         "FColor2=8388608;Font3=___12 Arial Black;FColor3=0;Font4=B__12 Arial;"
+                         "FColor4=0;Font5=B__10 Arial;FColor5=255;Font0=___9 Arial;FColor0=0;"
+                         "CpFolderImage=True;CpFolderOverwrite=False;RKV/SavePath=%1;"
+                         "RKV/Genre=IMDB;JBEU1=True;JBEU2=True;JBEU3=True;JBEU4=False;JBEU5=False;"
+                         "JBEF1=Location;JBEF2=Location;JBEF3=Location;JBEF4=Medium;"
+                         "JBEF5=User Index;JBES1=VCD-;JBES2=DVDR-;JBES3=CD-;JBES4=SVCD;JBES5=DVD-")
+                     .arg(SettingsKeys::DefaultFolder())
+                     .split(u';'));
         QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
         QVERIFY(s.pending.relayout);
     }
 
-    void rowsShowFonts_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("setting"); // "key=text" stored before opening; empty: none
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("title") << 1 << "" << QColor(Qt::red) << "Arial Black 12 points ";
-        QTest::newRow("text green")
-            << 6 << "FColor0=65280" << QColor(Qt::green) << "Arial 9 points ";
-        QTest::newRow("no number is black")
-            << 3 << "FColor3=blue" << QColor(Qt::black) << "Arial Black 12 points ";
-        QTest::newRow("fractional size")
-            << 5 << "Font5=B__10.5 Arial" << QColor(Qt::red) << "Arial 10 points Bold ";
+    // Opened on stored settings, then the steps, then "&Ok". Steps: "font:" or "folder:" queue
+    // the next chooser's answer ("cancel" cancels a folder), "Name:text" types into a box (a stored
+    // field that is no item stays, a typed start of one is not completed), "Name" clicks.
+    void session_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shows");  // "control=shown;..." before "&Ok"
+        QTest::addColumn<QString>("stores"); // "key=text;..." among the writes of "&Ok"
+        const auto row = [](const char* tag, const char* settings, const char* steps,
+                            const char* shows, const char* stores) {
+            QTest::newRow(tag) << QString(settings) << QString(steps) << QString(shows)
+                               << QString(stores);
+        };
+        for (const auto& [genre, shown] : {std::pair{"IMDB", "true;Option2=false;Option3=false"},
+                                           {"RK", "false;Option2=true;Option3=false"},
+                                           {"COMBINE", "false;Option2=false;Option3=true"},
+                                           {"combine", "false;Option2=false;Option3=false"}})
+            QTest::newRow(genre) << QString("RKV/Genre=") + genre << QString()
+                                 << QString("Option1=") + shown << QString("RKV/Genre=") + genre;
+        row("fonts and colours", "FColor0=65280;FColor3=blue;Font5=B__10.5 Arial", "",
+            "Text1=Arial Black 12 points ;Shape1=#ff0000;Text6=Arial 9 points ;Shape6=#00ff00;"
+            "Shape3=#000000;Text5=Arial 10 points Bold ;Shape5=#ff0000",
+            "");
+        row("fonts chosen", "", "font:10.5;Command3;font:11.5;Command10;font:8;Command6",
+            "Text2=Arial 10.5 points Bold Underlined;Shape2=#000080;Size2=10;"
+            "Text5=Times New Roman 11.5 points Italic ;Shape5=#008000;Size5=12;"
+            "Text6=Courier New 8 points Bold Italic Underlined;Shape6=#010203;Size0=8",
+            "Font2=B_U10.5 Arial;FColor2=8388608;Font5=_I_11.5 Times New Roman;FColor5=32768;"
+            "Font0=BIU8 Courier New;FColor0=197121");
+        row("batch rules", "JBEU4=True;JBEU5=True;JBEF2=Shelf",
+            "Check3;Check4;Check5;Check6;Check7;Combo3:Box;Combo4:Med", "Combo2=Shelf",
+            "JBEU1=False;JBEU2=False;JBEU3=False;JBEU4=False;JBEU5=False;"
+            "JBEF2=Shelf;JBEF3=Box;JBEF4=Med");
+        row("folder chosen, then cancelled", "RKV/SavePath=/old",
+            "folder:/films/out;Command7;folder:cancel;Command7",
+            "Text7=/films/out/;asked=Export path /old", "RKV/SavePath=/films/out/");
+        row("root folder chosen", "RKV/SavePath=/old", "folder:/;Command7", "Text7=/",
+            "RKV/SavePath=/");
     }
-    void rowsShowFonts() {
-        QFETCH(int, row);
-        QFETCH(QString, setting);
-        QFETCH(QColor, colour);
-        QFETCH(QString, description);
-        Session s;
-        if (!setting.isEmpty())
-            s.store.write(kViewer, setting.section(u'=', 0, 0), setting.section(u'=', 1));
-        s.open();
-        QCOMPARE(s.get<QLineEdit>(QString("Text%1").arg(row))->text(), description);
-        QCOMPARE(s.get<QFrame>(QString("Shape%1").arg(row))->palette().color(QPalette::Window),
-                 colour);
-    }
-
-    void genreChoice_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("option"); // 0: none selected
-        QTest::newRow("IMDB") << "IMDB" << 1;
-        QTest::newRow("RK") << "RK" << 2;
-        QTest::newRow("COMBINE") << "COMBINE" << 3;
-        QTest::newRow("unknown stays") << "combine" << 0;
-    }
-    void genreChoice() {
-        QFETCH(QString, stored);
-        QFETCH(int, option);
-        Session s;
-        s.store.write(kRkv, "Genre", stored);
-        s.open();
-        for (int n = 1; n <= 3; ++n)
-            QCOMPARE(s.get<QRadioButton>(QString("Option%1").arg(n))->isChecked(), n == option);
+    void session() {
+        QFETCH(QString, settings);
+        QFETCH(QString, steps);
+        QFETCH(QString, shows);
+        QFETCH(QString, stores);
+        Session s(settings);
+        for (const QString& step : steps.split(u';', Qt::SkipEmptyParts)) {
+            const QString answer = step.section(u':', 1);
+            if (step.startsWith("font:")) {
+                s.prompts.answerFont(kFonts[answer]);
+            } else if (step.startsWith("folder:")) {
+                s.prompts.answerFolder(answer == "cancel" ? std::nullopt : std::optional(answer));
+            } else if (step.contains(u':')) {
+                // Completion only runs in a focused box, as when the user types.
+                auto* combo = s.dialog->findChild<QComboBox*>(step.section(u':', 0, 0));
+                s.dialog->show();
+                s.dialog->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+                combo->setFocus();
+                QVERIFY(QTest::qWaitForWindowActive(s.dialog.get()));
+                combo->clearEditText();
+                QTest::keyClicks(combo, answer);
+            } else {
+                s.click(step);
+            }
+        }
+        for (const QString& pair : shows.split(u';', Qt::SkipEmptyParts)) {
+            const QString name = pair.section(u'=', 0, 0);
+            QCOMPARE(name + u'=' + s.shows(name), pair);
+        }
         s.click("Command1");
-        QCOMPARE(s.store.read(kRkv, "Genre", "absent"), stored);
+        for (const QString& pair : stores.split(u';', Qt::SkipEmptyParts))
+            QVERIFY2(s.store.writes.contains(pair), qPrintable(pair));
     }
 
-    void fontChoice_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("idx");
-        QTest::addColumn<FontChoice>("chosen");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("spec");
-        QTest::addColumn<int>("colour");
-        QTest::newRow("10.5 rounds down")
-            << "Command3" << 2 << FontChoice{"Arial", 10.5, true, false, true, QColor(0, 0, 128)}
-            << "Arial 10.5 points Bold Underlined" << 10 << "B_U10.5 Arial" << 8388608;
-        QTest::newRow("11.5 rounds up")
-            << "Command10" << 5
-            << FontChoice{"Times New Roman", 11.5, false, true, false, QColor(0, 128, 0)}
-            << "Times New Roman 11.5 points Italic " << 12 << "_I_11.5 Times New Roman" << 32768;
-        QTest::newRow("body text, all flags")
-            << "Command6" << 0 << FontChoice{"Courier New", 8, true, true, true, QColor(1, 2, 3)}
-            << "Courier New 8 points Bold Italic Underlined" << 8 << "BIU8 Courier New" << 197121;
-    }
-    void fontChoice() {
-        QFETCH(QString, button);
-        QFETCH(int, idx);
-        QFETCH(FontChoice, chosen);
-        QFETCH(QString, description);
-        QFETCH(int, size);
-        QFETCH(QString, spec);
-        QFETCH(int, colour);
-        Session s;
-        s.open();
-        s.prompts.answerFont(chosen);
-        s.click(button);
-        const int row = idx == 0 ? 6 : idx;
-        QCOMPARE(s.get<QLineEdit>(QString("Text%1").arg(row))->text(), description);
-        QCOMPARE(s.get<QFrame>(QString("Shape%1").arg(row))->palette().color(QPalette::Window),
-                 chosen.colour);
-        QCOMPARE(int(s.prefs.Fonts[idx].Size), size);
-        s.click("Command1");
-        QCOMPARE(s.stored(QString("Font%1").arg(idx)), spec);
-        QCOMPARE(s.stored(QString("FColor%1").arg(idx)), QString::number(colour));
-    }
-
-    // A cancelled font dialog changes nothing, not even a fractional size; "&Cancel" stores
-    // nothing, yet fonts chosen before it stay in memory.
+    // A cancelled font dialog, started at the rounded size, changes nothing, not even a
+    // fractional size; "&Cancel" stores nothing, yet fonts chosen before it stay in memory.
     void cancel() {
-        Session s;
-        s.store.write(kViewer, "Font3", "_I_10.5 Arial");
-        s.store.write(kViewer, "FColor3", "blue");
-        s.open();
+        Session s("Font3=_I_10.5 Arial;FColor3=blue");
         const FontPref before = s.prefs.Fonts[3];
         s.prompts.answerFont(std::nullopt);
         s.click("Command4");
         QVERIFY(
             (s.prompts.asked[0].font == FontChoice{"Arial", 10, false, true, false, Qt::black}));
         QVERIFY(s.prefs.Fonts[3] == before);
-        QCOMPARE(s.get<QLineEdit>("Text3")->text(), QStringLiteral("Arial 10 points Italic "));
-
+        QCOMPARE(s.shows("Text3"), QStringLiteral("Arial 10 points Italic "));
         s.prompts.answerFont(FontChoice{"Arial", 14, false, false, false, Qt::blue});
         s.click("Command2");
-        s.get<QCheckBox>("Check1")->setChecked(false);
+        s.dialog->findChild<QCheckBox*>("Check1")->setChecked(false);
         s.click("f");
         QCOMPARE(s.store.writes, QStringList());
         QCOMPARE(s.dialog->result(), int(QDialog::Rejected));
         QVERIFY(!s.pending.relayout);
         QCOMPARE(s.prefs.Fonts[1].Spec, QStringLiteral("___14 Arial"));
         QVERIFY(s.prefs.CpFolderImage);
-    }
-
-    void noUseStoresFalse() {
-        Session s;
-        s.open();
-        for (int k = 3; k <= 7; ++k)
-            s.get<QCheckBox>(QString("Check%1").arg(k))->setChecked(false);
-        s.click("Command1");
-        for (int k = 1; k <= 5; ++k)
-            QCOMPARE(s.stored(QString("JBEU%1").arg(k)), QStringLiteral("False"));
-    }
-
-    void fieldAsTyped_data() {
-        QTest::addColumn<QString>("stored"); // null: the default, "Location"
-        QTest::addColumn<QString>("typed");  // null: nothing typed
-        QTest::newRow("stored name not an item") << "Shelf" << QString();
-        QTest::newRow("typed name") << QString() << "Box";
-        QTest::newRow("typed start of an item is not completed") << QString() << "Med";
-    }
-    void fieldAsTyped() {
-        QFETCH(QString, stored);
-        QFETCH(QString, typed);
-        Session s;
-        if (!stored.isNull())
-            s.store.write(kViewer, "JBEF2", stored);
-        s.open();
-        QComboBox* combo = s.get<QComboBox>("Combo2");
-        QCOMPARE(combo->currentText(), stored.isNull() ? "Location" : stored);
-        if (!typed.isNull()) {
-            // Completion only runs in a focused box, as when the user types.
-            s.dialog->show();
-            s.get<QTabWidget>("SSTab1")->setCurrentIndex(1);
-            combo->setFocus();
-            QVERIFY(QTest::qWaitForWindowActive(s.dialog.get()));
-            combo->clearEditText();
-            QTest::keyClicks(combo, typed);
-        }
-        s.click("Command1");
-        QCOMPARE(s.stored("JBEF2"), typed.isNull() ? stored : typed);
-    }
-
-    void exportPath_data() {
-        QTest::addColumn<QString>("chosen"); // null: the chooser is cancelled
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("separator added") << QStringLiteral("/films/out") << "/films/out/";
-        QTest::newRow("root keeps one") << QStringLiteral("/") << "/";
-        QTest::newRow("cancel keeps the text") << QString() << "/old";
-    }
-    void exportPath() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, shown);
-        Session s;
-        s.store.write(kRkv, "SavePath", "/old");
-        s.open();
-        s.prompts.answerFolder(chosen.isNull() ? std::nullopt : std::optional<QString>(chosen));
-        s.click("Command7");
-        QCOMPARE(s.prompts.asked[0].title, QStringLiteral("Export path"));
-        QCOMPARE(s.prompts.asked[0].proposed, QStringLiteral("/old"));
-        QCOMPARE(s.get<QLineEdit>("Text7")->text(), shown);
-        s.click("Command1");
-        QCOMPARE(s.store.read(kRkv, "SavePath", "absent"), shown);
     }
 };
 

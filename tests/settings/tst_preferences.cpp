@@ -1,164 +1,94 @@
-// Start-up preferences: defaults, the three ways booleans are read, font specs and their
+// Start-up preferences: defaults, the three ways booleans are read, stored fonts and their
 // descriptions, fall-backs for hand-edited values, and the real QSettings store.
 #include "FilterSettings.h"
 #include "FixedClock.h"
 #include "MemorySettingsStore.h"
 #include "Preferences.h"
 #include "QtSettingsStore.h"
-#include "SettingsKeys.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
 const QString kViewer = QStringLiteral("ReelkeepViewer");
+
+// The preferences as "name=value": Font<n> is font n's description, Color<n> its colour, and
+// Rule<n> batch rule n as "on|off field prefix".
+QStringList described(const Preferences& p) {
+    const auto onOff = [](bool on) { return QString(on ? "on" : "off"); };
+    QStringList out{"DBPath=" + p.DBPath, "CoverPath=" + p.CoverPath, "Genre=" + p.GenreSource,
+                    "CpFolderImage=" + onOff(p.CpFolderImage),
+                    "CpFolderOverwrite=" + onOff(p.CpFolderOverwrite)};
+    for (int i = 0; i < 6; ++i)
+        out << QString("Font%1=%2").arg(i).arg(p.Fonts[i].Description)
+            << QString("Color%1=%2").arg(i).arg(p.Fonts[i].Color);
+    for (int k = 1; k <= 5; ++k)
+        out << QString("Rule%1=%2 %3 %4")
+                   .arg(k)
+                   .arg(onOff(p.JoveRules[k].Use), p.JoveRules[k].Field, p.JoveRules[k].Prefix);
+    return out;
 }
+
+} // namespace
 
 class TestPreferences : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstStartDefaults() {
-        const MemorySettingsStore empty;
-        const Preferences p = ReadPreferences(empty);
-        const QString home = QDir::homePath() + u'/';
-        QCOMPARE(p.DBPath, home);
-        QCOMPARE(p.CoverPath, home);
-        QCOMPARE(p.CpFolderImage, true);
-        QCOMPARE(p.CpFolderOverwrite, false);
-        QCOMPARE(p.GenreSource, QStringLiteral("IMDB"));
-
-        const QStringList descriptions = {
-            "Arial 9 points ",        "Arial Black 12 points ", "Arial Black 12 points Underlined",
-            "Arial Black 12 points ", "Arial 12 points Bold ",  "Arial 10 points Bold "};
-        const QStringList colours = {"0", "255", "8388608", "0", "0", "255"};
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(p.Fonts[i].Description, descriptions[i]);
-            QCOMPARE(p.Fonts[i].Color, colours[i]);
-        }
-
-        const JoveRule rules[] = {{},
-                                  {true, "Location", "VCD-"},
-                                  {true, "Location", "DVDR-"},
-                                  {true, "Location", "CD-"},
-                                  {false, "Medium", "SVCD"},
-                                  {false, "User Index", "DVD-"}};
-        for (int k = 1; k <= 5; ++k)
-            QCOMPARE(p.JoveRules[k], rules[k]);
+    void read_data() {
+        QTest::addColumn<QString>("stored"); // "key=text;...", "RKV/" naming the other application
+        QTest::addColumn<QString>(
+            "expected"); // "name=value;..." as described(); ~ is the home folder
+        const auto row = [](const char* tag, const char* stored, const char* expected) {
+            QTest::newRow(tag) << QString(stored) << QString(expected);
+        };
+        row("first start", "",
+            "DBPath=~/;CoverPath=~/;CpFolderImage=on;CpFolderOverwrite=off;Genre=IMDB;"
+            "Font0=Arial 9 points ;Color0=0;Font1=Arial Black 12 points ;Color1=255;"
+            "Font2=Arial Black 12 points Underlined;Color2=8388608;"
+            "Font3=Arial Black 12 points ;Color3=0;Font4=Arial 12 points Bold ;Color4=0;"
+            "Font5=Arial 10 points Bold ;Color5=255;Rule1=on Location VCD-;"
+            "Rule2=on Location DVDR-;Rule3=on Location CD-;Rule4=off Medium SVCD;"
+            "Rule5=off User Index DVD-");
+        row("stored values", "DBPath=/films/;JBES2=;JBEF3=Nowhere;RKV/Genre=COMBINE",
+            "DBPath=/films/;Rule2=on Location ;Rule3=on Nowhere CD-;Genre=COMBINE");
+        // The export switches are on for the exact text "True" only.
+        row("exact True", "CpFolderImage=True;CpFolderOverwrite=True",
+            "CpFolderImage=on;CpFolderOverwrite=on");
+        row("not exactly True", "CpFolderImage=true;CpFolderOverwrite=-1",
+            "CpFolderImage=off;CpFolderOverwrite=off");
+        // The rules read True or False in any case, or a number; anything else is the default.
+        row("rules as words", "JBEU1=FALSE;JBEU4=true",
+            "Rule1=off Location VCD-;Rule4=on Medium SVCD");
+        row("rules as numbers", "JBEU1=0;JBEU4=-1;JBEU5=2.5",
+            "Rule1=off Location VCD-;Rule4=on Medium SVCD;Rule5=on User Index DVD-");
+        row("rules unreadable", "JBEU1=yes;JBEU4=", "Rule1=on Location VCD-;Rule4=off Medium SVCD");
+        row("stored fonts",
+            "Font0=___12 Arial Black;Font1=B__12 Arial;Font2=BIU9 Arial;Font3=biu9 Arial;"
+            "Font4=_I_10.5 Times New Roman;Font5=__U11.5 Arial",
+            "Font0=Arial Black 12 points ;Font1=Arial 12 points Bold ;"
+            "Font2=Arial 9 points Bold Italic Underlined;Font3=Arial 9 points ;"
+            "Font4=Times New Roman 10 points Italic ;Font5=Arial 12 points Underlined");
+        // A stored font that cannot be read leaves the slot's default.
+        row("font fall-backs",
+            "Font1=___12Arial;Font2=___big Arial;Font3=___0 Arial;Font4=___99999 Arial",
+            "Font1=Arial Black 12 points ;Font2=Arial Black 12 points Underlined;"
+            "Font3=Arial Black 12 points ;Font4=Arial 12 points Bold ");
     }
-
-    void booleans_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("exact True") << "CpFolderImage"
-                                    << "True" << true;
-        QTest::newRow("lower-case true is false") << "CpFolderImage"
-                                                  << "true" << false;
-        QTest::newRow("False stays false") << "CpFolderImage"
-                                           << "False" << false;
-        QTest::newRow("overwrite True") << "CpFolderOverwrite"
-                                        << "True" << true;
-        QTest::newRow("overwrite -1 is false") << "CpFolderOverwrite"
-                                               << "-1" << false;
-        QTest::newRow("rule lower-case true") << "JBEU4"
-                                              << "true" << true;
-        QTest::newRow("rule FALSE") << "JBEU1"
-                                    << "FALSE" << false;
-        QTest::newRow("rule minus one") << "JBEU4"
-                                        << "-1" << true;
-        QTest::newRow("rule zero") << "JBEU1"
-                                   << "0" << false;
-        QTest::newRow("rule 2.5") << "JBEU5"
-                                  << "2.5" << true;
-        QTest::newRow("rule unreadable falls back (on)") << "JBEU1"
-                                                         << "yes" << true;
-        QTest::newRow("rule unreadable falls back (off)") << "JBEU4"
-                                                          << "" << false;
-    }
-    void booleans() {
-        QFETCH(QString, key);
+    void read() {
         QFETCH(QString, stored);
-        QFETCH(bool, expected);
+        QFETCH(QString, expected);
         MemorySettingsStore store;
-        store.write(kViewer, key, stored);
-        const Preferences p = ReadPreferences(store);
-        bool actual = false;
-        if (key == QLatin1String("CpFolderImage"))
-            actual = p.CpFolderImage;
-        else if (key == QLatin1String("CpFolderOverwrite"))
-            actual = p.CpFolderOverwrite;
-        else
-            actual = p.JoveRules[key.right(1).toInt()].Use;
-        QCOMPARE(actual, expected);
-    }
-
-    void fontSpecs_data() {
-        QTest::addColumn<QString>("spec");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("flags"); // B, I, U present when set
-        QTest::addColumn<QString>("description");
-        QTest::newRow("face with blanks") << "___12 Arial Black"
-                                          << "Arial Black" << 12 << ""
-                                          << "Arial Black 12 points ";
-        QTest::newRow("bold") << "B__12 Arial"
-                              << "Arial" << 12 << "B"
-                              << "Arial 12 points Bold ";
-        QTest::newRow("all three") << "BIU9 Arial"
-                                   << "Arial" << 9 << "BIU"
-                                   << "Arial 9 points Bold Italic Underlined";
-        QTest::newRow("lower-case flags are plain") << "biu9 Arial"
-                                                    << "Arial" << 9 << ""
-                                                    << "Arial 9 points ";
-        QTest::newRow("half rounds down to even") << "_I_10.5 Times New Roman"
-                                                  << "Times New Roman" << 10 << "I"
-                                                  << "Times New Roman 10 points Italic ";
-        QTest::newRow("half rounds up to even") << "__U11.5 Arial"
-                                                << "Arial" << 12 << "U"
-                                                << "Arial 12 points Underlined";
-        QTest::newRow("no blank falls back") << "___12Arial"
-                                             << "Arial Black" << 12 << ""
-                                             << "Arial Black 12 points ";
-        QTest::newRow("size no number falls back") << "___big Arial"
-                                                   << "Arial Black" << 12 << ""
-                                                   << "Arial Black 12 points ";
-        QTest::newRow("size zero falls back") << "___0 Arial"
-                                              << "Arial Black" << 12 << ""
-                                              << "Arial Black 12 points ";
-        QTest::newRow("size too large falls back") << "___99999 Arial"
-                                                   << "Arial Black" << 12 << ""
-                                                   << "Arial Black 12 points ";
-    }
-    void fontSpecs() {
-        QFETCH(QString, spec);
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        QFETCH(QString, flags);
-        QFETCH(QString, description);
-        MemorySettingsStore store;
-        store.write(kViewer, QStringLiteral("Font1"), spec); // default "___12 Arial Black"
-        const FontPref font = ReadPreferences(store).Fonts[1];
-        QCOMPARE(font.Name, name);
-        QCOMPARE(int(font.Size), size);
-        QCOMPARE(font.Bold, flags.contains(u'B'));
-        QCOMPARE(font.Italic, flags.contains(u'I'));
-        QCOMPARE(font.Underline, flags.contains(u'U'));
-        QCOMPARE(font.Description, description);
-    }
-
-    void storedValuesAreUsed() {
-        MemorySettingsStore store;
-        store.write(kViewer, QStringLiteral("DBPath"), QStringLiteral("/films/"));
-        store.write(kViewer, QStringLiteral("JBES2"), QString());
-        store.write(kViewer, QStringLiteral("JBEF3"), QStringLiteral("Nowhere"));
-        store.write(QStringLiteral("RKV"), QStringLiteral("Genre"), QStringLiteral("COMBINE"));
-        const Preferences p = ReadPreferences(store);
-        QCOMPARE(p.DBPath, QStringLiteral("/films/"));
-        QCOMPARE(p.JoveRules[2].Prefix, QString()); // an empty prefix is a value
-        QCOMPARE(p.JoveRules[3].Field, QStringLiteral("Nowhere"));
-        QCOMPARE(p.GenreSource, QStringLiteral("COMBINE"));
+        for (const QString& pair : stored.split(u';', Qt::SkipEmptyParts)) {
+            const QString key = pair.section(u'=', 0, 0);
+            store.write(key.startsWith("RKV/") ? "RKV" : kViewer, key.section(u'/', -1),
+                        pair.section(u'=', 1));
+        }
+        const QStringList got = described(ReadPreferences(store));
+        for (const QString& pair : expected.replace("~/", QDir::homePath() + u'/').split(u';'))
+            QVERIFY2(got.contains(pair), qPrintable(pair + " not in " + got.join(u';')));
     }
 
     void filterStartValues() {
@@ -175,14 +105,11 @@ private Q_SLOTS:
     void qsettingsRoundTrip() {
         QTemporaryDir dir;
         const QStringList texts = {"True", "C:\\Films\\", "a, b", "@odd", "", "  x  ", "é’"};
-        {
-            QtSettingsStore store(dir.path());
-            for (int i = 0; i < texts.size(); ++i)
-                store.write(kViewer, QStringLiteral("JBES%1").arg(i + 1), texts[i]);
-        }
-        QtSettingsStore store(dir.path());
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(store.read(kViewer, QStringLiteral("JBES%1").arg(i + 1), "absent"), texts[i]);
+            QtSettingsStore(dir.path()).write(kViewer, QString("JBES%1").arg(i + 1), texts[i]);
+        const QtSettingsStore store(dir.path());
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(store.read(kViewer, QString("JBES%1").arg(i + 1), "absent"), texts[i]);
         QCOMPARE(store.value(QStringLiteral("RKV"), QStringLiteral("State")), std::nullopt);
         QCOMPARE(ReadPreferences(store).Fonts[0].Spec, QStringLiteral("___9 Arial"));
     }
