@@ -108,6 +108,15 @@ private Q_SLOTS:
         db.writeLines("History.dat", {"~ A| 2002-02-02 and more| x| y ~"});
         fast.ReadHistoryRecord("A", t);
         QCOMPARE(t.Entered, QStringLiteral("2002-02-02 and more"));
+        {
+            // A walk pins the index: a rewrite in the middle is not mixed into it.
+            const CatalogueIndex::Pin pin(index);
+            db.writeLines("History.dat", {"~ A| 2003-03-03, written during a walk| x| y ~"});
+            fast.ReadHistoryRecord("A", t);
+            QCOMPARE(t.Entered, QStringLiteral("2002-02-02 and more"));
+        }
+        fast.ReadHistoryRecord("A", t);
+        QCOMPARE(t.Entered, QStringLiteral("2003-03-03, written during a walk"));
         QFile::remove(db.dbPath() + "History.dat");
         QCOMPARE(fast.ReadHistoryRecord("A", t).failure->number, 53);
     }
