@@ -5,30 +5,14 @@
 // Input: values separated by LF, one per key of the key table in its order; a value that is the
 // single byte 0x01 leaves its key absent, as do keys beyond the last value.
 #include "FuzzSupport.h"
+#include "MemorySettingsStore.h"
 #include "Preferences.h"
 #include "SettingsKeys.h"
-#include "SettingsStore.h"
 
 #include <QHash>
 #include <QPair>
 
 namespace {
-
-class MapStore final : public SettingsStore {
-public:
-    std::optional<QString> value(const QString& application, const QString& key) const override {
-        const auto it = values_.find({application, key});
-        if (it == values_.end())
-            return std::nullopt;
-        return *it;
-    }
-    void write(const QString& application, const QString& key, const QString& text) override {
-        values_.insert({application, key}, text);
-    }
-
-private:
-    QHash<QPair<QString, QString>, QString> values_;
-};
 
 void checkFont(const QString& spec) {
     FontPref font;
@@ -60,7 +44,7 @@ void checkBoolean(const QString& text) {
 }
 
 void checkPreferences(const QList<QByteArray>& pieces, bool utf8) {
-    MapStore store;
+    MemorySettingsStore store;
     const auto& keys = SettingsKeys::all();
     for (qsizetype i = 0; i < pieces.size() && i < qsizetype(keys.size()); ++i) {
         if (pieces[i] == "\x01")

@@ -14,6 +14,7 @@
 #include "TitleListReader.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -62,23 +63,19 @@ int CliApp::run(const QStringList& arguments) {
         return usage(QStringLiteral("no command given"));
 
     const QString command = args.takeFirst();
-    int status = 0;
-    if (command == QLatin1String("settings"))
-        status = settingsCommand(args);
-    else if (command == QLatin1String("list"))
-        status = listCommand(args);
-    else if (command == QLatin1String("show"))
-        status = showCommand(args);
-    else if (command == QLatin1String("filter"))
-        status = filterCommand(args);
-    else if (command == QLatin1String("mmd"))
-        status = mmdCommand(args);
-    else if (command == QLatin1String("export-batch"))
-        status = exportBatchCommand(args);
-    else if (command == QLatin1String("export-title"))
-        status = exportTitleCommand(args);
-    else
-        status = usage(QStringLiteral("unknown command ") + command);
+    using Command = int (CliApp::*)(const QStringList&);
+    static const QHash<QString, Command> commands = {
+        {QStringLiteral("settings"), &CliApp::settingsCommand},
+        {QStringLiteral("list"), &CliApp::listCommand},
+        {QStringLiteral("show"), &CliApp::showCommand},
+        {QStringLiteral("filter"), &CliApp::filterCommand},
+        {QStringLiteral("mmd"), &CliApp::mmdCommand},
+        {QStringLiteral("export-batch"), &CliApp::exportBatchCommand},
+        {QStringLiteral("export-title"), &CliApp::exportTitleCommand},
+    };
+    const Command run = commands.value(command);
+    const int status =
+        run ? (this->*run)(args) : usage(QStringLiteral("unknown command ") + command);
     out_.flush();
     err_.flush();
     return status;
@@ -102,6 +99,18 @@ int CliApp::settingsCommand(const QStringList& args) {
     }
     store_.write(args[1], args[2], args[3]);
     return 0;
+}
+
+std::optional<TitleList> CliApp::listForWalk() {
+    TitleList list = ReadTitleList(dbPath_, &index_);
+    if (list.outcome == TitleList::Outcome::Missing) {
+        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+        return std::nullopt;
+    }
+    // A walk goes over what was read before a failure, as the viewer's list holds it.
+    if (list.failure)
+        err_ << list.failure->message().asPlainText() << '\n';
+    return list;
 }
 
 int CliApp::listCommand(const QStringList& args) {
@@ -191,13 +200,9 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
             return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
         }
     }
-    const TitleList list = ReadTitleList(dbPath_, &index_);
-    if (list.outcome == TitleList::Outcome::Missing) {
-        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+    const std::optional<TitleList> list = listForWalk();
+    if (!list)
         return kUsageError;
-    }
-    if (list.failure)
-        err_ << list.failure->message().asPlainText() << '\n';
 
     const CatalogueReader reader(dbPath_, coverPath_, &index_);
     CliPrompts prompts(err_);
@@ -205,7 +210,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
     const CatalogueIndex::Pin pin(index_);
     CurrentTitle current;
     const BatchExport::Result result =
-        batch.run(list.titles, folder, current, dryRun, [&](const QString& path, bool existed) {
+        batch.run(list->titles, folder, current, dryRun, [&](const QString& path, bool existed) {
             out_ << path;
             if (dryRun)
                 out_ << (existed ? " (replace)" : " (new)");
@@ -268,13 +273,9 @@ int CliApp::filterCommand(const QStringList& arguments) {
             return usage(QStringLiteral("unknown filter ") + option + u' ' + value);
         }
     }
-    const TitleList list = ReadTitleList(dbPath_, &index_);
-    if (list.outcome == TitleList::Outcome::Missing) {
-        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+    const std::optional<TitleList> list = listForWalk();
+    if (!list)
         return kUsageError;
-    }
-    if (list.failure)
-        err_ << list.failure->message().asPlainText() << '\n';
     CatalogueReader reader(dbPath_, coverPath_, &index_);
     reader.skipCovers();
     CliPrompts prompts(err_);
@@ -282,7 +283,7 @@ int CliApp::filterCommand(const QStringList& arguments) {
     qsizetype found = 0;
     const CatalogueIndex::Pin pin(index_);
     FilterRun(reader, filter, prefs_.JoveRules, prompts)
-        .run(list.titles, current, [&](const QString& t) {
+        .run(list->titles, current, [&](const QString& t) {
             out_ << t << '\n';
             ++found;
         });

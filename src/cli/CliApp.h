@@ -7,6 +7,9 @@
 
 #include "CatalogueIndex.h"
 #include "Preferences.h"
+#include "TitleListReader.h"
+
+#include <optional>
 
 class QTextStream;
 class SettingsStore;
@@ -21,6 +24,8 @@ public:
 
 private:
     int usage(const QString& problem);
+    // The title list for filter and export-batch; nullopt (reported) when there is none.
+    std::optional<TitleList> listForWalk();
     int settingsCommand(const QStringList& args);
     int listCommand(const QStringList& args);
     int showCommand(const QStringList& args);
