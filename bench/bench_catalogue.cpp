@@ -9,6 +9,7 @@
 #include "GatherTitle.h"
 #include "Preferences.h"
 #include "Prompts.h"
+#include "TitleKeys.h"
 #include "TitleListReader.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ const char* kFiles[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
 struct Catalogue {
     QTemporaryDir dir;
     QString db;
-    QStringList titles;
+    TitleKeys titles;
 };
 
 // One generated catalogue per size, kept for the whole run.
@@ -101,7 +102,7 @@ void ShowTitle(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
     CatalogueIndex index;
     const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), &index);
-    const QString& key = c.titles[(c.titles.size() - 1) * state.range(1) / 2];
+    const QString key = c.titles.at((c.titles.size() - 1) * state.range(1) / 2).toString();
     CurrentTitle title;
     GatherTitle(reader, key, title, {});
     for (auto _ : state)
@@ -110,7 +111,7 @@ void ShowTitle(benchmark::State& state) {
 
 void FirstShow(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
-    const QString& key = c.titles[c.titles.size() / 2];
+    const QString key = c.titles.at(c.titles.size() / 2).toString();
     for (auto _ : state) {
         auto index = std::make_unique<CatalogueIndex>();
         const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), index.get());
@@ -152,9 +153,9 @@ void Filter(benchmark::State& state) {
 // list, since a full run takes hours.
 void FilterReference(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
-    QStringList sample;
+    TitleKeys sample;
     for (int i = 0; i < 100; ++i)
-        sample << c.titles[i * (c.titles.size() - 1) / 99];
+        sample.append(c.titles.at(i * (c.titles.size() - 1) / 99));
     const CatalogueReader reader(c.db, c.db);
     const FilterSettings filter = everyCriterion();
     const Preferences prefs = everyTitleSelected();

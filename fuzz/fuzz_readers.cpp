@@ -118,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     QString::number(int(indexed.outcome)));
     fuzz::Check(reference.failure == indexed.failure, "list failures differ");
     fuzz::Check(reference.titles == indexed.titles, "title lists differ",
-                reference.titles.join(u'\n') + QStringLiteral("\n----\n") +
-                    indexed.titles.join(u'\n'));
+                reference.titles.toStringList().join(u'\n') + QStringLiteral("\n----\n") +
+                    indexed.titles.toStringList().join(u'\n'));
     fuzz::Check(reference.statusText() == indexed.statusText(), "status texts differ");
 
     QStringList keys;
@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         keys.append(QString::fromLatin1(key));
         seen.insert(keys.back());
     }
-    for (const QString& title : reference.titles) {
+    for (const QString& title : reference.titles.toStringList()) {
         if (keys.size() >= kMaxKeys / 2)
             break;
         if (!seen.contains(title)) {

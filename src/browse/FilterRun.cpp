@@ -9,13 +9,13 @@ QString FilterRun::statusText(qsizetype found) {
     return QStringLiteral("Found: ") + QString::number(found) + QStringLiteral(" entries.");
 }
 
-void FilterRun::run(const QStringList& titles, CurrentTitle& current,
+void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
                     const std::function<void(const QString&)>& keep) {
     WalkReports reports(prompts_);
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
-        const QString& key = titles[i];
+        const QString key = titles.at(i).toString();
         ClearCurrentTitle(current);
         // Every criterion that is on must hold; each reads only the file it needs.
         bool holds = true;

@@ -6,8 +6,8 @@
 #include "CurrentTitle.h"
 #include "FilterSettings.h"
 #include "JoveRule.h"
+#include "TitleKeys.h"
 
-#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -22,7 +22,7 @@ public:
 
     // Each kept title is handed to `keep` as it is found; `current` is left holding what the
     // readers last read.
-    void run(const QStringList& titles, CurrentTitle& current,
+    void run(const TitleKeys& titles, CurrentTitle& current,
              const std::function<void(const QString&)>& keep);
 
     // "Found: 12 entries."

@@ -2,7 +2,7 @@
 
 #include <QStringMatcher>
 
-qsizetype FindTitle(const QStringList& titles, const QString& text, qsizetype from) {
+qsizetype FindTitle(const TitleKeys& titles, const QString& text, qsizetype from) {
     if (text.isEmpty() || titles.isEmpty())
         return -1;
     if (from < 0 || from >= titles.size())

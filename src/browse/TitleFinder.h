@@ -2,7 +2,8 @@
 // letter case ignored; -1 when none does or the text is empty.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "TitleKeys.h"
 
-qsizetype FindTitle(const QStringList& titles, const QString& text, qsizetype from);
+#include <QString>
+
+qsizetype FindTitle(const TitleKeys& titles, const QString& text, qsizetype from);

@@ -31,24 +31,47 @@ QString RecordIndex::text(const Span& span) const {
     return joined;
 }
 
+const QHash<QStringView, int>& RecordIndex::firstOfEachKey() const {
+    if (!hashed_) {
+        first_.reserve(keys_.size());
+        // From the end, so that the first record of a key is the one that stays.
+        for (qsizetype i = keys_.size(); i-- > 0;)
+            first_.insert(keys_.at(i), int(i));
+        hashed_ = true;
+    }
+    return first_;
+}
+
 std::optional<QString> RecordIndex::recordFor(const QString& key) const {
-    int at = first_.value(key, -1);
-    if (stop_ >= 0 && (at < 0 || stop_ < at))
-        at = stop_;
-    if (at < 0)
-        return std::nullopt;
-    return text(spans_[at]);
+    // Every keyed record comes before the stopping one.
+    if (const auto it = firstOfEachKey().constFind(QStringView(key)); it != first_.constEnd())
+        return text(spans_[size_t(*it)]);
+    if (stops_)
+        return text(spans_.back());
+    return std::nullopt;
 }
 
 std::optional<QString> RecordIndex::stopRecord() const {
-    if (stop_ < 0)
+    if (!stops_)
         return std::nullopt;
-    return text(spans_[stop_]);
+    return text(spans_.back());
 }
 
-std::optional<Shape> RecordIndex::quickShape(FileKind kind, const Span& record,
-                                             qsizetype firstLineEnd,
-                                             qsizetype lastLineBegin) const {
+void RecordIndex::appendKey(const Span& key) {
+    const char* data = bytes_.constData() + key.begin;
+    const qsizetype length = key.end - key.begin;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!ascii(data[i]) || data[i] == '\r') {
+            keys_.append(QStringView(text(key)));
+            return;
+        }
+    }
+    keys_.append(QLatin1String(data, length)); // plain ASCII reads the same in both encodings
+}
+
+std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, const Span& record,
+                                                               qsizetype firstLineEnd,
+                                                               qsizetype lastLineBegin) const {
     const char* data = bytes_.constData();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
     const qsizetype length = record.end - record.begin;
@@ -56,9 +79,9 @@ std::optional<Shape> RecordIndex::quickShape(FileKind kind, const Span& record,
         const bool framedLine =
             length > 0 && (data[record.begin] == '~' || data[record.end - 1] == '~');
         if (!framedLine)
-            return Shape{Shape::Kind::Stop, {}};
+            return QuickShape{Shape::Kind::Stop, {}};
     } else if (!std::memchr(data + record.begin, '|', size_t(length))) {
-        return Shape{kind == FileKind::Title ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
+        return QuickShape{kind == FileKind::Title ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
     }
     // Two plain characters at each end of lines long enough to hold them: the framing drops
     // exactly two bytes at each end, and the record has at least four characters.
@@ -70,17 +93,17 @@ std::optional<Shape> RecordIndex::quickShape(FileKind kind, const Span& record,
     const qsizetype framedEnd = record.end - 2;
     const void* bar = std::memchr(data + framedBegin, '|', size_t(framedEnd - framedBegin));
     if (!bar)
-        return Shape{continued ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
-    const qsizetype keyEnd = static_cast<const char*>(bar) - data;
-    return Shape{Shape::Kind::Keyed, text({framedBegin, keyEnd})};
+        return QuickShape{continued ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
+    return QuickShape{Shape::Kind::Keyed, {framedBegin, static_cast<const char*>(bar) - data}};
 }
 
 void RecordIndex::build(FileKind kind) {
     const char* data = bytes_.constData();
     const qsizetype size = bytes_.size();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
-    // Room for a record per 100 bytes or so, so that the table does not grow step by step.
-    first_.reserve(size / 100 + 16);
+    // Room for a record per 100 bytes or so, so that the tables do not grow step by step.
+    spans_.reserve(size_t(size / 100 + 16));
+    keys_.reserve(size / 100 + 16, size / 10 + 16);
     qsizetype pos = 0;
     // One physical line: [begin, end) and where the next one starts.
     auto nextLine = [&](qsizetype& begin, qsizetype& end) {
@@ -111,22 +134,24 @@ void RecordIndex::build(FileKind kind) {
             }
         }
         const Span record{begin, end};
-        std::optional<Shape> shape = quickShape(kind, record, firstLineEnd, lastLineBegin);
-        if (!shape)
-            shape = RecordSteps::shapeOf(kind, text(record));
-
-        if (shape->kind == Shape::Kind::Stop) {
-            stop_ = int(spans_.size());
-            spans_.push_back(record);
-            return; // nothing after it is ever read
+        Shape::Kind shape;
+        if (const std::optional<QuickShape> quick =
+                quickShape(kind, record, firstLineEnd, lastLineBegin)) {
+            shape = quick->kind;
+            if (shape == Shape::Kind::Keyed)
+                appendKey(quick->key);
+        } else {
+            const Shape decoded = RecordSteps::shapeOf(kind, text(record));
+            shape = decoded.kind;
+            if (shape == Shape::Kind::Keyed)
+                keys_.append(QStringView(decoded.key));
         }
-        if (shape->kind == Shape::Kind::Keyed) {
-            if (kind == FileKind::Title)
-                keysInOrder_.append(shape->key);
-            if (!first_.contains(shape->key)) {
-                first_.insert(shape->key, int(spans_.size()));
-                spans_.push_back(record);
-            }
+        if (shape == Shape::Kind::Skipped)
+            continue;
+        spans_.push_back(record);
+        if (shape == Shape::Kind::Stop) {
+            stops_ = true;
+            return; // nothing after it is ever read
         }
     }
 }

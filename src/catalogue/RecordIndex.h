@@ -4,23 +4,26 @@
 #pragma once
 
 #include "RecordSteps.h"
+#include "TitleKeys.h"
 
 #include <QByteArray>
 #include <QHash>
-#include <QStringList>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
 class RecordIndex {
 public:
     RecordIndex(QByteArray bytes, RecordSteps::FileKind kind);
+    RecordIndex(const RecordIndex&) = delete;
+    RecordIndex& operator=(const RecordIndex&) = delete;
 
     // The text of the record a scan for `key` stops at; nullopt when it would reach the end.
     std::optional<QString> recordFor(const QString& key) const;
 
     // The title file as the list loader reads it: the keys before the first stopping record,
     // in file order, duplicates kept, and that record's text (nullopt: none; every record read).
-    const QStringList& keysInOrder() const { return keysInOrder_; }
+    const TitleKeys& keysInOrder() const { return keys_; }
     std::optional<QString> stopRecord() const;
 
     qsizetype byteSize() const { return bytes_.size(); }
@@ -30,18 +33,26 @@ private:
         qsizetype begin;
         qsizetype end;
     };
+    // A record's standing read straight from its bytes: with Keyed, where its key lies.
+    struct QuickShape {
+        RecordSteps::Shape::Kind kind;
+        Span key;
+    };
 
     void build(RecordSteps::FileKind kind);
     QString text(const Span& span) const;
+    void appendKey(const Span& key);
     // The record's standing without decoding it, when its ends are plain ASCII.
-    std::optional<RecordSteps::Shape> quickShape(RecordSteps::FileKind kind, const Span& record,
-                                                 qsizetype firstLineEnd,
-                                                 qsizetype lastLineBegin) const;
+    std::optional<QuickShape> quickShape(RecordSteps::FileKind kind, const Span& record,
+                                         qsizetype firstLineEnd, qsizetype lastLineBegin) const;
+    const QHash<QStringView, int>& firstOfEachKey() const;
 
     QByteArray bytes_;
     bool utf8_ = false;
-    std::vector<Span> spans_;   // the records a lookup can land on, in file order
-    QHash<QString, int> first_; // key -> its first record in spans_
-    int stop_ = -1;             // the stopping record in spans_, -1 for none
-    QStringList keysInOrder_;
+    std::vector<Span> spans_; // every keyed record in file order, then the stopping record
+    TitleKeys keys_;          // the key of each keyed record, in the order of spans_
+    bool stops_ = false;      // the last span is the stopping record
+    // Built at the first lookup, so that opening the list pays only for the keys.
+    mutable QHash<QStringView, int> first_;
+    mutable bool hashed_ = false;
 };

@@ -69,7 +69,7 @@ TitleList ReadTitleList(const QString& dbPath, CatalogueIndex* index) {
             list.outcome = TitleList::Outcome::Stopped;
             return list;
         }
-        list.titles.append(framed.left(bar));
+        list.titles.append(QStringView(framed).left(bar));
     }
     list.outcome = TitleList::Outcome::Loaded;
     return list;

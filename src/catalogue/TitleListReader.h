@@ -3,9 +3,9 @@
 #pragma once
 
 #include "ReadFailure.h"
+#include "TitleKeys.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 struct TitleList {
@@ -17,7 +17,7 @@ struct TitleList {
     };
 
     Outcome outcome = Outcome::Missing;
-    QStringList titles;
+    TitleKeys titles;
     std::optional<ReadFailure> failure;
 
     // "1234 entries loaded." after a complete load; empty otherwise (the status bar keeps its

@@ -117,8 +117,8 @@ int CliApp::listCommand(const QStringList& args) {
     if (!args.isEmpty())
         return usage(QStringLiteral("list takes no arguments"));
     const TitleList list = ReadTitleList(dbPath_, &index_);
-    for (const QString& title : list.titles)
-        out_ << title << '\n';
+    for (qsizetype i = 0; i < list.titles.size(); ++i)
+        out_ << list.titles.at(i) << '\n';
     switch (list.outcome) {
     case TitleList::Outcome::Loaded:
         err_ << list.statusText() << '\n';

@@ -13,7 +13,7 @@ QString BatchExport::Result::statusText() const {
     return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
 }
 
-BatchExport::Result BatchExport::run(const QStringList& titles, const QString& folder,
+BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& folder,
                                      CurrentTitle& current, bool dryRun,
                                      const DocumentSink& onDocument) {
     Result result;
@@ -23,7 +23,7 @@ BatchExport::Result BatchExport::run(const QStringList& titles, const QString& f
     for (qsizetype i = 0; i < titles.size(); ++i) {
         if (progress_)
             progress_->step(int(i));
-        const QString& key = titles[i];
+        const QString key = titles.at(i).toString();
         ClearCurrentTitle(current);
         reports.report("title", reader_.ReadTitleRecord(key, current));
         if (!EvaluateJoveBatch(prefs_.JoveRules, current))

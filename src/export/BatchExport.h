@@ -6,6 +6,7 @@
 #include "CurrentTitle.h"
 #include "FileWriter.h"
 #include "Preferences.h"
+#include "TitleKeys.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,7 +35,7 @@ public:
         : reader_(reader), prefs_(prefs), prompts_(prompts), progress_(progress), writer_(writer) {}
 
     // Leaves `current` holding the last title read, as the walk refills it title by title.
-    Result run(const QStringList& titles, const QString& folder, CurrentTitle& current,
+    Result run(const TitleKeys& titles, const QString& folder, CurrentTitle& current,
                bool dryRun = false, const DocumentSink& onDocument = {});
 
 private:

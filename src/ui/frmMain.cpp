@@ -16,6 +16,7 @@
 #include "SingleTitleExport.h"
 #include "TitleDisplay.h"
 #include "TitleFinder.h"
+#include "TitleListModel.h"
 #include "TitleListReader.h"
 #include "Twips.h"
 #include "Wait.h"
@@ -41,7 +42,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QTimer>
 
 namespace {
@@ -141,7 +141,7 @@ void frmMain::buildControls() {
     frame7_ = frames["Frame7"];
 
     // Frame1: the title list and its two buttons.
-    titleModel_ = new QStringListModel(this);
+    titleModel_ = new TitleListModel(this);
     list1_ = new QListView(frames["Frame1"]);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setModel(titleModel_);
@@ -167,7 +167,7 @@ void frmMain::buildControls() {
     // The filter's scratch list: never shown.
     list2_ = new QListView(central);
     list2_->setObjectName(QStringLiteral("List2"));
-    list2_->setModel(new QStringListModel(this));
+    list2_->setModel(new TitleListModel(this));
     list2_->hide();
 
     image1_ = new QLabel(frames["Frame4"]);
@@ -363,7 +363,7 @@ void frmMain::Timer1_Timer() {
 
 void frmMain::Reload_Click() {
     ClearForm();
-    titleModel_->setStringList({});
+    titleModel_->setTitles({});
     LoadTitleList(false, OnCancel::KeepCurrent);
 }
 
@@ -419,14 +419,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // ---- the title list and the database ---------------------------------------------------------
 
 QStringList frmMain::titles() const {
-    return titleModel_->stringList();
+    return titleModel_->titles().toStringList();
 }
 
 void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
     if (!askFirst) {
         TitleList list = ReadTitleList(state_.prefs.DBPath, &index_);
         if (list.outcome != TitleList::Outcome::Missing) {
-            titleModel_->setStringList(titleModel_->stringList() + list.titles);
+            TitleKeys titles = titleModel_->titles();
+            titles.append(list.titles);
+            titleModel_->setTitles(titles);
             watchCatalogue();
             if (list.outcome == TitleList::Outcome::Failed)
                 showMessage(list.failure->message());
@@ -443,7 +445,7 @@ void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
             endProgram();
         return;
     }
-    titleModel_->setStringList({});
+    titleModel_->setTitles({});
     applyDatabase(*found);
 }
 
@@ -546,7 +548,7 @@ void frmMain::List1_Click() {
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString key = titleModel_->index(row).data().toString();
+    const QString key = titleModel_->title(row);
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     GatherTitle(
         reader, key, state_.title, [this](const Message& m) { showMessage(m); },
@@ -614,7 +616,7 @@ void frmMain::List1_DblClick() {
     if (row < 0)
         return;
     frmMediaInfo info(store_, prompts_, state_.prefs.DBPath, this);
-    info.getMediaInfo(titleModel_->index(row).data().toString());
+    info.getMediaInfo(titleModel_->title(row));
 }
 
 void frmMain::Label11_DblClick() {
@@ -659,13 +661,13 @@ void frmMain::Previous_Click() {
 }
 
 void frmMain::findFromStart() {
-    const qsizetype row = FindTitle(titleModel_->stringList(), findBox_->text(), 0);
+    const qsizetype row = FindTitle(titleModel_->titles(), findBox_->text(), 0);
     if (row >= 0)
         selectRow(int(row));
 }
 
 void frmMain::findNext() {
-    const qsizetype row = FindTitle(titleModel_->stringList(), findBox_->text(), selectedRow() + 1);
+    const qsizetype row = FindTitle(titleModel_->titles(), findBox_->text(), selectedRow() + 1);
     if (row >= 0)
         selectRow(int(row));
 }
@@ -690,7 +692,7 @@ void frmMain::JoveBatch_Click() {
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     BatchExport batch(reader, state_.prefs, prompts_, &wait);
     const CatalogueIndex::Pin pin(index_);
-    const BatchExport::Result result = batch.run(titles(), folder, state_.title);
+    const BatchExport::Result result = batch.run(titleModel_->titles(), folder, state_.title);
     ClearForm();
     statusBar()->showMessage(result.statusText());
     if (!result.aborted)
@@ -710,14 +712,15 @@ void frmMain::FilterExe() {
     Wait wait(this);
     CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     reader.skipCovers();
-    auto* scratch = static_cast<QStringListModel*>(list2_->model());
-    QStringList found;
+    auto* scratch = static_cast<TitleListModel*>(list2_->model());
+    TitleKeys found;
     const CatalogueIndex::Pin pin(index_);
     FilterRun(reader, state_.filter, state_.prefs.JoveRules, prompts_, &wait)
-        .run(titles(), state_.title, [&found](const QString& title) { found << title; });
-    scratch->setStringList(found);
-    titleModel_->setStringList(scratch->stringList());
-    scratch->setStringList({});
+        .run(titleModel_->titles(), state_.title,
+             [&found](const QString& title) { found.append(QStringView(title)); });
+    scratch->setTitles(found);
+    titleModel_->setTitles(scratch->titles());
+    scratch->setTitles({});
     statusBar()->showMessage(FilterRun::statusText(found.size()));
 }
 

@@ -26,8 +26,8 @@ class QListView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QStringListModel;
 class QTimer;
+class TitleListModel;
 class QFileSystemWatcher;
 
 class frmMain : public QMainWindow {
@@ -110,7 +110,7 @@ private:
 
     CatalogueIndex index_; // lives as long as the window: lookups after the first are cheap
     QHash<QString, QWidget*> controls_;
-    QStringListModel* titleModel_ = nullptr;
+    TitleListModel* titleModel_ = nullptr;
     QListView* list1_ = nullptr;
     QListView* list2_ = nullptr;
     QLabel* image1_ = nullptr;

@@ -74,7 +74,7 @@ private Q_SLOTS:
         CatalogueIndex index;
         const TitleList reference = ReadTitleList(db.dbPath());
         const TitleList indexed = ReadTitleList(db.dbPath(), &index);
-        QCOMPARE(indexed.titles, reference.titles);
+        QCOMPARE(indexed.titles.toStringList(), reference.titles.toStringList());
         QCOMPARE(int(indexed.outcome), int(reference.outcome));
         QCOMPARE(indexed.failure, reference.failure);
 

@@ -25,7 +25,7 @@ private Q_SLOTS:
         CatalogueFolder db;
         db.write("reelkeep.dat", "~ A| SINGLE| " + QByteArray(megabytes << 20, 'x'));
         CatalogueIndex index;
-        QCOMPARE(ReadTitleList(db.dbPath(), &index).titles, QStringList{"A"});
+        QCOMPARE(ReadTitleList(db.dbPath(), &index).titles.toStringList(), QStringList{"A"});
         if (!show)
             return;
         CurrentTitle t;
@@ -59,16 +59,16 @@ private Q_SLOTS:
         CatalogueIndex index;
         const TitleList list = ReadTitleList(db.dbPath(), &index);
         QCOMPARE(list.titles.size(), titles);
-        QCOMPARE(ReadTitleList(db.dbPath()).titles, list.titles);
+        QCOMPARE(ReadTitleList(db.dbPath()).titles.toStringList(), list.titles.toStringList());
         for (CatalogueIndex* use : {&index, static_cast<CatalogueIndex*>(nullptr)}) {
             const CatalogueReader reader(db.dbPath(), db.coverPath(), use);
-            for (const QString& key : list.titles + QStringList{"", "missing"}) {
+            for (const QString& key : list.titles.toStringList() + QStringList{"", "missing"}) {
                 CurrentTitle t;
                 reader.ReadTitleRecord(key, t);
                 reader.ReadImdbRecord(key, t);
                 reader.ReadMediaRecord(t);
                 reader.ReadHistoryRecord(key, t);
-                if (key == list.titles.value(0) && titles > 0 && bytes.size() > 1000000)
+                if (titles > 0 && key == list.titles.at(0) && bytes.size() > 1000000)
                     QVERIFY(t.UserIdx.startsWith("f| f| "));
             }
         }

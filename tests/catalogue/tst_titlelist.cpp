@@ -1,5 +1,6 @@
 // Loading the title list, the existence test and taking the database folder from a chosen file.
 #include "CatalogueFolder.h"
+#include "CatalogueIndex.h"
 #include "DatabasePaths.h"
 #include "FileExists.h"
 #include "TitleListReader.h"
@@ -57,7 +58,9 @@ private Q_SLOTS:
                                          shown.endsWith(failure.section(u'*', -1)),
                  qPrintable(shown));
         QCOMPARE(list.outcome, outcome);
-        QCOMPARE(list.titles, titles);
+        QCOMPARE(list.titles.toStringList(), titles);
+        CatalogueIndex index;
+        QCOMPARE(ReadTitleList(folder.dbPath(), &index).titles.toStringList(), titles);
         QCOMPARE(list.statusText(), outcome == TitleList::Outcome::Loaded
                                         ? QString("%1 entries loaded.").arg(titles.size())
                                         : QString());

@@ -1,0 +1,19 @@
+#include "TitleListModel.h"
+
+void TitleListModel::setTitles(const TitleKeys& titles) {
+    beginResetModel();
+    titles_ = titles;
+    endResetModel();
+}
+
+int TitleListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(titles_.size());
+}
+
+QVariant TitleListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= titles_.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return titles_.at(index.row()).toString();
+    return {};
+}
