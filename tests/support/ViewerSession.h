@@ -55,6 +55,11 @@ struct Session {
     }
 };
 
+// A session started at once, for tests with nothing to store beforehand.
+struct StartedSession : Session {
+    explicit StartedSession(const QString& dbPath) : Session(dbPath) { start(); }
+};
+
 // Runs `act` on the next modal dialog as soon as it is up (dialogs may run pending events
 // before they block).
 inline void WhenModal(std::function<void(QWidget*)> act) {

@@ -46,14 +46,18 @@ void writeCatalogue(const CatalogueFolder& db) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    std::optional<CatalogueFolder> db_; // the catalogue above, fresh for every test
+    QString db() const { return db_->dbPath(); }
+
 private Q_SLOTS:
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        writeCatalogue(db_.emplace());
+    }
 
     void firstStartOpensAtDefaultPlace() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        frmMain& w = s.start();
+        StartedSession s(db());
+        frmMain& w = *s.window;
         const double dpi = w.logicalDpiX();
         QCOMPARE(w.windowTitle(), QStringLiteral("Reelkeep Viewer for RK3.3.2"));
         QCOMPARE(w.pos(), QPoint(Twips::toPixels(1000, dpi), Twips::toPixels(1000, dpi)));
@@ -65,57 +69,48 @@ private Q_SLOTS:
         QVERIFY(s.prompts.asked.isEmpty());
     }
 
-    void closeAndSave_data() {
+    // Close and Save stores the database folder and, unless minimised, the geometry; Close
+    // stores nothing.
+    void closing_data() {
+        QTest::addColumn<QString>("action");
         QTest::addColumn<Qt::WindowState>("windowState");
         QTest::addColumn<QString>("savedState"); // empty: the geometry keys are not written
-        QTest::newRow("normal") << Qt::WindowNoState << "0";
-        QTest::newRow("maximised") << Qt::WindowMaximized << "2";
-        QTest::newRow("minimised") << Qt::WindowMinimized << "";
+        QTest::newRow("normal") << "CloseSave" << Qt::WindowNoState << "0";
+        QTest::newRow("maximised") << "CloseSave" << Qt::WindowMaximized << "2";
+        QTest::newRow("minimised") << "CloseSave" << Qt::WindowMinimized << "";
+        QTest::newRow("without saving") << "Close" << Qt::WindowNoState << "";
     }
-    void closeAndSave() {
+    void closing() {
+        QFETCH(QString, action);
         QFETCH(Qt::WindowState, windowState);
         QFETCH(QString, savedState);
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.store.write(kRkv, "MainLeft", "1500");
-        s.store.write(kRkv, "MainTop", "1200"); // whole pixels, so they come back unchanged
-        s.store.write(kRkv, "MainWidth", "9000");
+        const bool save = action == "CloseSave";
+        Session s(db());
+        if (save) {
+            s.store.write(kRkv, "MainLeft", "1500");
+            s.store.write(kRkv, "MainTop", "1200"); // whole pixels, so they come back unchanged
+            s.store.write(kRkv, "MainWidth", "9000");
+        }
         frmMain& w = s.start();
         w.setWindowState(windowState);
         s.state.prefs.DBPath = QStringLiteral("/elsewhere/");
         QSignalSpy ended(&w, &frmMain::programEnded);
-        s.trigger("CloseSave");
+        s.trigger(action);
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(s.store.value(kViewer, "DBPath"), QStringLiteral("/elsewhere/"));
+        QCOMPARE(s.store.value(kViewer, "DBPath"), save ? QStringLiteral("/elsewhere/") : db());
         QCOMPARE(s.store.value(kRkv, "State"),
                  savedState.isEmpty() ? std::nullopt : std::optional(savedState));
-        if (windowState == Qt::WindowNoState) {
-            QCOMPARE(s.store.value(kRkv, "MainLeft"), QStringLiteral("1500"));
+        if (windowState != Qt::WindowMaximized) // minimised: left untouched
+            QCOMPARE(s.store.value(kRkv, "MainLeft"),
+                     save ? std::optional<QString>("1500") : std::nullopt);
+        if (save && windowState == Qt::WindowNoState) {
             QCOMPARE(s.store.value(kRkv, "MainWidth"), QStringLiteral("9000"));
             QCOMPARE(s.store.value(kRkv, "MainTop"), QStringLiteral("1200"));
         }
-        if (windowState == Qt::WindowMinimized)
-            QCOMPARE(s.store.value(kRkv, "MainLeft"), QStringLiteral("1500")); // untouched
-    }
-
-    void closeSavesNothing() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        frmMain& w = s.start();
-        s.state.prefs.DBPath = QStringLiteral("/elsewhere/");
-        QSignalSpy ended(&w, &frmMain::programEnded);
-        s.trigger("Close");
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(s.store.value(kViewer, "DBPath"), db.dbPath());
-        QCOMPARE(s.store.value(kRkv, "MainLeft"), std::nullopt);
     }
 
     void restoresStoredGeometry() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
+        Session s(db());
         s.store.write(kRkv, "MainLeft", "2880");
         s.store.write(kRkv, "MainTop", "wrong"); // not a number: left as it was
         s.store.write(kRkv, "MainWidth", "12000");
@@ -127,15 +122,10 @@ private Q_SLOTS:
         QCOMPARE(w.normalGeometry().width(), Twips::toPixels(12000, dpi));
     }
 
-    // Each label's caption and tooltip after a title is shown; the rules themselves are tested
-    // without a window, so this checks that the window applies them to the right controls.
     // The window applies the display rules to the right controls; the rules themselves are
     // tested without a window. Nothing of one title survives into the next.
     void showsSelectedTitle() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
+        StartedSession s(db());
         const QStringList expected[] = {
             {"Label1=Alien", "Label2=AKA: Le 8e passager", "Label11=IMDB: Alien",
              "Label12=Genre: Horror, Sci-Fi", "Label3=IDX: 17 ", "Label17=Entered: 14 Mar 2006",
@@ -161,26 +151,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rating");
         QTest::addColumn<int>("bar");
         QTest::addColumn<QColor>("colour"); // invalid: the frame's own colour
-        QTest::newRow("0") << "0" << 0 << QColor();
-        QTest::newRow("40") << "4.0" << 40 << QColor(255, 0, 0);
-        QTest::newRow("41") << "4.1" << 41 << QColor(255, 255, 0);
-        QTest::newRow("70") << "7" << 70 << QColor(255, 255, 0);
-        QTest::newRow("71") << "7.1" << 71 << QColor(0, 255, 0);
-        QTest::newRow("100") << "10" << 100 << QColor(0, 255, 0);
         QTest::newRow("Null") << "Null" << 0 << QColor();
-        QTest::newRow("beyond the scale") << "12.5" << 100 << QColor(0, 255, 0);
+        QTest::newRow("red") << "4.0" << 40 << QColor(255, 0, 0);
+        QTest::newRow("yellow") << "4.1" << 41 << QColor(255, 255, 0);
+        QTest::newRow("green") << "7.1" << 71 << QColor(0, 255, 0);
     }
     void ratingBands() {
         QFETCH(QString, rating);
         QFETCH(int, bar);
         QFETCH(QColor, colour);
-        CatalogueFolder db;
-        db.writeLines("reelkeep.dat", {"~ A| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
-        db.writeLines("imdb.dat",
-                      {"~ A| x| A| x| 1| 2| 3| 4| 5| 6| 7| 8| 9| " + rating + "| | r ~"});
-        db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
-        Session s(db.dbPath());
-        s.start();
+        db_->writeLines("imdb.dat",
+                        {"~ Alien| x| A| x| 1| 2| 3| 4| 5| 6| 7| 8| 9| " + rating + "| | r ~"});
+        StartedSession s(db());
         s.select(0);
         QCOMPARE(s.control<QProgressBar>("ProgressBar1")->value(), bar);
         QCOMPARE(s.caption("Label35"), rating == "Null" ? QString() : rating);
@@ -190,11 +172,8 @@ private Q_SLOTS:
     }
 
     void readerFailureIsShownOnce() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        QFile::remove(db.dbPath() + "History.dat");
-        Session s(db.dbPath());
-        s.start();
+        QFile::remove(db() + "History.dat");
+        StartedSession s(db());
         s.select(2);
         QCOMPARE(s.prompts.messages().size(), 1);
         QCOMPARE(s.prompts.messages().first().title, QStringLiteral("Critical Error"));
@@ -220,10 +199,7 @@ private Q_SLOTS:
         QFETCH(int, from);
         QFETCH(QString, action);
         QFETCH(int, to);
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
+        StartedSession s(db());
         if (from >= 0)
             s.select(from);
         s.trigger(action);
@@ -231,24 +207,10 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), to < 0 ? QString() : s.window->titles().at(to));
     }
 
-    void navigationOnEmptyList() {
-        CatalogueFolder db;
-        db.write("reelkeep.dat", QByteArray());
-        Session s(db.dbPath());
-        s.start();
-        QCOMPARE(s.status(), QStringLiteral("0 entries loaded."));
-        for (const char* action : {"First", "Last", "Next", "Previous"})
-            s.trigger(action);
-        QCOMPARE(s.row(), -1);
-    }
-
     void reloadClearsDisplayAndRereads() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
+        StartedSession s(db());
         s.select(0);
-        db.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        db_->writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
         QTest::mouseClick(s.control("Command1"), Qt::LeftButton);
         QCOMPARE(s.window->titles(), QStringList{"Zardoz"});
         QCOMPARE(s.caption("Label1"), QString());
@@ -257,23 +219,39 @@ private Q_SLOTS:
         QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
     }
 
-    void loadFailureKeepsTitlesAndProgram() {
-        CatalogueFolder db;
-        db.write("reelkeep.dat", "~ A| x ~\r\n~x~\r\n~ B| x ~\r\n");
-        Session s(db.dbPath());
-        frmMain& w = s.start();
-        QVERIFY(!w.ended());
-        QCOMPARE(w.titles(), QStringList{"A"});
-        QCOMPARE(s.prompts.messages().first().title, QStringLiteral("Critical Error"));
+    // A title file that holds nothing or fails part way: the program goes on with what it read,
+    // and moving through the list stays within it.
+    void partialLoads_data() {
+        QTest::addColumn<QByteArray>("titleFile");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("message"); // the title of the one message, if any
+        QTest::newRow("empty") << QByteArray() << QStringList() << QString();
+        QTest::newRow("too short to frame") << QByteArray("~ A| x ~\r\n~x~\r\n~ B| x ~\r\n")
+                                            << QStringList{"A"} << "Critical Error";
+    }
+    void partialLoads() {
+        QFETCH(QByteArray, titleFile);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, message);
+        db_->write("reelkeep.dat", titleFile);
+        StartedSession s(db());
+        QVERIFY(!s.window->ended());
+        QCOMPARE(s.window->titles(), titles);
+        QCOMPARE(s.prompts.messages().value(0).title, message);
+        QCOMPARE(s.prompts.messages().size(), int(!message.isEmpty()));
+        if (titles.isEmpty())
+            QCOMPARE(s.status(), QStringLiteral("0 entries loaded."));
+        for (const char* action : {"First", "Last", "Next", "Previous"})
+            s.trigger(action);
+        QCOMPARE(s.row(), titles.isEmpty() ? -1 : 0);
     }
 
     // No title file where the settings say: the user is asked until a folder holds one.
     void databaseDialogCycle() {
-        CatalogueFolder empty, other, db;
-        writeCatalogue(db);
+        CatalogueFolder empty, other;
         Session s(empty.dbPath());
         s.prompts.answerFile(other.dbPath() + "other.dat");
-        s.prompts.answerFile(db.dbPath() + "whatever.dat");
+        s.prompts.answerFile(db() + "whatever.dat");
         frmMain& w = s.start();
         QCOMPARE(s.prompts.asked.size(), 2);
         const OpenFileRequest& first = s.prompts.asked[0].openFile;
@@ -284,8 +262,8 @@ private Q_SLOTS:
         QCOMPARE(first.fileName, QStringLiteral("reelkeep.dat"));
         QCOMPARE(s.prompts.asked[1].openFile.initialFolder, other.dbPath());
         QCOMPARE(w.titles().size(), 4);
-        QCOMPARE(s.state.prefs.DBPath, db.dbPath());
-        QCOMPARE(s.state.prefs.CoverPath, db.dbPath() + "Covers/");
+        QCOMPARE(s.state.prefs.DBPath, db());
+        QCOMPARE(s.state.prefs.CoverPath, db() + "Covers/");
         QVERIFY(!w.ended());
     }
 
@@ -309,11 +287,10 @@ private Q_SLOTS:
     }
 
     void openAnother() {
-        CatalogueFolder db, other;
-        writeCatalogue(db);
+        CatalogueFolder other;
         other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
-        Session s(db.dbPath());
-        frmMain& w = s.start();
+        StartedSession s(db());
+        frmMain& w = *s.window;
         s.select(0);
         s.prompts.answerFile(std::nullopt); // cancelled: the current database stays
         s.trigger("OpenAnother");
@@ -323,35 +300,23 @@ private Q_SLOTS:
         s.trigger("OpenAnother");
         QCOMPARE(w.titles(), QStringList{"Zardoz"});
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien")); // details stay until a selection
-        QCOMPARE(s.prompts.asked.last().openFile.initialFolder, db.dbPath());
+        QCOMPARE(s.prompts.asked.last().openFile.initialFolder, db());
     }
 
-    void imdbAddresses_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("address");
-        QTest::newRow("search")
-            << 0 << "https://www.imdb.com/Tsearch?title=Alien&restrict=Movies+and+TV";
-        QTest::newRow("no IMDB name")
-            << 1 << "https://www.imdb.com/Tsearch?title=&restrict=Movies+and+TV";
-        QTest::newRow("link") << 2 << "https://example.org/c";
-    }
+    // A double click on the IMDB caption hands the title's address to the desktop.
     void imdbAddresses() {
-        QFETCH(int, row);
-        QFETCH(QString, address);
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
-        s.select(row);
-        QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
-        QCOMPARE(s.desktop.opened, QStringList{address});
+        StartedSession s(db());
+        for (int row : {0, 2}) {
+            s.select(row);
+            QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
+        }
+        QCOMPARE(s.desktop.opened,
+                 QStringList({"https://www.imdb.com/Tsearch?title=Alien&restrict=Movies+and+TV",
+                              "https://example.org/c"}));
     }
 
     void findBox() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        frmMain& w = s.start();
+        StartedSession s(db());
         auto* find = s.control<QLineEdit>("FindBox");
         QCOMPARE(find->placeholderText(), QStringLiteral("Find title"));
         QTest::keyClicks(find, "LIEN");
@@ -363,46 +328,34 @@ private Q_SLOTS:
         QCOMPARE(s.row(), 0);
         QTest::keyClick(find, Qt::Key_Escape);
         QCOMPARE(find->text(), QString());
-        QCOMPARE(w.titles().size(), 4);
+        QCOMPARE(s.window->titles().size(), 4);
     }
 
     void timerRunsHandedOverWork() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        frmMain& w = s.start();
+        StartedSession s(db());
         s.state.prefs.Fonts[1].Name = QStringLiteral("Liberation Serif");
         s.state.pending.relayout = true;
         s.state.pending.filter = true; // no criterion on: nothing runs
         QTRY_VERIFY_WITH_TIMEOUT(!s.state.pending.relayout, 2000);
         QVERIFY(!s.state.pending.filter);
         QCOMPARE(s.control("Label1")->font().family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(w.titles().size(), 4);
+        QCOMPARE(s.window->titles().size(), 4);
     }
 
     void menus() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
-        const char* items[][3] = {{"OpenAnother", "Open another database", "Ctrl+O"},
-                                  {"Reload", "Reload Database", "Ctrl+R"},
-                                  {"CloseSave", "Close and Save", "Ctrl+S"},
-                                  {"Close", "Close", "Ctrl+X"},
-                                  {"Filter", "Filter", "Ctrl+F"},
-                                  {"Settings", "Edit Settings", "Ctrl+E"},
-                                  {"First", "First", "Shift+Ins"},
-                                  {"Last", "Last", "Shift+Del"},
-                                  {"Next", "Next", "Ctrl+N"},
-                                  {"Previous", "Previous", "Ctrl+P"},
-                                  {"JoveExport", "Jove Export", "Ctrl+J"},
-                                  {"JoveBatch", "Jove Export Batch", "Ctrl+B"},
-                                  {"About", "About", "F12"}};
-        for (const auto& [name, caption, keys] : items) {
-            const auto* a = s.control<QAction>(name);
-            QVERIFY2(a && a->isEnabled(), name);
-            QCOMPARE(a->text(), QString::fromLatin1(caption));
-            QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(keys)));
+        StartedSession s(db());
+        for (const QString& item :
+             QString("OpenAnother=Open another database=Ctrl+O;Reload=Reload Database=Ctrl+R;"
+                     "CloseSave=Close and Save=Ctrl+S;Close=Close=Ctrl+X;Filter=Filter=Ctrl+F;"
+                     "Settings=Edit Settings=Ctrl+E;First=First=Shift+Ins;Last=Last=Shift+Del;"
+                     "Next=Next=Ctrl+N;Previous=Previous=Ctrl+P;JoveExport=Jove Export=Ctrl+J;"
+                     "JoveBatch=Jove Export Batch=Ctrl+B;About=About=F12")
+                 .split(u';')) {
+            const QStringList parts = item.split(u'=');
+            const auto* a = s.control<QAction>(parts[0]);
+            QVERIFY2(a && a->isEnabled(), qPrintable(item));
+            QCOMPARE(a->text(), parts[1]);
+            QCOMPARE(a->shortcut(), QKeySequence(parts[2]));
         }
         QVERIFY(!s.control<QAction>("Help")->isVisible() &&
                 !s.control<QAction>("Help")->isEnabled());
@@ -410,10 +363,8 @@ private Q_SLOTS:
 
     // The dialogs of the main window, driven as a user drives them once they are up.
     void filterAndSettingsThroughTheirDialogs() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        frmMain& w = s.start();
+        StartedSession s(db());
+        frmMain& w = *s.window;
         s.select(2); // Casablanca
         WhenModal([](QWidget* dialog) {
             dialog->findChild<QCheckBox*>("Check1")->setChecked(true);
@@ -437,10 +388,7 @@ private Q_SLOTS:
 
     // The windows a command opens come up modally with their caption.
     void modalWindows() {
-        CatalogueFolder db;
-        writeCatalogue(db);
-        Session s(db.dbPath());
-        s.start();
+        StartedSession s(db());
         s.select(1);
         for (const auto& [open, caption] : {std::pair<std::function<void()>, QString>{
                                                 [&] { s.window->List1_DblClick(); }, "Brazil"},
