@@ -39,39 +39,49 @@ class TestExportWindow : public QObject {
     CatalogueFolder db_;
     CatalogueFolder media_;
 
+    // The main window on the catalogue with Alien's media file count set to `noFiles` and
+    // `settings` ("application/key=text") stored first; Alien selected unless `select` is off.
+    std::unique_ptr<Session> open(const QString& noFiles, const QStringList& settings = {},
+                                  bool select = true) {
+        writeCatalogue(db_, noFiles);
+        auto s = std::make_unique<Session>(db_.dbPath());
+        for (const QString& setting : settings)
+            s->store.write(setting.section(u'/', 0, 0),
+                           setting.section(u'/', 1).section(u'=', 0, 0), setting.section(u'=', 1));
+        s->start();
+        if (select)
+            s->select(0);
+        return s;
+    }
+    QString media(const QString& name) const { return media_.dbPath() + name; }
+
 private Q_SLOTS:
     void init() {
-        writeCatalogue(db_);
         QDir(media_.dbPath()).removeRecursively();
-        QDir().mkpath(media_.dbPath() + "cd1");
-        QDir().mkpath(media_.dbPath() + "cd2");
+        QDir().mkpath(media("cd1"));
+        QDir().mkpath(media("cd2"));
     }
 
     void twoPartsInTwoFolders() {
-        Session s(db_.dbPath());
-        s.start();
-        s.select(0);
-        const QString part1 = media_.dbPath() + "cd1/Alien.CD1.avi";
-        const QString part2 = media_.dbPath() + "cd2/Alien";
-        s.prompts.answerFile(part1);
-        s.prompts.answerFile(part2);
-        s.trigger("JoveExport");
-        QCOMPARE(s.prompts.asked[0].openFile.title, QStringLiteral("Select media file, part 1."));
-        QCOMPARE(s.prompts.asked[0].openFile.selectedFilter, 2);
-        QCOMPARE(s.prompts.asked[1].openFile.title, QStringLiteral("Select media file, part 2."));
-        const QByteArray first = contents(media_.dbPath() + "cd1/Alien.CD1.mmd");
-        const QByteArray second = contents(media_.dbPath() + "cd2/Alien.mmd");
+        const auto s = open("2");
+        s->prompts.answerFile(media("cd1/Alien.CD1.avi"));
+        s->prompts.answerFile(media("cd2/Alien"));
+        s->trigger("JoveExport");
+        QCOMPARE(s->prompts.asked[0].openFile.title, QStringLiteral("Select media file, part 1."));
+        QCOMPARE(s->prompts.asked[0].openFile.selectedFilter, 2);
+        QCOMPARE(s->prompts.asked[1].openFile.title, QStringLiteral("Select media file, part 2."));
+        const QByteArray first = contents(media("cd1/Alien.CD1.mmd"));
         QVERIFY(first.startsWith("<media type=\"Video\"><avitype>0</avitype><genre>Horror</genre>"
                                  "<genre>Sci-Fi</genre><image>"));
         QVERIFY(first.endsWith("<audio-channels>2</audio-channels></media>\r\n"));
         QByteArray expectedSecond = first;
         expectedSecond.replace("sort=\"1\"", "sort=\"2\"")
             .replace("<path>Alien.CD1.avi</path>", "<path>Alien</path>");
-        QCOMPARE(second, expectedSecond);
+        QCOMPARE(contents(media("cd2/Alien.mmd")), expectedSecond);
         QCOMPARE(XmlProblem(first), QString());
-        QCOMPARE(contents(media_.dbPath() + "cd1/folder.jpg"), QByteArray("cover bytes"));
-        QVERIFY(!QFile::exists(media_.dbPath() + "cd2/folder.jpg"));
-        QCOMPARE(s.prompts.messages().last(),
+        QCOMPARE(contents(media("cd1/folder.jpg")), QByteArray("cover bytes"));
+        QVERIFY(!QFile::exists(media("cd2/folder.jpg")));
+        QCOMPARE(s->prompts.messages().last(),
                  (Message{Message::Icon::Information, "MMD-files written",
                           "Success!\r\nJove files written"}));
     }
@@ -93,16 +103,13 @@ private Q_SLOTS:
         QFETCH(QString, noFiles);
         QFETCH(QString, answer);
         QFETCH(int, dialogs);
-        writeCatalogue(db_, noFiles);
-        Session s(db_.dbPath());
-        s.start();
-        s.select(0);
-        s.prompts.answerInput(answer.isEmpty() ? std::nullopt : std::optional(answer));
+        const auto s = open(noFiles);
+        s->prompts.answerInput(answer.isEmpty() ? std::nullopt : std::optional(answer));
         for (int i = 0; i < dialogs; ++i)
-            s.prompts.answerFile(std::nullopt); // cancel at once: nothing is written
-        s.trigger("JoveExport");
+            s->prompts.answerFile(std::nullopt); // cancel at once: nothing is written
+        s->trigger("JoveExport");
         int files = 0;
-        for (const auto& a : s.prompts.asked) {
+        for (const auto& a : s->prompts.asked) {
             if (a.kind == ScriptedPrompts::Asked::Kind::InputBox) {
                 QCOMPARE(a.text, QStringLiteral("How many parts?"));
                 QCOMPARE(a.title, QStringLiteral("Parts is zero"));
@@ -111,127 +118,105 @@ private Q_SLOTS:
             files += a.kind == ScriptedPrompts::Asked::Kind::OpenFile;
         }
         QCOMPARE(files, qMin(dialogs, 1));
-        QVERIFY(s.prompts.messages().isEmpty());
+        QVERIFY(s->prompts.messages().isEmpty());
     }
 
     void cancelledSecondDialogWritesNothing() {
-        writeCatalogue(db_, QStringLiteral("3"));
-        Session s(db_.dbPath());
-        s.start();
-        s.select(0);
-        s.prompts.answerFile(media_.dbPath() + "cd1/a.avi");
-        s.prompts.answerFile(std::nullopt);
-        s.trigger("JoveExport");
-        QCOMPARE(s.prompts.asked.size(), 2);
-        QCOMPARE(QDir(media_.dbPath() + "cd1").entryList(QDir::Files), QStringList());
+        const auto s = open("3");
+        s->prompts.answerFile(media("cd1/a.avi"));
+        s->prompts.answerFile(std::nullopt);
+        s->trigger("JoveExport");
+        QCOMPARE(s->prompts.asked.size(), 2);
+        QCOMPARE(QDir(media("cd1")).entryList(QDir::Files), QStringList());
     }
 
+    // The cover beside the media file: an older picture is kept or replaced as the settings
+    // say, and a copy that fails asks about it before the export ends.
     void folderJpg_data() {
-        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QString>("overwrite");
+        QTest::addColumn<bool>("obstacle"); // a folder named folder.jpg in the way
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("kept") << false << QByteArray("old picture");
-        QTest::newRow("replaced") << true << QByteArray("cover bytes");
+        QTest::newRow("kept") << "False" << false << QByteArray("old picture");
+        QTest::newRow("replaced") << "True" << false << QByteArray("cover bytes");
+        QTest::newRow("copy fails") << "True" << true << QByteArray("<missing>");
     }
     void folderJpg() {
-        QFETCH(bool, overwrite);
-        QFETCH(QByteArray, expected);
-        writeCatalogue(db_, QStringLiteral("1"));
-        media_.write("cd1/folder.jpg", "old picture");
-        Session s(db_.dbPath());
-        s.store.write(kViewer, "CpFolderOverwrite", overwrite ? "True" : "False");
-        s.start();
-        s.select(0);
-        s.prompts.answerFile(media_.dbPath() + "cd1/a.avi");
-        s.trigger("JoveExport");
-        QCOMPARE(contents(media_.dbPath() + "cd1/folder.jpg"), expected);
-        QCOMPARE(s.prompts.messages().size(), 1); // only "MMD-files written"
+        QFETCH(QString, overwrite);
+        QFETCH(bool, obstacle);
+        if (obstacle)
+            QDir().mkpath(media("cd1/folder.jpg"));
+        else
+            media_.write("cd1/folder.jpg", "old picture");
+        const auto s = open("1", {"ReelkeepViewer/CpFolderOverwrite=" + overwrite});
+        s->prompts.answerFile(media("cd1/a.avi"));
+        s->trigger("JoveExport");
+        QTEST(contents(media("cd1/folder.jpg")), "expected");
+        QList<Message> messages = s->prompts.messages();
+        if (obstacle)
+            QCOMPARE(messages.takeFirst(),
+                     (Message{Message::Icon::Question, "Copy failed", "Failed to copy picture?"}));
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].title, QStringLiteral("MMD-files written"));
     }
 
-    void copyFailure() {
-        writeCatalogue(db_, QStringLiteral("1"));
-        QDir().mkpath(media_.dbPath() + "cd1/folder.jpg"); // a folder stands in the way
-        Session s(db_.dbPath());
-        s.store.write(kViewer, "CpFolderOverwrite", "True");
-        s.start();
-        s.select(0);
-        s.prompts.answerFile(media_.dbPath() + "cd1/a.avi");
-        s.trigger("JoveExport");
-        const auto messages = s.prompts.messages();
-        QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[0],
-                 (Message{Message::Icon::Question, "Copy failed", "Failed to copy picture?"}));
-        QCOMPARE(messages[1].title, QStringLiteral("MMD-files written"));
-    }
-
+    // A document that cannot be written raises the error choice, and the answer decides the
+    // rest; "later/" appears when the choice is asked.
     void errorChoice_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("error"); // %1: the media file
         QTest::addColumn<bool>("success");
-        QTest::newRow("Abort") << int(Prompts::Answer::Abort) << false << false;
-        QTest::newRow("Ignore") << int(Prompts::Answer::Ignore) << false << true;
+        const QString missing = "76 (Path not found";
+        QTest::newRow("Abort") << "later/a.avi" << int(Prompts::Answer::Abort) << missing << false;
+        QTest::newRow("Ignore") << "later/a.avi" << int(Prompts::Answer::Ignore) << missing << true;
         QTest::newRow("Retry after the folder appeared")
-            << int(Prompts::Answer::Retry) << true << true;
+            << "later/a.avi" << int(Prompts::Answer::Retry) << missing << true;
+        QTest::newRow("the document would replace its media file")
+            << "cd1/film.mmd" << int(Prompts::Answer::Ignore)
+            << "58 (The document would replace the media file %1" << true;
     }
     void errorChoice() {
+        QFETCH(QString, file);
         QFETCH(int, answer);
-        QFETCH(bool, written);
+        QFETCH(QString, error);
         QFETCH(bool, success);
-        writeCatalogue(db_, QStringLiteral("1"));
-        Session s(db_.dbPath());
-        s.start();
-        s.select(0);
-        const QString folder = media_.dbPath() + "later/";
-        s.prompts.answerFile(folder + "a.avi");
-        s.prompts.answerMessage(Prompts::Answer(answer));
-        s.prompts.onAsk = [&](const ScriptedPrompts::Asked& a) {
-            if (a.buttons == Prompts::Buttons::AbortRetryIgnore)
-                QDir().mkpath(folder);
-        };
-        s.trigger("JoveExport");
-        const Message choice = s.prompts.messages().first();
-        QCOMPARE(choice.icon, Message::Icon::Exclamation);
-        QCOMPARE(choice.title, QStringLiteral("An error occured"));
-        QCOMPARE(choice.text, QStringLiteral("Error 76 (Path not found) occured.\r\n\r\nWhat do "
-                                             "you want to do?"));
-        QCOMPARE(QFile::exists(folder + "a.mmd"), written);
-        QCOMPARE(s.prompts.messages().last().title == "MMD-files written", success);
-    }
-
-    void documentNeverReplacesItsMediaFile() {
-        writeCatalogue(db_, QStringLiteral("1"));
         media_.write("cd1/film.mmd", "the media file");
-        Session s(db_.dbPath());
-        s.start();
-        s.select(0);
-        s.prompts.answerFile(media_.dbPath() + "cd1/film.mmd");
-        s.prompts.answerMessage(Prompts::Answer::Ignore);
-        s.trigger("JoveExport");
-        QCOMPARE(contents(media_.dbPath() + "cd1/film.mmd"), QByteArray("the media file"));
-        QVERIFY(s.prompts.messages().first().text.startsWith("Error 58 (The document would"));
+        const auto s = open("1");
+        s->prompts.answerFile(media(file));
+        s->prompts.answerMessage(Prompts::Answer(answer));
+        s->prompts.onAsk = [&](const ScriptedPrompts::Asked& a) {
+            if (a.buttons == Prompts::Buttons::AbortRetryIgnore)
+                QDir().mkpath(media("later"));
+        };
+        s->trigger("JoveExport");
+        QCOMPARE(s->prompts.messages().first(),
+                 (Message{Message::Icon::Exclamation, "An error occured",
+                          QString("Error %1) occured.\r\n\r\nWhat do you want to do?")
+                              .arg(error.arg(media(file)))}));
+        QCOMPARE(QFile::exists(media("later/a.mmd")), answer == int(Prompts::Answer::Retry));
+        QCOMPARE(contents(media("cd1/film.mmd")), QByteArray("the media file"));
+        QCOMPARE(s->prompts.messages().last().title == "MMD-files written", success);
     }
 
     // The default rules select Location VCD-/DVDR-/CD-; rule 4 (Medium SVCD) is switched on here,
     // so Delicatessen matches two rules and is written once, but has no index.
     void batch() {
-        Session s(db_.dbPath());
-        s.store.write(kRkv, "SavePath", media_.dbPath() + "cd1"); // no closing separator
-        s.store.write(kViewer, "JBEU4", "True");
-        s.start();
-        s.select(0);
-        s.prompts.answerMessage(Prompts::Answer::Yes);
-        s.prompts.answerMessage(Prompts::Answer::Ignore); // Delicatessen: no index
-        s.trigger("JoveBatch");
-        const auto messages = s.prompts.messages();
+        const auto s = open("2", {"RKV/SavePath=" + media("cd1"), // no closing separator
+                                  "ReelkeepViewer/JBEU4=True"});
+        s->prompts.answerMessage(Prompts::Answer::Yes);
+        s->prompts.answerMessage(Prompts::Answer::Ignore); // Delicatessen: no index
+        s->trigger("JoveBatch");
+        const auto messages = s->prompts.messages();
         QCOMPARE(messages.first(), (Message{Message::Icon::Question, "Jove Batch Export",
                                             "About to run Jove Batch Export, Ok?"}));
-        QCOMPARE(s.prompts.asked.first().buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(s->prompts.asked.first().buttons, Prompts::Buttons::YesNo);
         QCOMPARE(messages[1].title, QStringLiteral("An error occured"));
         QCOMPARE(messages.last(), (Message{Message::Icon::Question, "Jove Batch", "Done!"}));
-        QCOMPARE(QDir(media_.dbPath() + "cd1").entryList(QDir::Files),
+        QCOMPARE(QDir(media("cd1")).entryList(QDir::Files),
                  QStringList({"17.mmd", "18.mmd", "19.mmd"}));
-        QCOMPARE(s.status(), QStringLiteral("3 documents written, 1 failed."));
-        QCOMPARE(s.caption("Label1"), QString()); // the display is cleared afterwards
-        QCOMPARE(s.row(), 0);
+        QCOMPARE(s->status(), QStringLiteral("3 documents written, 1 failed."));
+        QCOMPARE(s->caption("Label1"), QString()); // the display is cleared afterwards
+        QCOMPARE(s->row(), 0);
 
         // The command line writes the same documents, byte for byte.
         QProcess cli;
@@ -239,57 +224,52 @@ private Q_SLOTS:
         CatalogueFolder settings;
         env.insert("REELKEEP_SETTINGS_DIR", settings.dbPath());
         cli.setProcessEnvironment(env);
-        const QString cliOut = media_.dbPath() + "cd2";
-        cli.start(qEnvironmentVariable("RKV_CLI"),
-                  {"--db", db_.dbPath(), "settings", "set", "ReelkeepViewer", "JBEU4", "True"});
-        QVERIFY(cli.waitForFinished());
-        cli.start(qEnvironmentVariable("RKV_CLI"),
-                  {"--db", db_.dbPath(), "export-batch", "--to", cliOut, "--dry-run"});
-        QVERIFY(cli.waitForFinished());
+        const QString cliOut = media("cd2");
+        const auto run = [&](const QStringList& arguments) {
+            cli.start(qEnvironmentVariable("RKV_CLI"),
+                      QStringList{"--db", db_.dbPath()} + arguments);
+            QVERIFY(cli.waitForFinished());
+        };
+        run({"settings", "set", "ReelkeepViewer", "JBEU4", "True"});
+        run({"export-batch", "--to", cliOut, "--dry-run"});
         QCOMPARE(cli.exitCode(), 1); // the index-less title fails there too
         QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
                  QStringLiteral("%1/17.mmd (new)\n%1/18.mmd (new)\n%1/19.mmd (new)\n").arg(cliOut));
-        cli.start(qEnvironmentVariable("RKV_CLI"),
-                  {"--db", db_.dbPath(), "export-batch", "--to", cliOut});
-        QVERIFY(cli.waitForFinished());
+        run({"export-batch", "--to", cliOut});
         for (const char* name : {"17.mmd", "18.mmd", "19.mmd"})
-            QCOMPARE(contents(cliOut + "/" + name), contents(media_.dbPath() + "cd1/" + name));
+            QCOMPARE(contents(cliOut + "/" + name), contents(media("cd1/") + name));
     }
 
     void readFailureShownOncePerRun() {
+        const auto s = open("2", {"RKV/SavePath=" + media_.dbPath()}, false);
         QFile::remove(db_.dbPath() + "History.dat");
-        Session s(db_.dbPath());
-        s.store.write(kRkv, "SavePath", media_.dbPath());
-        s.start();
-        s.prompts.answerMessage(Prompts::Answer::Yes);
-        s.trigger("JoveBatch");
+        s->prompts.answerMessage(Prompts::Answer::Yes);
+        s->trigger("JoveBatch");
         int critical = 0;
-        for (const Message& m : s.prompts.messages())
+        for (const Message& m : s->prompts.messages())
             critical += m.title == "Critical Error";
-        QCOMPARE(critical, 1); // three titles read, one message
-        QCOMPARE(s.row(), -1); // nothing selected behind the user's back
+        QCOMPARE(critical, 1);  // three titles read, one message
+        QCOMPARE(s->row(), -1); // nothing selected behind the user's back
     }
 
-    void batchAnsweredNo() {
-        Session s(db_.dbPath());
-        s.store.write(kRkv, "SavePath", media_.dbPath());
-        s.start();
-        s.prompts.answerMessage(Prompts::Answer::No);
-        s.trigger("JoveBatch");
-        QCOMPARE(s.prompts.asked.size(), 1);
+    // A batch declined, or aborted at its first error, writes nothing and says nothing more.
+    void batchStops_data() {
+        QTest::addColumn<QString>("savePath"); // empty: the media folder
+        QTest::addColumn<int>("messages");
+        QTest::newRow("answered No") << "" << 1;
+        QTest::newRow("aborted") << "/nonexistent/folder/" << 2; // no "Done!"
+    }
+    void batchStops() {
+        QFETCH(QString, savePath);
+        QFETCH(int, messages);
+        const auto s =
+            open("2", {"RKV/SavePath=" + (savePath.isEmpty() ? media_.dbPath() : savePath)});
+        s->prompts.answerMessage(savePath.isEmpty() ? Prompts::Answer::No : Prompts::Answer::Yes);
+        s->prompts.answerMessage(Prompts::Answer::Abort);
+        s->trigger("JoveBatch");
+        QCOMPARE(s->prompts.asked.size(), messages);
         QCOMPARE(QDir(media_.dbPath()).entryList(QDir::Files), QStringList());
-    }
-
-    void batchAbortEndsTheRun() {
-        Session s(db_.dbPath());
-        s.store.write(kRkv, "SavePath", "/nonexistent/folder/");
-        s.start();
-        s.prompts.answerMessage(Prompts::Answer::Yes);
-        s.prompts.answerMessage(Prompts::Answer::Abort);
-        s.trigger("JoveBatch");
-        QCOMPARE(s.prompts.messages().size(), 2); // the question and one error choice; no "Done!"
-        QVERIFY(!s.window->findChild<QWidget*>("Wait") ||
-                !s.window->findChild<QWidget*>("Wait")->isVisible());
+        QVERIFY(!s->control("Wait") || !s->control("Wait")->isVisible());
     }
 };
 
