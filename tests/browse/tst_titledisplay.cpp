@@ -1,6 +1,8 @@
-// What the main window shows for a title, and the helpers the display and the export share.
+// What the main window shows for a title, the helpers the display and the export share, and
+// the find box's search.
 #include "EnteredDate.h"
 #include "TitleDisplay.h"
+#include "TitleFinder.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -129,6 +131,12 @@ private Q_SLOTS:
                          "de_DE|14.03.06 => 14 M\u00e4rz 2006;en_US|sometime => sometime;"
                          "en_US|2006-02-30 => 2006-02-30;en_US|2006-03-14 noon => 2006-03-14 noon;"
                          "en_US|14.03.06 => 14.03.06");
+        // Titles, the text and the row the search starts at => the row found.
+        cases("FindTitle",
+              QString("%1|alien|0 => 0;%1|alien|2 => 3;%1|aLiEn|3 => 3;%1|runn|0 => 2;"
+                      "%1|blade|3 => 2;%1|Predator|1 => -1;%1||0 => -1;%1|alien|-1 => 0;"
+                      "%1|aliens|4 => 1;|a|0 => -1;x,Am\u00e9lie|AM\u00c9LIE|0 => 1")
+                  .arg("Alien,Aliens,Blade Runner,The ALIEN Factor"));
     }
     void helpers() {
         QFETCH(QString, helper);
@@ -160,6 +168,9 @@ private Q_SLOTS:
                 expected = QString("https://www.imdb.com/Tsearch?title=%1&restrict=Movies+and+TV")
                                .arg(expected.mid(1));
             got = ImdbAddress(t);
+        } else if (helper == "FindTitle") {
+            got = QString::number(
+                FindTitle(args[0].split(u',', Qt::SkipEmptyParts), args[1], args[2].toLongLong()));
         } else {
             t.Entered = args[1];
             got = shown(DescribeTitle(t, QLocale(args[0])), "Label17");
