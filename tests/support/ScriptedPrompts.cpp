@@ -2,12 +2,11 @@
 
 namespace {
 
-template <typename T> std::optional<T> next(std::deque<T>& queue, bool& unanswered) {
-    if (queue.empty()) {
-        unanswered = true;
+// The next scripted answer; none left answers Cancel.
+template <typename T> std::optional<T> next(std::deque<std::optional<T>>& queue) {
+    if (queue.empty())
         return std::nullopt;
-    }
-    T value = std::move(queue.front());
+    auto value = std::move(queue.front());
     queue.pop_front();
     return value;
 }
@@ -16,23 +15,23 @@ template <typename T> std::optional<T> next(std::deque<T>& queue, bool& unanswer
 
 std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request) {
     record({Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
-    return next(files_, unanswered_).value_or(std::nullopt);
+    return next(files_);
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(const OpenFileRequest& request) {
     record({Asked::Kind::SaveFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
-    return next(saves_, unanswered_).value_or(std::nullopt);
+    return next(saves_);
 }
 
 std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
     record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok, {}});
-    return next(folders_, unanswered_).value_or(std::nullopt);
+    return next(folders_);
 }
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                                  const QString& proposed) {
     record({Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok, {}});
-    return next(inputs_, unanswered_).value_or(std::nullopt);
+    return next(inputs_);
 }
 
 Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
@@ -57,7 +56,7 @@ std::optional<FontChoice> ScriptedPrompts::chooseFont(const FontChoice& initial)
     Asked question{Asked::Kind::ChooseFont, {}, {}, {}, {}, {}, Buttons::Ok, {}};
     question.font = initial;
     record(question);
-    return next(fonts_, unanswered_).value_or(std::nullopt);
+    return next(fonts_);
 }
 
 void ScriptedPrompts::record(const Asked& question) {

@@ -1,5 +1,5 @@
 // Answers the program's questions from a script and records what was asked, so that tests
-// drive dialogs without windows. A question with no scripted answer fails the test.
+// drive dialogs without windows.
 #pragma once
 
 #include "Prompts.h"
@@ -20,8 +20,8 @@ public:
         FontChoice font;               // ChooseFont: what the dialog started with
     };
 
-    // Next answers, in the order questions come. nullopt answers a chooser or input box with
-    // Cancel.
+    // Next answers, in the order questions come. nullopt, or no answer left, answers a chooser
+    // or input box with Cancel.
     void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
     void answerSaveFile(std::optional<QString> path) { saves_.push_back(std::move(path)); }
     void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
@@ -43,11 +43,6 @@ public:
     // between a failure and its Retry.
     std::function<void(const Asked&)> onAsk;
     QList<Message> messages() const;
-    bool unanswered() const { return unanswered_; }
-    bool scriptUsedUp() const {
-        return files_.empty() && saves_.empty() && folders_.empty() && inputs_.empty() &&
-               answers_.empty() && fonts_.empty();
-    }
 
 private:
     void record(const Asked& question);
@@ -55,5 +50,4 @@ private:
     std::deque<std::optional<QString>> files_, saves_, folders_, inputs_;
     std::deque<Answer> answers_;
     std::deque<std::optional<FontChoice>> fonts_;
-    bool unanswered_ = false;
 };
