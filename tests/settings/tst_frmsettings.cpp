@@ -15,8 +15,7 @@
 
 namespace {
 
-const QString kViewer = QStringLiteral("ReelkeepViewer");
-const QString kRkv = QStringLiteral("RKV");
+using SettingsKeys::kRkv, SettingsKeys::kViewer;
 
 // Font dialog answers by name.
 const QMap<QString, FontChoice> kFonts = {

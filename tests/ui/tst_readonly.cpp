@@ -69,8 +69,7 @@ private Q_SLOTS:
         CatalogueFolder db;
         db.writeLines("reelkeep.dat", {"~ A| SINGLE| Shelf| x| x| x| x| x| x| x| x| 1| x ~"});
         db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
-        Session s(db.dbPath());
-        s.start();
+        StartedSession s(db.dbPath());
         s.select(0);
         QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Shelf"));
         // The catalogue program saves by writing a new file and renaming it over the old one.
