@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (const FileKind kind :
          {FileKind::Title, FileKind::Imdb, FileKind::Media, FileKind::History}) {
-        const RecordIndex index(bytes, kind);
+        const RecordIndex index(FileBytes(bytes), kind);
         fuzz::Check(index.byteSize() == bytes.size(), "index size differs");
         if (kind == FileKind::Title)
             checkTitleList(text, index);

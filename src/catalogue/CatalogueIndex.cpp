@@ -18,11 +18,26 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
         return {it->index, std::nullopt};
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         entries_.remove(path);
         return {nullptr, ReadFailure::accessError(fileLabel)};
     }
-    QByteArray bytes = file.readAll();
+    FileBytes bytes;
+    if (file.isSequential()) {
+        bytes = FileBytes(file.readAll());
+    } else {
+        // As many bytes as the file had when it was looked at; a file that grew meanwhile has
+        // another size at the next use and is read again.
+        bytes = FileBytes(file.size());
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+    }
     if (file.error() != QFileDevice::NoError) {
         entries_.remove(path);
         return {nullptr, ReadFailure::ioError(fileLabel)};

@@ -13,16 +13,33 @@ bool ascii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
+// ASCII without a CR reads the same in both encodings and needs no joining of lines.
+bool plainText(const char* p, qsizetype length) {
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kHighs = 0x8080808080808080ULL;
+    for (; length >= 8; p += 8, length -= 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        const quint64 cr = word ^ (kOnes * '\r'); // a zero byte where a CR was
+        if ((word | ((cr - kOnes) & ~cr)) & kHighs)
+            return false;
+    }
+    for (; length > 0; ++p, --length)
+        if (!ascii(*p) || *p == '\r')
+            return false;
+    return true;
+}
+
 } // namespace
 
-RecordIndex::RecordIndex(QByteArray bytes, FileKind kind)
-    : bytes_(std::move(bytes)), utf8_(IsUtf8Catalogue(bytes_)) {
+RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
+    : bytes_(std::move(bytes)), utf8_(IsUtf8Catalogue(bytes_.view())) {
     build(kind);
 }
 
 QString RecordIndex::text(const Span& span) const {
-    QString joined = DecodeCatalogueText(
-        QByteArrayView(bytes_).sliced(span.begin, span.end - span.begin), utf8_);
+    QString joined =
+        DecodeCatalogueText(bytes_.view().sliced(span.begin, span.end - span.begin), utf8_);
     // Continuation lines are joined with "^"; a lone LF is data and stays.
     if (joined.contains(u'\r')) {
         joined.replace(QStringLiteral("\r\n"), QStringLiteral("^"));
@@ -58,21 +75,18 @@ std::optional<QString> RecordIndex::stopRecord() const {
 }
 
 void RecordIndex::appendKey(const Span& key) {
-    const char* data = bytes_.constData() + key.begin;
+    const char* data = bytes_.data() + key.begin;
     const qsizetype length = key.end - key.begin;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (!ascii(data[i]) || data[i] == '\r') {
-            keys_.append(QStringView(text(key)));
-            return;
-        }
-    }
-    keys_.append(QLatin1String(data, length)); // plain ASCII reads the same in both encodings
+    if (plainText(data, length))
+        keys_.append(QLatin1String(data, length));
+    else
+        keys_.append(QStringView(text(key)));
 }
 
 std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, const Span& record,
                                                                qsizetype firstLineEnd,
                                                                qsizetype lastLineBegin) const {
-    const char* data = bytes_.constData();
+    const char* data = bytes_.data();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
     const qsizetype length = record.end - record.begin;
     if (!continued) {
@@ -98,7 +112,7 @@ std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, co
 }
 
 void RecordIndex::build(FileKind kind) {
-    const char* data = bytes_.constData();
+    const char* data = bytes_.data();
     const qsizetype size = bytes_.size();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
     // Room for a record per 100 bytes or so, so that the tables do not grow step by step.

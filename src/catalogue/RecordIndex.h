@@ -3,10 +3,10 @@
 // Built once from the file's bytes; a lookup then decodes a single record instead of scanning.
 #pragma once
 
+#include "FileBytes.h"
 #include "RecordSteps.h"
 #include "TitleKeys.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QStringView>
 #include <optional>
@@ -14,7 +14,7 @@
 
 class RecordIndex {
 public:
-    RecordIndex(QByteArray bytes, RecordSteps::FileKind kind);
+    RecordIndex(FileBytes bytes, RecordSteps::FileKind kind);
     RecordIndex(const RecordIndex&) = delete;
     RecordIndex& operator=(const RecordIndex&) = delete;
 
@@ -47,7 +47,7 @@ private:
                                          qsizetype firstLineEnd, qsizetype lastLineBegin) const;
     const QHash<QStringView, int>& firstOfEachKey() const;
 
-    QByteArray bytes_;
+    FileBytes bytes_;
     bool utf8_ = false;
     std::vector<Span> spans_; // every keyed record in file order, then the stopping record
     TitleKeys keys_;          // the key of each keyed record, in the order of spans_
