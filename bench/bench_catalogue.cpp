@@ -184,28 +184,30 @@ void Batch(benchmark::State& state) {
     }
 }
 
-// Writing the batch's files with plain writes and renames.
+// Writing the batch's files with plain writes and renames, into an empty folder as the batch
+// does.
 void BatchFloor(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
-    QTemporaryDir out;
-    // The documents' own sizes: a first batch run writes them.
+    // The documents' names and sizes: a first batch run writes them.
+    QList<QPair<QString, QByteArray>> files;
     {
+        QTemporaryDir sized;
         CatalogueIndex index;
         const CatalogueReader reader(c.db, c.db, &index);
         SilentPrompts prompts;
         CurrentTitle current;
-        BatchExport(reader, everyTitleSelected(), prompts).run(c.titles, out.path(), current);
+        BatchExport(reader, everyTitleSelected(), prompts).run(c.titles, sized.path(), current);
+        for (const QFileInfo& f : QDir(sized.path()).entryInfoList(QDir::Files))
+            files.append({f.fileName(), QByteArray(f.size(), 'x')});
     }
-    QList<QPair<QString, QByteArray>> files;
-    for (const QFileInfo& f : QDir(out.path()).entryInfoList(QDir::Files))
-        files.append({f.absoluteFilePath(), QByteArray(f.size(), 'x')});
+    QTemporaryDir out;
     for (auto _ : state) {
-        for (const auto& [path, bytes] : files) {
+        for (const auto& [name, bytes] : files) {
+            const QString path = out.filePath(name);
             QFile tmp(path + QStringLiteral(".tmp"));
             tmp.open(QIODevice::WriteOnly);
             tmp.write(bytes);
             tmp.close();
-            QFile::remove(path);
             QFile::rename(tmp.fileName(), path);
         }
     }

@@ -62,6 +62,8 @@ bool IsUtf8Catalogue(QByteArrayView bytes) {
 QString DecodeCatalogueText(QByteArrayView bytes, bool utf8) {
     if (utf8)
         return QString::fromUtf8(bytes);
+    if (!hasHighByte(bytes))
+        return QString::fromLatin1(bytes); // the same characters, converted many at a time
     const auto& table = windows1252();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());

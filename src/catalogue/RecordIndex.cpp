@@ -38,10 +38,10 @@ RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
 }
 
 QString RecordIndex::text(const Span& span) const {
-    QString joined =
-        DecodeCatalogueText(bytes_.view().sliced(span.begin, span.end - span.begin), utf8_);
+    const QByteArrayView bytes = bytes_.view().sliced(span.begin, span.end - span.begin);
+    QString joined = DecodeCatalogueText(bytes, utf8_);
     // Continuation lines are joined with "^"; a lone LF is data and stays.
-    if (joined.contains(u'\r')) {
+    if (bytes.contains('\r')) {
         joined.replace(QStringLiteral("\r\n"), QStringLiteral("^"));
         joined.replace(u'\r', u'^');
     }
