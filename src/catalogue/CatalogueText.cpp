@@ -62,14 +62,26 @@ bool IsUtf8Catalogue(QByteArrayView bytes) {
 QString DecodeCatalogueText(QByteArrayView bytes, bool utf8) {
     if (utf8)
         return QString::fromUtf8(bytes);
-    if (!hasHighByte(bytes))
-        return QString::fromLatin1(bytes); // the same characters, converted many at a time
+    QString text;
+    AppendCatalogueText(text, bytes, false);
+    return text;
+}
+
+void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
+    if (utf8) {
+        text.append(QString::fromUtf8(bytes));
+        return;
+    }
+    if (!hasHighByte(bytes)) {
+        text.append(QLatin1String(bytes)); // the same characters, converted many at a time
+        return;
+    }
     const auto& table = windows1252();
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype at = text.size();
+    text.resize(at + bytes.size());
+    char16_t* out = reinterpret_cast<char16_t*>(text.data()) + at;
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
-    return text;
 }
 
 QString DecodeCatalogueBytes(const QByteArray& bytes) {

@@ -12,5 +12,7 @@ bool IsUtf8Catalogue(QByteArrayView bytes);
 
 // Decodes a piece of a file whose encoding IsUtf8Catalogue decided.
 QString DecodeCatalogueText(QByteArrayView bytes, bool utf8);
+// The same, at the end of `text`.
+void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8);
 
 QString DecodeCatalogueBytes(const QByteArray& bytes);

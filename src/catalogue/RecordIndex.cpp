@@ -13,23 +13,6 @@ bool ascii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-// ASCII without a CR reads the same in both encodings and needs no joining of lines.
-bool plainText(const char* p, qsizetype length) {
-    constexpr quint64 kOnes = 0x0101010101010101ULL;
-    constexpr quint64 kHighs = 0x8080808080808080ULL;
-    for (; length >= 8; p += 8, length -= 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
-        const quint64 cr = word ^ (kOnes * '\r'); // a zero byte where a CR was
-        if ((word | ((cr - kOnes) & ~cr)) & kHighs)
-            return false;
-    }
-    for (; length > 0; ++p, --length)
-        if (!ascii(*p) || *p == '\r')
-            return false;
-    return true;
-}
-
 } // namespace
 
 RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
@@ -75,12 +58,11 @@ std::optional<QString> RecordIndex::stopRecord() const {
 }
 
 void RecordIndex::appendKey(const Span& key) {
-    const char* data = bytes_.data() + key.begin;
-    const qsizetype length = key.end - key.begin;
-    if (plainText(data, length))
-        keys_.append(QLatin1String(data, length));
+    const QByteArrayView bytes = bytes_.view().sliced(key.begin, key.end - key.begin);
+    if (bytes.contains('\r'))
+        keys_.append(QStringView(text(key))); // a key over several lines: joined with "^"
     else
-        keys_.append(QStringView(text(key)));
+        keys_.appendCatalogueText(bytes, utf8_);
 }
 
 std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, const Span& record,

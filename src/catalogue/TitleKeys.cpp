@@ -1,5 +1,7 @@
 #include "TitleKeys.h"
 
+#include "CatalogueText.h"
+
 TitleKeys::TitleKeys(const QStringList& titles) {
     qsizetype chars = 0;
     for (const QString& title : titles)
@@ -19,8 +21,8 @@ void TitleKeys::append(QStringView title) {
     ends_.append(chars_.size());
 }
 
-void TitleKeys::append(QLatin1String title) {
-    chars_.append(title);
+void TitleKeys::appendCatalogueText(QByteArrayView bytes, bool utf8) {
+    AppendCatalogueText(chars_, bytes, utf8);
     ends_.append(chars_.size());
 }
 

@@ -22,7 +22,8 @@ public:
     }
 
     void append(QStringView title);
-    void append(QLatin1String title);
+    // A title as a catalogue file holds it (see CatalogueText.h).
+    void appendCatalogueText(QByteArrayView bytes, bool utf8);
     void append(const TitleKeys& other);
     void reserve(qsizetype titles, qsizetype chars);
 
