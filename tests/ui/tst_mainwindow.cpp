@@ -4,22 +4,16 @@
 #include "CatalogueFolder.h"
 #include "Twips.h"
 #include "ViewerSession.h"
-#include "frmAbout.h"
-#include "frmMain.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTest>
-#include <QTimer>
+
+Q_DECLARE_METATYPE(QList<Message>)
 
 namespace {
 
@@ -53,20 +47,6 @@ private Q_SLOTS:
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         writeCatalogue(db_.emplace());
-    }
-
-    void firstStartOpensAtDefaultPlace() {
-        StartedSession s(db());
-        frmMain& w = *s.window;
-        const double dpi = w.logicalDpiX();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Reelkeep Viewer for RK3.3.2"));
-        QCOMPARE(w.pos(), QPoint(Twips::toPixels(1000, dpi), Twips::toPixels(1000, dpi)));
-        QCOMPARE(w.size(), QSize(Twips::toPixels(6500, dpi), Twips::toPixels(6500, dpi)));
-        QCOMPARE(w.windowState(), Qt::WindowNoState);
-        QCOMPARE(w.titles(), QStringList({"Alien", "Brazil", "Casablanca", "Alien 2"}));
-        QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
-        QCOMPARE(s.row(), -1);
-        QVERIFY(s.prompts.asked.isEmpty());
     }
 
     // Close and Save stores the database folder and, unless minimised, the geometry; Close
@@ -122,63 +102,33 @@ private Q_SLOTS:
         QCOMPARE(w.normalGeometry().width(), Twips::toPixels(12000, dpi));
     }
 
-    // The window applies the display rules to the right controls; the rules themselves are
-    // tested without a window. Nothing of one title survives into the next.
+    // The window puts the display rules' results (tested without a window) into the right
+    // controls; nothing of one title survives into the next.
     void showsSelectedTitle() {
         StartedSession s(db());
-        const QStringList expected[] = {
-            {"Label1=Alien", "Label2=AKA: Le 8e passager", "Label11=IMDB: Alien",
-             "Label12=Genre: Horror, Sci-Fi", "Label3=IDX: 17 ", "Label17=Entered: 14 Mar 2006",
-             "Label26=Aspect: 1.78:1 (16:9)", "Label35=8.5"},
-            {"Label1=Brazil", "Label33=Entry type: Series/Box set", "Label11=", "Label35=",
-             "Label26=", "Label17=Entered: someday", "Label14=Actors:", "Label16=Summary:"},
-            {"Label34=IMDB Rating: Null", "Label35="}};
-        for (int row = 0; row < 3; ++row) {
-            s.select(row);
-            for (const QString& pair : expected[row])
-                QCOMPARE(s.caption(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
-        }
         s.select(0);
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Alien"));
         QCOMPARE(s.control("Label17")->toolTip(),
                  QStringLiteral("Entered: 14 Mar 2006 (2006-03-14)"));
-        QCOMPARE(s.control("Label11")->toolTip(), QStringLiteral("Double click to search IMDB"));
         QCOMPARE(s.control<QPlainTextEdit>("Text17")->toPlainText(), QStringLiteral("Great\nfilm"));
+        QCOMPARE(s.control<QProgressBar>("ProgressBar1")->value(), 85);
+        QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
         QVERIFY(s.control<QLabel>("Image1")->pixmap().isNull()); // an empty file is no picture
-        QVERIFY(s.prompts.messages().isEmpty());
-    }
-
-    void ratingBands_data() {
-        QTest::addColumn<QString>("rating");
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<QColor>("colour"); // invalid: the frame's own colour
-        QTest::newRow("Null") << "Null" << 0 << QColor();
-        QTest::newRow("red") << "4.0" << 40 << QColor(255, 0, 0);
-        QTest::newRow("yellow") << "4.1" << 41 << QColor(255, 255, 0);
-        QTest::newRow("green") << "7.1" << 71 << QColor(0, 255, 0);
-    }
-    void ratingBands() {
-        QFETCH(QString, rating);
-        QFETCH(int, bar);
-        QFETCH(QColor, colour);
-        db_->writeLines("imdb.dat",
-                        {"~ Alien| x| A| x| 1| 2| 3| 4| 5| 6| 7| 8| 9| " + rating + "| | r ~"});
-        StartedSession s(db());
-        s.select(0);
-        QCOMPARE(s.control<QProgressBar>("ProgressBar1")->value(), bar);
-        QCOMPARE(s.caption("Label35"), rating == "Null" ? QString() : rating);
-        const QColor frame = s.control("Frame7")->palette().color(QPalette::Window);
+        s.select(2); // Casablanca: no media, rating "Null"
+        QCOMPARE(s.caption("Label26"), QString());
+        QCOMPARE(s.caption("Label35"), QString());
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window),
-                 colour.isValid() ? colour : frame);
+                 s.control("Frame7")->palette().color(QPalette::Window));
+        QVERIFY(s.prompts.messages().isEmpty());
     }
 
     void readerFailureIsShownOnce() {
         QFile::remove(db() + "History.dat");
         StartedSession s(db());
         s.select(2);
-        QCOMPARE(s.prompts.messages().size(), 1);
-        QCOMPARE(s.prompts.messages().first().title, QStringLiteral("Critical Error"));
-        QCOMPARE(s.prompts.messages().first().text,
-                 QStringLiteral("Error 53 (File not found) \r\nwhen reading history.dat"));
+        QCOMPARE(s.prompts.messages(), QList<Message>({{Message::Icon::Critical, "Critical Error",
+                                                        "Error 53 (File not found) \r\nwhen "
+                                                        "reading history.dat"}}));
         QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca"));
     }
 
@@ -188,7 +138,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("to");
         QTest::newRow("first") << 2 << "First" << 0;
         QTest::newRow("last") << 0 << "Last" << 3;
-        QTest::newRow("next") << 1 << "Next" << 2;
         QTest::newRow("next at last") << 3 << "Next" << 3;
         QTest::newRow("next without selection") << -1 << "Next" << 0;
         QTest::newRow("previous") << 2 << "Previous" << 1;
@@ -207,14 +156,18 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), to < 0 ? QString() : s.window->titles().at(to));
     }
 
-    void reloadClearsDisplayAndRereads() {
+    void startAndReload() {
         StartedSession s(db());
+        QCOMPARE(s.window->windowTitle(), QStringLiteral("Reelkeep Viewer for RK3.3.2"));
+        QCOMPARE(s.window->titles(), QStringList({"Alien", "Brazil", "Casablanca", "Alien 2"}));
+        QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
+        QCOMPARE(s.row(), -1);
+        QVERIFY(s.prompts.asked.isEmpty());
         s.select(0);
         db_->writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
         QTest::mouseClick(s.control("Command1"), Qt::LeftButton);
         QCOMPARE(s.window->titles(), QStringList{"Zardoz"});
         QCOMPARE(s.caption("Label1"), QString());
-        QCOMPARE(s.caption("Label35"), QString());
         QCOMPARE(s.caption("Label14"), QStringLiteral("Actors:"));
         QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
     }
@@ -256,79 +209,63 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.asked.size(), 2);
         const OpenFileRequest& first = s.prompts.asked[0].openFile;
         QCOMPARE(first.title, QStringLiteral("Find Reelkeep database (reelkeep.dat)"));
-        QCOMPARE(first.filter, QStringLiteral("All Files (*.*)|*.*|DB Files(*.dat)|*.dat"));
-        QCOMPARE(first.selectedFilter, 2);
         QCOMPARE(first.initialFolder, empty.dbPath());
-        QCOMPARE(first.fileName, QStringLiteral("reelkeep.dat"));
         QCOMPARE(s.prompts.asked[1].openFile.initialFolder, other.dbPath());
         QCOMPARE(w.titles().size(), 4);
-        QCOMPARE(s.state.prefs.DBPath, db());
         QCOMPARE(s.state.prefs.CoverPath, db() + "Covers/");
         QVERIFY(!w.ended());
     }
 
     void startWithoutDatabaseEnds_data() {
         QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
-        QTest::addColumn<int>("messages");
-        QTest::newRow("cancelled") << "" << 0;
-        QTest::newRow("no folder in the name") << "reelkeep.dat" << 1; // "No Good!"
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::newRow("cancelled") << "" << QList<Message>();
+        QTest::newRow("no folder in the name")
+            << "reelkeep.dat"
+            << QList<Message>{
+                   {Message::Icon::Exclamation, "No Good!", "Can't find database, exitting"}};
     }
     void startWithoutDatabaseEnds() {
         QFETCH(QString, answer);
-        QFETCH(int, messages);
         CatalogueFolder empty;
         Session s(empty.dbPath());
         s.prompts.answerFile(answer.isEmpty() ? std::nullopt : std::optional(answer));
         QVERIFY(s.start().ended());
-        QCOMPARE(s.prompts.messages().size(), messages);
-        if (messages)
-            QCOMPARE(s.prompts.messages().first(), (Message{Message::Icon::Exclamation, "No Good!",
-                                                            "Can't find database, exitting"}));
+        QTEST(s.prompts.messages(), "messages");
     }
 
     void openAnother() {
         CatalogueFolder other;
         other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
         StartedSession s(db());
-        frmMain& w = *s.window;
         s.select(0);
         s.prompts.answerFile(std::nullopt); // cancelled: the current database stays
         s.trigger("OpenAnother");
-        QVERIFY(!w.ended());
-        QCOMPARE(w.titles().size(), 4);
+        QCOMPARE(s.window->titles().size(), 4);
         s.prompts.answerFile(other.dbPath() + "reelkeep.dat");
         s.trigger("OpenAnother");
-        QCOMPARE(w.titles(), QStringList{"Zardoz"});
+        QCOMPARE(s.window->titles(), QStringList{"Zardoz"});
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien")); // details stay until a selection
         QCOMPARE(s.prompts.asked.last().openFile.initialFolder, db());
     }
 
     // A double click on the IMDB caption hands the title's address to the desktop.
-    void imdbAddresses() {
+    void imdbAddress() {
         StartedSession s(db());
-        for (int row : {0, 2}) {
-            s.select(row);
-            QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
-        }
-        QCOMPARE(s.desktop.opened,
-                 QStringList({"https://www.imdb.com/Tsearch?title=Alien&restrict=Movies+and+TV",
-                              "https://example.org/c"}));
+        s.select(2);
+        QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
+        QCOMPARE(s.desktop.opened, QStringList{"https://example.org/c"});
     }
 
     void findBox() {
         StartedSession s(db());
         auto* find = s.control<QLineEdit>("FindBox");
-        QCOMPARE(find->placeholderText(), QStringLiteral("Find title"));
         QTest::keyClicks(find, "LIEN");
         QCOMPARE(s.row(), 0);
         QTest::keyClick(find, Qt::Key_Return);
-        QCOMPARE(s.row(), 3);
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien 2"));
-        QTest::keyClick(find, Qt::Key_Return); // wraps round
-        QCOMPARE(s.row(), 0);
         QTest::keyClick(find, Qt::Key_Escape);
         QCOMPARE(find->text(), QString());
-        QCOMPARE(s.window->titles().size(), 4);
     }
 
     void timerRunsHandedOverWork() {
@@ -342,29 +279,18 @@ private Q_SLOTS:
         QCOMPARE(s.window->titles().size(), 4);
     }
 
-    void menus() {
+    // The keys the README's walk-through relies on.
+    void documentedShortcuts() {
         StartedSession s(db());
-        for (const QString& item :
-             QString("OpenAnother=Open another database=Ctrl+O;Reload=Reload Database=Ctrl+R;"
-                     "CloseSave=Close and Save=Ctrl+S;Close=Close=Ctrl+X;Filter=Filter=Ctrl+F;"
-                     "Settings=Edit Settings=Ctrl+E;First=First=Shift+Ins;Last=Last=Shift+Del;"
-                     "Next=Next=Ctrl+N;Previous=Previous=Ctrl+P;JoveExport=Jove Export=Ctrl+J;"
-                     "JoveBatch=Jove Export Batch=Ctrl+B;About=About=F12")
-                 .split(u';')) {
-            const QStringList parts = item.split(u'=');
-            const auto* a = s.control<QAction>(parts[0]);
-            QVERIFY2(a && a->isEnabled(), qPrintable(item));
-            QCOMPARE(a->text(), parts[1]);
-            QCOMPARE(a->shortcut(), QKeySequence(parts[2]));
-        }
-        QVERIFY(!s.control<QAction>("Help")->isVisible() &&
-                !s.control<QAction>("Help")->isEnabled());
+        for (const QString& item : QStringList{"Filter=Ctrl+F", "Reload=Ctrl+R", "Settings=Ctrl+E",
+                                               "JoveBatch=Ctrl+B", "CloseSave=Ctrl+S"})
+            QCOMPARE(s.control<QAction>(item.section(u'=', 0, 0))->shortcut(),
+                     QKeySequence(item.section(u'=', 1)));
     }
 
     // The dialogs of the main window, driven as a user drives them once they are up.
     void filterAndSettingsThroughTheirDialogs() {
         StartedSession s(db());
-        frmMain& w = *s.window;
         s.select(2); // Casablanca
         WhenModal([](QWidget* dialog) {
             dialog->findChild<QCheckBox*>("Check1")->setChecked(true);
@@ -372,8 +298,7 @@ private Q_SLOTS:
             QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         });
         QTest::mouseClick(s.control("Command2"), Qt::LeftButton);
-        QVERIFY(s.state.pending.filter);
-        QTRY_COMPARE_WITH_TIMEOUT(w.titles(), QStringList{"Alien"}, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.window->titles(), QStringList{"Alien"}, 2000);
         QCOMPARE(s.status(), QStringLiteral("Found: 1 entries."));
         QCOMPARE(s.row(), -1);
         QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca")); // the display stays
@@ -386,21 +311,23 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!s.state.pending.relayout, 2000);
     }
 
-    // The windows a command opens come up modally with their caption.
+    // The windows a command opens come up modally with their caption: the media information
+    // window is named after the title.
     void modalWindows() {
         StartedSession s(db());
         s.select(1);
-        for (const auto& [open, caption] : {std::pair<std::function<void()>, QString>{
-                                                [&] { s.window->List1_DblClick(); }, "Brazil"},
-                                            {[&] { s.trigger("About"); }, "About"}}) {
-            QString seen;
+        QStringList seen;
+        const auto closeNext = [&] {
             WhenModal([&](QWidget* dialog) {
-                seen = dialog->windowTitle();
+                seen << dialog->windowTitle();
                 dialog->close();
             });
-            open();
-            QCOMPARE(seen, caption);
-        }
+        };
+        closeNext();
+        s.window->List1_DblClick();
+        closeNext();
+        s.trigger("About");
+        QCOMPARE(seen, QStringList({"Brazil", "About"}));
     }
 };
 
