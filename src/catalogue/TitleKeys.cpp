@@ -39,6 +39,13 @@ void TitleKeys::reserve(qsizetype titles, qsizetype chars) {
     chars_.reserve(chars);
 }
 
+bool TitleKeys::operator==(const TitleKeys& other) const {
+    // Two empty lists are equal however they were made; Qt compares an empty list that never
+    // held a block with memcmp on a null pointer.
+    return size() == other.size() &&
+           (isEmpty() || (ends_ == other.ends_ && chars_ == other.chars_));
+}
+
 QStringList TitleKeys::toStringList() const {
     QStringList list;
     list.reserve(size());

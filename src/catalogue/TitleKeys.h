@@ -28,7 +28,7 @@ public:
     void reserve(qsizetype titles, qsizetype chars);
 
     QStringList toStringList() const;
-    bool operator==(const TitleKeys& other) const = default;
+    bool operator==(const TitleKeys& other) const;
 
 private:
     QString chars_;
