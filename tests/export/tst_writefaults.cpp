@@ -18,11 +18,6 @@ QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Three titles whose documents are 1.mmd to 3.mmd, the first with a cover. The walk calls `at`
 // as it reaches each; while `full` is set, writes stop halfway and report a full disk.
 struct Export final : Progress, FileWriter {
@@ -72,7 +67,7 @@ private Q_SLOTS:
         e.prompts.answerMessage(Prompts::Answer::Retry);
         e.prompts.onAsk = [&](const ScriptedPrompts::Asked&) {
             QCOMPARE(filesIn(folder), QStringList({"1.mmd", "2.mmd"})); // nothing partial
-            QCOMPARE(contents(folder + "2.mmd"), "the old document");
+            QCOMPARE(Contents(folder + "2.mmd"), "the old document");
             e.full = false;
         };
         e.at = [&](int index) { e.full = index == 1; };
@@ -81,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(e.prompts.messages().first().text.startsWith("Error 57 (Device I/O error) occ"));
         CurrentTitle b;
         e.reader.ReadTitleRecord("B", b);
-        QCOMPARE(contents(folder + "2.mmd"), MmdFileBytes(BuildMmd(b, {})));
+        QCOMPARE(Contents(folder + "2.mmd"), MmdFileBytes(BuildMmd(b, {})));
         QCOMPARE(filesIn(folder), QStringList({"1.mmd", "2.mmd", "3.mmd"}));
     }
 
@@ -109,8 +104,9 @@ private Q_SLOTS:
         e.prompts.answerMessage(Prompts::Answer::Ignore); // the document of part 1
         SingleTitleExport(e.prompts, e.prefs, e).writeParts(title, {e.out.dbPath() + "a.avi"});
         QCOMPARE(filesIn(e.out.dbPath()), QStringList{"folder.jpg"});
-        QCOMPARE(contents(e.out.dbPath() + "folder.jpg"), "the old picture");
-        QCOMPARE(e.prompts.messages()[1].title, QStringLiteral("Copy failed"));
+        QCOMPARE(Contents(e.out.dbPath() + "folder.jpg"), "the old picture");
+        QCOMPARE(e.prompts.messages()[1],
+                 (Message{Message::Icon::Question, "Copy failed", "Failed to copy picture?"}));
     }
 };
 

@@ -256,7 +256,7 @@ private Q_SLOTS:
         QFETCH(bool, written);
         Session s;
         s.getInfo(clip_, "Not found"); // the report box holds the heading
-        s.prompts.answerSaveFile(target);
+        s.prompts.answerFile(target);
         s.get<QPushButton>("Command13")->click();
         QVERIFY(s.prompts.asked.first().openFile ==
                 (OpenFileRequest{"Save MediaInfo Report",

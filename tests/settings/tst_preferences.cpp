@@ -5,14 +5,13 @@
 #include "MemorySettingsStore.h"
 #include "Preferences.h"
 #include "QtSettingsStore.h"
+#include "SettingsKeys.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-const QString kViewer = QStringLiteral("ReelkeepViewer");
 
 // The preferences as "name=value": Font<n> is font n's description, Color<n> its colour, and
 // Rule<n> batch rule n as "on|off field prefix".
@@ -81,11 +80,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, expected);
         MemorySettingsStore store;
-        for (const QString& pair : stored.split(u';', Qt::SkipEmptyParts)) {
-            const QString key = pair.section(u'=', 0, 0);
-            store.write(key.startsWith("RKV/") ? "RKV" : kViewer, key.section(u'/', -1),
-                        pair.section(u'=', 1));
-        }
+        WriteSettings(store, stored);
         const QStringList got = described(ReadPreferences(store));
         for (const QString& pair : expected.replace("~/", QDir::homePath() + u'/').split(u';'))
             QVERIFY2(got.contains(pair), qPrintable(pair + " not in " + got.join(u';')));
@@ -106,10 +101,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QStringList texts = {"True", "C:\\Films\\", "a, b", "@odd", "", "  x  ", "é’"};
         for (int i = 0; i < texts.size(); ++i)
-            QtSettingsStore(dir.path()).write(kViewer, QString("JBES%1").arg(i + 1), texts[i]);
+            QtSettingsStore(dir.path())
+                .write(SettingsKeys::kViewer, QString("JBES%1").arg(i + 1), texts[i]);
         const QtSettingsStore store(dir.path());
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(store.read(kViewer, QString("JBES%1").arg(i + 1), "absent"), texts[i]);
+            QCOMPARE(store.read(SettingsKeys::kViewer, QString("JBES%1").arg(i + 1), "absent"),
+                     texts[i]);
         QCOMPARE(store.value(QStringLiteral("RKV"), QStringLiteral("State")), std::nullopt);
         QCOMPARE(ReadPreferences(store).Fonts[0].Spec, QStringLiteral("___9 Arial"));
     }

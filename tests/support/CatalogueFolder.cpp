@@ -42,3 +42,8 @@ QByteArray ToWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
 }
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}

@@ -27,3 +27,5 @@ private:
 
 // Windows-1252 bytes of a text (characters outside it become "?").
 QByteArray ToWindows1252(const QString& text);
+// A file's bytes; "<missing>" when it cannot be read.
+QByteArray Contents(const QString& path);

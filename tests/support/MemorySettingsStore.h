@@ -1,6 +1,7 @@
 // A settings store in memory, for tests.
 #pragma once
 
+#include "SettingsKeys.h"
 #include "SettingsStore.h"
 
 #include <QHash>
@@ -21,3 +22,13 @@ public:
 private:
     QHash<QPair<QString, QString>, QString> values_;
 };
+
+// Stores "key=text;RKV/key=text;...": the viewer's keys, or the "RKV" application's so named.
+inline void WriteSettings(SettingsStore& store, const QString& pairs) {
+    for (const QString& pair : pairs.split(u';', Qt::SkipEmptyParts)) {
+        const QString key = pair.section(u'=', 0, 0);
+        store.write(key.startsWith(SettingsKeys::kRkv + u'/') ? SettingsKeys::kRkv
+                                                              : SettingsKeys::kViewer,
+                    key.section(u'/', -1), pair.section(u'=', 1));
+    }
+}

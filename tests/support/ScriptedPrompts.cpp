@@ -14,28 +14,28 @@ template <typename T> std::optional<T> next(std::deque<std::optional<T>>& queue)
 } // namespace
 
 std::optional<QString> ScriptedPrompts::openFile(const OpenFileRequest& request) {
-    record({Asked::Kind::OpenFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
+    record({.kind = Asked::Kind::OpenFile, .openFile = request});
     return next(files_);
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(const OpenFileRequest& request) {
-    record({Asked::Kind::SaveFile, request, {}, {}, {}, {}, Buttons::Ok, {}});
-    return next(saves_);
+    record({.kind = Asked::Kind::SaveFile, .openFile = request});
+    return next(files_);
 }
 
 std::optional<QString> ScriptedPrompts::chooseFolder(const QString& title, const QString& start) {
-    record({Asked::Kind::ChooseFolder, {}, title, {}, start, {}, Buttons::Ok, {}});
+    record({.kind = Asked::Kind::ChooseFolder, .title = title, .proposed = start});
     return next(folders_);
 }
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                                  const QString& proposed) {
-    record({Asked::Kind::InputBox, {}, title, prompt, proposed, {}, Buttons::Ok, {}});
+    record({.kind = Asked::Kind::InputBox, .title = title, .text = prompt, .proposed = proposed});
     return next(inputs_);
 }
 
 Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
-    record({Asked::Kind::Message, {}, message.title, message.text, {}, message, buttons, {}});
+    record({.kind = Asked::Kind::Message, .message = message, .buttons = buttons});
     if (!answers_.empty()) {
         const Answer a = answers_.front();
         answers_.pop_front();
@@ -53,9 +53,7 @@ Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons
 }
 
 std::optional<FontChoice> ScriptedPrompts::chooseFont(const FontChoice& initial) {
-    Asked question{Asked::Kind::ChooseFont, {}, {}, {}, {}, {}, Buttons::Ok, {}};
-    question.font = initial;
-    record(question);
+    record({.kind = Asked::Kind::ChooseFont, .font = initial});
     return next(fonts_);
 }
 

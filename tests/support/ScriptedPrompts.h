@@ -12,18 +12,18 @@ class ScriptedPrompts final : public Prompts {
 public:
     struct Asked {
         enum class Kind { OpenFile, SaveFile, ChooseFolder, InputBox, Message, ChooseFont };
-        Kind kind;
-        OpenFileRequest openFile;      // OpenFile, SaveFile
-        QString title, text, proposed; // the others: title, prompt or text, proposed/start
-        Message message;               // Message
-        Buttons buttons = Buttons::Ok; // Message
-        FontChoice font;               // ChooseFont: what the dialog started with
+        Kind kind{};
+        OpenFileRequest openFile{};          // OpenFile, SaveFile
+        QString title{}, text{}, proposed{}; // folder chooser and input box: title, prompt, start
+        Message message{};                   // Message, with its buttons
+        Buttons buttons = Buttons::Ok;
+        FontChoice font{}; // ChooseFont: what the dialog started with
     };
 
     // Next answers, in the order questions come. nullopt, or no answer left, answers a chooser
     // or input box with Cancel.
+    // Answers open and save dialogs alike.
     void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
-    void answerSaveFile(std::optional<QString> path) { saves_.push_back(std::move(path)); }
     void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
     void answerMessage(Answer answer) { answers_.push_back(answer); }
@@ -47,7 +47,7 @@ public:
 private:
     void record(const Asked& question);
 
-    std::deque<std::optional<QString>> files_, saves_, folders_, inputs_;
+    std::deque<std::optional<QString>> files_, folders_, inputs_;
     std::deque<Answer> answers_;
     std::deque<std::optional<FontChoice>> fonts_;
 };
