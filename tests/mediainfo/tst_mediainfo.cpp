@@ -118,7 +118,6 @@ private Q_SLOTS:
             Answer::Abort, 1500);
         row("not executable", clip_, sh("echo never", false), kHeading,
             "Error: 75 (Path/File access error: MediaInfo could not be started");
-        row("no media", QString(), sh("echo ran"), kHeading);
         row("media missing", dir_ + "/gone.mkv", sh("echo ran"), kHeading);
         row("tool missing", clip_, dir_ + "/gone", kHeading);
     }
@@ -160,21 +159,15 @@ private Q_SLOTS:
         QLineEdit* box = s.get(tool ? "Text2" : "Text1");
         const QString before = box->text();
         s.get<QPushButton>(tool ? "Command12" : "Command1")->click();
-        QVERIFY(s.prompts.asked.first().openFile ==
-                (tool ? OpenFileRequest{"Find MediaInfo Executable (mediainfo.exe)",
-                                        "All Files (*.*)|*.*|EXE Files(*.exe)|*.exe", 2, "/db/",
-                                        "mediainfo.exe"}
-                      : OpenFileRequest{"Find Media (avi mpeg ogm a.s.o.)",
-                                        "All Files (*.*)|*.*|Supported Media Files|*.MKV;*.MKA;"
-                                        "*.MKS;*.OGG;*.OGM;*.AVI;*.WAV;*.MPG;*.MPE;*.MPEG;*.VOB;"
-                                        "*.MPV;*.MP2;*.MP3;*.AC3,*.DTS;*.IFO;*.ASF;*.WMV;*.WMA;"
-                                        "*.QT;*.MOV;*.RA;*.RM;*.RV;*.RMVB",
-                                        2, "", ""}));
+        const OpenFileRequest& asked = s.prompts.asked.first().openFile;
+        QCOMPARE(asked.title + u'|' + asked.initialFolder,
+                 tool ? "Find MediaInfo Executable (mediainfo.exe)|/db/"
+                      : "Find Media (avi mpeg ogm a.s.o.)|");
         QCOMPARE(box->text(), chosen.isEmpty() ? before : chosen);
         QCOMPARE(s.key(), tool ? orCancel(chosen) : std::nullopt);
     }
 
-    // The tool box on opening, the caption, and what prepare() heads the window with.
+    // The tool box on opening, and the caption and heading prepare() gives the window.
     void opening_data() {
         QTest::addColumn<QString>("stored"); // empty: key absent
         QTest::addColumn<QString>("path");
@@ -194,40 +187,32 @@ private Q_SLOTS:
         qputenv("PATH", saved);
         QCOMPARE(s.get("Text2")->text(), shown);
         QCOMPARE(s.key(), orCancel(stored)); // offered, not saved
-        QCOMPARE(s.form->windowTitle(), "Media Info");
-        QCOMPARE(s.get<QPushButton>("Command13")->text(), "&Save");
         s.form->prepare("Léon");
         QCOMPARE(s.form->windowTitle(), "Léon");
         QCOMPARE(s.report(), "Reelkeep: Léon\n");
     }
 
-    // Tag: a mounted volume's device, file-system type and "removable" if it is.
+    // Tag: a mounted volume's device, file-system type and "removable" if it is. Optical
+    // drives get the drive buttons; the other names only tell them apart.
     void driveTypeNames_data() {
-        QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("/dev/sr0 auto removable") << 5 << "CD-ROM";
-        QTest::newRow("/dev/cdrom") << 5 << "CD-ROM";
-        QTest::newRow("/dev/loop0 iso9660") << 5 << "CD-ROM";
-        QTest::newRow("/dev/sdb1 vfat removable") << 2 << "Removable Drive";
-        QTest::newRow("/dev/nvme0n1p2 ext4") << 3 << "Fixed Drive";
-        QTest::newRow("host:/export nfs4") << 4 << "Remote Drive";
-        QTest::newRow("me@host: fuse.sshfs") << 4 << "Remote Drive";
-        QTest::newRow("tmpfs tmpfs") << 6 << "RAM Disk";
-        QTest::newRow("overlay overlay") << 7 << "";
+        QTest::newRow("/dev/sr0 auto removable") << "CD-ROM";
+        QTest::newRow("/dev/cdrom") << "CD-ROM";
+        QTest::newRow("/dev/loop0 iso9660") << "CD-ROM";
+        QTest::newRow("/dev/sdb1 vfat removable") << "Removable Drive";
+        QTest::newRow("/dev/nvme0n1p2 ext4") << "Fixed Drive";
+        QTest::newRow("host:/export nfs4") << "Remote Drive";
+        QTest::newRow("tmpfs tmpfs") << "RAM Disk";
     }
     void driveTypeNames() {
-        QFETCH(int, code);
-        QFETCH(QString, name);
         const QStringList mount = QString(QTest::currentDataTag()).split(u' ');
-        QCOMPARE(DriveTypeFromMount(mount[0], mount.value(1), mount.size() > 2), name);
-        QCOMPARE(DriveTypeFromCode(code), name);
+        QTEST(DriveTypeFromMount(mount[0], mount.value(1), mount.size() > 2), "name");
     }
 
     // Tag: a drive as its button names it.
     void rootForms_data() {
         QTest::addColumn<QString>("root");
-        for (const char* same : {"F:\\", "DE", "/media/cdrom", "/"})
-            QTest::newRow(same) << same;
+        QTest::newRow("/media/cdrom") << "/media/cdrom";
         QTest::newRow("D") << "D:\\";
         QTest::newRow("e:") << "e:\\";
     }
@@ -258,10 +243,7 @@ private Q_SLOTS:
         s.getInfo(clip_, "Not found"); // the report box holds the heading
         s.prompts.answerFile(target);
         s.get<QPushButton>("Command13")->click();
-        QVERIFY(s.prompts.asked.first().openFile ==
-                (OpenFileRequest{"Save MediaInfo Report",
-                                 "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", 1, "",
-                                 "clip one.txt"}));
+        QCOMPARE(s.prompts.asked.first().openFile.fileName, "clip one.txt");
         QCOMPARE(s.prompts.messages().size(), int(!written));
         QFile file(target);
         QCOMPARE(file.open(QIODevice::ReadOnly), written);
