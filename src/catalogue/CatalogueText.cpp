@@ -72,16 +72,28 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
         text.append(QString::fromUtf8(bytes));
         return;
     }
-    if (!hasHighByte(bytes)) {
-        text.append(QLatin1String(bytes)); // the same characters, converted many at a time
-        return;
-    }
-    const auto& table = windows1252();
+    // Windows-1252 is Latin-1 but for 0x80-0x9F: the whole piece is converted many characters
+    // at a time, then the few bytes of that range are looked up, eight bytes checked at once.
     const qsizetype at = text.size();
-    text.resize(at + bytes.size());
+    text.append(QLatin1String(bytes.data(), bytes.size()));
+    const auto& table = windows1252();
     char16_t* out = reinterpret_cast<char16_t*>(text.data()) + at;
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = table[static_cast<unsigned char>(bytes[i])];
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (bytes.size() - i >= 8) {
+            quint64 word;
+            std::memcpy(&word, in + i, 8);
+            const quint64 top = (word & (kOnes * 0xE0)) ^ (kOnes * 0x80); // zero: 0x80-0x9F
+            if (!((top - kOnes) & ~top & (kOnes * 0x80))) {
+                i += 8;
+                continue;
+            }
+        }
+        if ((in[i] & 0xE0) == 0x80)
+            out[i] = table[in[i]];
+        ++i;
+    }
 }
 
 QString DecodeCatalogueBytes(const QByteArray& bytes) {
