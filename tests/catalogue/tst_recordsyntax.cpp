@@ -7,20 +7,13 @@
 
 namespace {
 
-QStringList allLines(const QString& text) {
+// Every line, or with `joined` every record, of the text.
+QStringList readAll(const QString& text, bool joined) {
     LineReader reader(text);
-    QStringList lines;
+    QStringList out;
     while (!reader.atEnd())
-        lines << reader.readLine();
-    return lines;
-}
-
-QStringList allRecords(const QString& text) {
-    LineReader reader(text);
-    QStringList records;
-    while (!reader.atEnd())
-        records << ReadRecordLine(reader);
-    return records;
+        out << (joined ? ReadRecordLine(reader) : reader.readLine());
+    return out;
 }
 
 } // namespace
@@ -29,41 +22,32 @@ class TestRecordSyntax : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void lines_data() {
+    void linesAndRecords_data() {
+        QTest::addColumn<bool>("joined");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("empty") << QString() << QStringList{};
-        QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("lone cr") << QStringLiteral("a\rb") << QStringList{"a", "b"};
-        QTest::newRow("lone lf stays") << QStringLiteral("a\nb\r\nc") << QStringList{"a\nb", "c"};
-        QTest::newRow("empty lines") << QStringLiteral("\r\n\r\nx") << QStringList{"", "", "x"};
-        QTest::newRow("cr cr lf") << QStringLiteral("a\r\r\nb") << QStringList{"a", "", "b"};
+        const auto row = [](const char* tag, bool joined, const char* text,
+                            const QStringList& expected) {
+            QTest::addRow("%s: %s", joined ? "records" : "lines", tag)
+                << joined << QString(text) << expected;
+        };
+        row("empty", false, "", {});
+        row("crlf", false, "a\r\nb\r\n", {"a", "b"});
+        row("lone cr", false, "a\rb", {"a", "b"});
+        row("lone lf stays", false, "a\nb\r\nc", {"a\nb", "c"});
+        row("empty lines", false, "\r\n\r\nx", {"", "", "x"});
+        row("cr cr lf", false, "a\r\r\nb", {"a", "", "b"});
+        row("one per line", true, "~ a| b ~\r\n~ c| d ~\r\n", {"~ a| b ~", "~ c| d ~"});
+        row("three lines joined", true, "~ a| one\r\ntwo\r\nthree ~\r\n~ z| y ~",
+            {"~ a| one^two^three ~", "~ z| y ~"});
+        row("empty line inside adds ^^", true, "~ a| x\r\n\r\ny ~", {"~ a| x^^y ~"});
+        row("empty line before a record", true, "\r\n~ a| b ~", {"^~ a| b ~"});
+        row("unfinished at end of file", true, "~ a| b\r\nc", {"~ a| b^c"});
     }
-    void lines() {
+    void linesAndRecords() {
+        QFETCH(bool, joined);
         QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        QCOMPARE(allLines(text), expected);
-    }
-
-    void records_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("one per line")
-            << QStringLiteral("~ a| b ~\r\n~ c| d ~\r\n") << QStringList{"~ a| b ~", "~ c| d ~"};
-        QTest::newRow("three lines joined")
-            << QStringLiteral("~ a| one\r\ntwo\r\nthree ~\r\n~ z| y ~")
-            << QStringList{"~ a| one^two^three ~", "~ z| y ~"};
-        QTest::newRow("empty line inside adds ^^")
-            << QStringLiteral("~ a| x\r\n\r\ny ~") << QStringList{"~ a| x^^y ~"};
-        QTest::newRow("empty line before a record")
-            << QStringLiteral("\r\n~ a| b ~") << QStringList{"^~ a| b ~"};
-        QTest::newRow("unfinished at end of file")
-            << QStringLiteral("~ a| b\r\nc") << QStringList{"~ a| b^c"};
-    }
-    void records() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        QCOMPARE(allRecords(text), expected);
+        QTEST(readAll(text, joined), "expected");
     }
 
     void framingAndFields_data() {
@@ -101,12 +85,6 @@ private Q_SLOTS:
         }
         got << cursor.remainder();
         QCOMPARE(got, fields);
-    }
-
-    void nullRule() {
-        QCOMPARE(NullToEmpty(QStringLiteral("NULL")), QString());
-        QCOMPARE(NullToEmpty(QStringLiteral("null")), QStringLiteral("null"));
-        QCOMPARE(NullToEmpty(QStringLiteral(" NULL")), QStringLiteral(" NULL"));
     }
 
     void decoding_data() {

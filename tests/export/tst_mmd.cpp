@@ -183,11 +183,6 @@ private Q_SLOTS:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), MmdFileBytes(BuildMmd(t, {})));
     }
-
-    void writeItIntoMissingFolder() {
-        const auto error = WriteIt(QStringLiteral("/nonexistent/folder/"), titleOf("Idx=1"), {});
-        QCOMPARE(error, (ExportError{76, QStringLiteral("Path not found")}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMmd)

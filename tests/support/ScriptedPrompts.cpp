@@ -36,20 +36,13 @@ std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QS
 
 Prompts::Answer ScriptedPrompts::message(const Message& message, Buttons buttons) {
     record({.kind = Asked::Kind::Message, .message = message, .buttons = buttons});
-    if (!answers_.empty()) {
-        const Answer a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    switch (buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return Answer::Yes;
-    case Buttons::AbortRetryIgnore:
-        return Answer::Abort;
-    }
-    return Answer::Ok;
+    if (answers_.empty())
+        return buttons == Buttons::YesNo              ? Answer::Yes
+               : buttons == Buttons::AbortRetryIgnore ? Answer::Abort
+                                                      : Answer::Ok;
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
 }
 
 std::optional<FontChoice> ScriptedPrompts::chooseFont(const FontChoice& initial) {
