@@ -255,6 +255,26 @@ private Q_SLOTS:
         QCOMPARE(find->text(), QString());
     }
 
+    // The menu commands as the user reads and types them; Help stays hidden and off.
+    void menus() {
+        StartedSession s(db());
+        for (const QString& item :
+             QString("OpenAnother=Open another database=Ctrl+O;Reload=Reload Database=Ctrl+R;"
+                     "CloseSave=Close and Save=Ctrl+S;Close=Close=Ctrl+X;Filter=Filter=Ctrl+F;"
+                     "Settings=Edit Settings=Ctrl+E;First=First=Shift+Ins;Last=Last=Shift+Del;"
+                     "Next=Next=Ctrl+N;Previous=Previous=Ctrl+P;JoveExport=Jove Export=Ctrl+J;"
+                     "JoveBatch=Jove Export Batch=Ctrl+B;About=About=F12")
+                 .split(u';')) {
+            const QStringList parts = item.split(u'=');
+            const auto* action = s.control<QAction>(parts[0]);
+            QVERIFY2(action && action->isEnabled(), qPrintable(item));
+            QCOMPARE(action->text(), parts[1]);
+            QCOMPARE(action->shortcut(), QKeySequence(parts[2]));
+        }
+        const auto* help = s.control<QAction>("Help");
+        QVERIFY(!help->isVisible() && !help->isEnabled());
+    }
+
     // The dialogs of the main window, driven as a user drives them once they are up.
     void filterAndSettingsThroughTheirDialogs() {
         StartedSession s(db());
