@@ -5,10 +5,10 @@
 #include "CatalogueGenerator.h"
 #include "CatalogueIndex.h"
 #include "CatalogueReader.h"
+#include "CliPrompts.h"
 #include "FilterRun.h"
 #include "GatherTitle.h"
 #include "Preferences.h"
-#include "Prompts.h"
 #include "TitleKeys.h"
 #include "TitleListReader.h"
 
@@ -16,24 +16,17 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <benchmark/benchmark.h>
 #include <map>
 
 namespace {
 
-// Answers nothing: benchmarks meet no dialog.
-class SilentPrompts final : public Prompts {
-public:
-    std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const OpenFileRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    Answer message(const Message&, Buttons) override { return Answer::Ignore; }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+// The command line's prompts, what they print kept aside: benchmarks meet no dialog.
+struct Quiet {
+    QString printed;
+    QTextStream stream{&printed};
+    CliPrompts prompts{stream};
 };
 
 const char* kFiles[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
@@ -138,12 +131,12 @@ void Filter(benchmark::State& state) {
     reader.skipCovers();
     const FilterSettings filter = everyCriterion();
     const Preferences prefs = everyTitleSelected();
-    SilentPrompts prompts;
+    Quiet quiet;
     for (auto _ : state) {
         const CatalogueIndex::Pin pin(index);
         CurrentTitle current;
         qsizetype kept = 0;
-        FilterRun(reader, filter, prefs.JoveRules, prompts)
+        FilterRun(reader, filter, prefs.JoveRules, quiet.prompts)
             .run(c.titles, current, [&](const QString&) { ++kept; });
         benchmark::DoNotOptimize(kept);
     }
@@ -159,10 +152,10 @@ void FilterReference(benchmark::State& state) {
     const CatalogueReader reader(c.db, c.db);
     const FilterSettings filter = everyCriterion();
     const Preferences prefs = everyTitleSelected();
-    SilentPrompts prompts;
+    Quiet quiet;
     for (auto _ : state) {
         CurrentTitle current;
-        FilterRun(reader, filter, prefs.JoveRules, prompts)
+        FilterRun(reader, filter, prefs.JoveRules, quiet.prompts)
             .run(sample, current, [](const QString&) {});
     }
     state.counters["scale"] = double(c.titles.size()) / sample.size();
@@ -174,12 +167,13 @@ void Batch(benchmark::State& state) {
     ReadTitleList(c.db, &index);
     const CatalogueReader reader(c.db, c.db + QStringLiteral("Covers/"), &index);
     const Preferences prefs = everyTitleSelected();
-    SilentPrompts prompts;
+    Quiet quiet;
     QTemporaryDir out;
     for (auto _ : state) {
         const CatalogueIndex::Pin pin(index);
         CurrentTitle current;
-        const auto result = BatchExport(reader, prefs, prompts).run(c.titles, out.path(), current);
+        const auto result =
+            BatchExport(reader, prefs, quiet.prompts).run(c.titles, out.path(), current);
         benchmark::DoNotOptimize(result.written);
     }
 }
@@ -194,9 +188,10 @@ void BatchFloor(benchmark::State& state) {
         QTemporaryDir sized;
         CatalogueIndex index;
         const CatalogueReader reader(c.db, c.db, &index);
-        SilentPrompts prompts;
+        Quiet quiet;
         CurrentTitle current;
-        BatchExport(reader, everyTitleSelected(), prompts).run(c.titles, sized.path(), current);
+        BatchExport(reader, everyTitleSelected(), quiet.prompts)
+            .run(c.titles, sized.path(), current);
         for (const QFileInfo& f : QDir(sized.path()).entryInfoList(QDir::Files))
             files.append({f.fileName(), QByteArray(f.size(), 'x')});
     }
