@@ -72,28 +72,24 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
         text.append(QString::fromUtf8(bytes));
         return;
     }
-    // Windows-1252 is Latin-1 but for 0x80-0x9F: the whole piece is converted many characters
-    // at a time, then the few bytes of that range are looked up, eight bytes checked at once.
+    // Windows-1252 is Latin-1 but for 0x80-0x9F: every byte is widened in one vectorisable
+    // pass that also notes whether any falls in that range, and only then are those looked up.
     const qsizetype at = text.size();
-    text.append(QLatin1String(bytes.data(), bytes.size()));
-    const auto& table = windows1252();
+    text.resize(at + bytes.size());
     char16_t* out = reinterpret_cast<char16_t*>(text.data()) + at;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    constexpr quint64 kOnes = 0x0101010101010101ULL;
-    for (qsizetype i = 0; i < bytes.size();) {
-        if (bytes.size() - i >= 8) {
-            quint64 word;
-            std::memcpy(&word, in + i, 8);
-            const quint64 top = (word & (kOnes * 0xE0)) ^ (kOnes * 0x80); // zero: 0x80-0x9F
-            if (!((top - kOnes) & ~top & (kOnes * 0x80))) {
-                i += 8;
-                continue;
-            }
-        }
+    const qsizetype n = bytes.size();
+    unsigned char c1 = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        out[i] = in[i];
+        c1 |= static_cast<unsigned char>((in[i] & 0xE0) == 0x80);
+    }
+    if (!c1)
+        return;
+    const auto& table = windows1252();
+    for (qsizetype i = 0; i < n; ++i)
         if ((in[i] & 0xE0) == 0x80)
             out[i] = table[in[i]];
-        ++i;
-    }
 }
 
 QString DecodeCatalogueBytes(const QByteArray& bytes) {

@@ -57,9 +57,9 @@ std::optional<QString> RecordIndex::stopRecord() const {
     return text(spans_.back());
 }
 
-void RecordIndex::appendKey(const Span& key) {
+void RecordIndex::appendKey(const Span& key, qsizetype firstLineEnd) {
     const QByteArrayView bytes = bytes_.view().sliced(key.begin, key.end - key.begin);
-    if (bytes.contains('\r'))
+    if (key.end > firstLineEnd && bytes.contains('\r'))
         keys_.append(QStringView(text(key))); // a key over several lines: joined with "^"
     else
         keys_.appendCatalogueText(bytes, utf8_);
@@ -71,13 +71,17 @@ std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, co
     const char* data = bytes_.data();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
     const qsizetype length = record.end - record.begin;
+    const char* firstBar = nullptr;
     if (!continued) {
         const bool framedLine =
             length > 0 && (data[record.begin] == '~' || data[record.end - 1] == '~');
         if (!framedLine)
             return QuickShape{Shape::Kind::Stop, {}};
-    } else if (!std::memchr(data + record.begin, '|', size_t(length))) {
-        return QuickShape{kind == FileKind::Title ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
+    } else {
+        firstBar = static_cast<const char*>(std::memchr(data + record.begin, '|', size_t(length)));
+        if (!firstBar)
+            return QuickShape{kind == FileKind::Title ? Shape::Kind::Stop : Shape::Kind::Skipped,
+                              {}};
     }
     // Two plain characters at each end of lines long enough to hold them: the framing drops
     // exactly two bytes at each end, and the record has at least four characters.
@@ -85,21 +89,29 @@ std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, co
         !ascii(data[record.begin]) || !ascii(data[record.begin + 1]) ||
         !ascii(data[record.end - 1]) || !ascii(data[record.end - 2]))
         return std::nullopt;
-    const qsizetype framedBegin = record.begin + 2;
-    const qsizetype framedEnd = record.end - 2;
-    const void* bar = std::memchr(data + framedBegin, '|', size_t(framedEnd - framedBegin));
+    const char* framedBegin = data + record.begin + 2;
+    const char* framedEnd = data + record.end - 2;
+    const char* bar = firstBar;
+    if (!bar || bar < framedBegin)
+        bar = static_cast<const char*>(
+            std::memchr(framedBegin, '|', size_t(framedEnd - framedBegin)));
+    else if (bar >= framedEnd)
+        bar = nullptr;
     if (!bar)
         return QuickShape{continued ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
-    return QuickShape{Shape::Kind::Keyed, {framedBegin, static_cast<const char*>(bar) - data}};
+    return QuickShape{Shape::Kind::Keyed, {framedBegin - data, bar - data}};
 }
 
 void RecordIndex::build(FileKind kind) {
     const char* data = bytes_.data();
     const qsizetype size = bytes_.size();
     const bool continued = kind == FileKind::Title || kind == FileKind::Imdb;
-    // Room for a record per 100 bytes or so, so that the tables do not grow step by step.
-    spans_.reserve(size_t(size / 100 + 16));
-    keys_.reserve(size / 100 + 16, size / 10 + 16);
+    // The tables are sized from the first records, which are much like the rest: growing
+    // tables of megabytes step by step copies them into fresh memory again and again.
+    constexpr qsizetype kSample = 256;
+    spans_.reserve(size_t(kSample) + 1);
+    keys_.reserve(kSample, kSample * 32);
+    qsizetype records = 0;
     qsizetype pos = 0;
     // One physical line: [begin, end) and where the next one starts.
     auto nextLine = [&](qsizetype& begin, qsizetype& end) {
@@ -115,6 +127,12 @@ void RecordIndex::build(FileKind kind) {
     };
 
     while (pos < size) {
+        if (records++ == kSample) {
+            const double scale = 1.2 * double(size) / double(pos);
+            spans_.reserve(size_t(double(spans_.size()) * scale) + 16);
+            keys_.reserve(qsizetype(double(keys_.size()) * scale) + 16,
+                          qsizetype(double(keys_.textSize()) * scale) + 16);
+        }
         qsizetype begin = 0, end = 0;
         nextLine(begin, end);
         const qsizetype firstLineEnd = end;
@@ -135,7 +153,7 @@ void RecordIndex::build(FileKind kind) {
                 quickShape(kind, record, firstLineEnd, lastLineBegin)) {
             shape = quick->kind;
             if (shape == Shape::Kind::Keyed)
-                appendKey(quick->key);
+                appendKey(quick->key, firstLineEnd);
         } else {
             const Shape decoded = RecordSteps::shapeOf(kind, text(record));
             shape = decoded.kind;

@@ -41,7 +41,7 @@ private:
 
     void build(RecordSteps::FileKind kind);
     QString text(const Span& span) const;
-    void appendKey(const Span& key);
+    void appendKey(const Span& key, qsizetype firstLineEnd);
     // The record's standing without decoding it, when its ends are plain ASCII.
     std::optional<QuickShape> quickShape(RecordSteps::FileKind kind, const Span& record,
                                          qsizetype firstLineEnd, qsizetype lastLineBegin) const;

@@ -16,6 +16,7 @@ public:
 
     qsizetype size() const { return ends_.size(); }
     bool isEmpty() const { return ends_.isEmpty(); }
+    qsizetype textSize() const { return chars_.size(); } // all titles' characters
     QStringView at(qsizetype i) const {
         const qsizetype begin = i > 0 ? ends_[i - 1] : 0;
         return QStringView(chars_).sliced(begin, ends_[i] - begin);
