@@ -50,13 +50,13 @@ struct Session {
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
     }
     // A control as shown: its text or ticked state, or a swatch's colour. "Size<n>" is font n's
-    // size, "asked" the first chooser's title and start.
+    // size, "asked<n>" chooser n's title and start.
     QString shows(const QString& name) const {
         const QWidget* w = dialog->findChild<QWidget*>(name);
         if (name.startsWith("Size"))
             return QString::number(prefs.Fonts[name.mid(4).toInt()].Size);
-        if (name == "asked")
-            return prompts.asked.value(0).title + u' ' + prompts.asked.value(0).proposed;
+        if (const auto& a = prompts.asked.value(name.mid(5).toInt()); name.startsWith("asked"))
+            return a.title + u' ' + a.proposed;
         if (name.startsWith("Shape"))
             return w->palette().color(QPalette::Window).name();
         return w
@@ -128,11 +128,10 @@ private Q_SLOTS:
             "Check3;Check4;Check5;Check6;Check7;Combo3:Box;Combo4:Med", "Combo2=Shelf",
             "JBEU1=False;JBEU2=False;JBEU3=False;JBEU4=False;JBEU5=False;"
             "JBEF2=Shelf;JBEF3=Box;JBEF4=Med");
-        row("folder chosen, then cancelled", "RKV/SavePath=/old",
-            "folder:/films/out;Command7;folder:cancel;Command7",
-            "Text7=/films/out/;asked=Export path /old", "RKV/SavePath=/films/out/");
-        row("root folder chosen", "RKV/SavePath=/old", "folder:/;Command7", "Text7=/",
-            "RKV/SavePath=/");
+        // A chosen folder gains a closing separator, the root keeps its own.
+        row("folders chosen and cancelled", "RKV/SavePath=/old",
+            "folder:/films/out;Command7;folder:cancel;Command7;folder:/;Command7",
+            "asked0=Export path /old;asked2=Export path /films/out/;Text7=/", "RKV/SavePath=/");
     }
     void session() {
         QFETCH(QString, settings);
