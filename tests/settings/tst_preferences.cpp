@@ -54,16 +54,12 @@ private Q_SLOTS:
         row("stored values", "DBPath=/films/;JBES2=;JBEF3=Nowhere;RKV/Genre=COMBINE",
             "DBPath=/films/;Rule2=on Location ;Rule3=on Nowhere CD-;Genre=COMBINE");
         // The export switches are on for the exact text "True" only.
-        row("exact True", "CpFolderImage=True;CpFolderOverwrite=True",
-            "CpFolderImage=on;CpFolderOverwrite=on");
-        row("not exactly True", "CpFolderImage=true;CpFolderOverwrite=-1",
-            "CpFolderImage=off;CpFolderOverwrite=off");
+        row("exact True", "CpFolderImage=true;CpFolderOverwrite=True",
+            "CpFolderImage=off;CpFolderOverwrite=on");
         // The rules read True or False in any case, or a number; anything else is the default.
-        row("rules as words", "JBEU1=FALSE;JBEU4=true",
-            "Rule1=off Location VCD-;Rule4=on Medium SVCD");
-        row("rules as numbers", "JBEU1=0;JBEU4=-1;JBEU5=2.5",
-            "Rule1=off Location VCD-;Rule4=on Medium SVCD;Rule5=on User Index DVD-");
-        row("rules unreadable", "JBEU1=yes;JBEU4=", "Rule1=on Location VCD-;Rule4=off Medium SVCD");
+        row("rules", "JBEU1=yes;JBEU2=FALSE;JBEU3=0;JBEU4=true;JBEU5=2.5",
+            "Rule1=on Location VCD-;Rule2=off Location DVDR-;Rule3=off Location CD-;"
+            "Rule4=on Medium SVCD;Rule5=on User Index DVD-");
         row("stored fonts",
             "Font0=___12 Arial Black;Font1=B__12 Arial;Font2=BIU9 Arial;Font3=biu9 Arial;"
             "Font4=_I_10.5 Times New Roman;Font5=__U11.5 Arial",
