@@ -15,13 +15,6 @@ QHash<QString, QRectF> layout(double W, double H, double S, double labelHeight =
     return rects;
 }
 
-double right(const QRectF& r) {
-    return r.left() + r.width();
-}
-double bottom(const QRectF& r) {
-    return r.top() + r.height();
-}
-
 } // namespace
 
 class TestMainLayout : public QObject {
@@ -66,13 +59,13 @@ private Q_SLOTS:
         QFETCH(double, S);
         const auto r = layout(W, H, S);
         for (const char* frame : {"Frame5", "Frame11", "Frame8", "Frame9", "Frame7"})
-            QCOMPARE(right(r[frame]), W);
+            QCOMPARE(r[frame].right(), W);
         for (const char* frame : {"Frame1", "Frame6", "Frame2", "Frame7"})
-            QCOMPARE(bottom(r[frame]), H - S);
+            QCOMPARE(r[frame].bottom(), H - S);
         QCOMPARE(r["Frame9"].height(), r["Frame8"].height() + 200);
         QCOMPARE(r["Frame3"].height() + r["Frame7"].height(), r["Frame6"].height());
         QCOMPARE(r["Frame6"].width(), r["Frame2"].width());
-        QCOMPARE(right(r["Frame4"]), r["Frame5"].left());
+        QCOMPARE(r["Frame4"].right(), r["Frame5"].left());
         QCOMPARE(r["Text16"], r["Text14"]); // actors and summary share one place
     }
 
