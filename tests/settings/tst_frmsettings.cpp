@@ -15,27 +15,11 @@
 
 namespace {
 
-using SettingsKeys::kRkv;
-
 // Font dialog answers by name.
 const QMap<QString, FontChoice> kFonts = {
     {"10.5", {"Arial", 10.5, true, false, true, QColor(0, 0, 128)}},
     {"11.5", {"Times New Roman", 11.5, false, true, false, QColor(0, 128, 0)}},
     {"8", {"Courier New", 8, true, true, true, QColor(1, 2, 3)}}};
-
-// Keeps the writes in order as "key=text", naming the application only when it is "RKV".
-class RecordingStore final : public SettingsStore {
-public:
-    std::optional<QString> value(const QString& application, const QString& key) const override {
-        return memory.value(application, key);
-    }
-    void write(const QString& application, const QString& key, const QString& text) override {
-        writes << (application == kRkv ? kRkv + u'/' : QString()) + key + u'=' + text;
-        memory.write(application, key, text);
-    }
-    MemorySettingsStore memory;
-    QStringList writes;
-};
 
 // Start-up reads the store, holding `settings` ("key=text;RKV/key=text"), then the dialog opens
 // on what it read.
@@ -66,7 +50,7 @@ struct Session {
             .toString();
     }
 
-    RecordingStore store;
+    MemorySettingsStore store;
     Preferences prefs;
     PendingWork pending;
     ScriptedPrompts prompts;

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QPair>
+#include <QStringList>
 
 class MemorySettingsStore final : public SettingsStore {
 public:
@@ -17,7 +18,12 @@ public:
     }
     void write(const QString& application, const QString& key, const QString& text) override {
         values_.insert({application, key}, text);
+        writes << (application == SettingsKeys::kRkv ? SettingsKeys::kRkv + u'/' : QString()) +
+                      key + u'=' + text;
     }
+
+    // Every write in order as "key=text", naming the application only when it is "RKV".
+    QStringList writes;
 
 private:
     QHash<QPair<QString, QString>, QString> values_;
