@@ -149,7 +149,6 @@ private Q_SLOTS:
         QTest::newRow("year needs four characters") << QStringList{"--year", "05"} << "";
         QTest::newRow("empty year keeps nothing") << QStringList{"--year", ""} << "";
         QTest::newRow("entered year") << QStringList{"--entered", "2006"} << "A C D";
-        QTest::newRow("entered month") << QStringList{"--entered", "2006-03"} << "A D";
         QTest::newRow("entered day") << QStringList{"--entered", "2006-03-14"} << "A";
         QTest::newRow("empty entered keeps all") << QStringList{"--entered", ""} << "A B C D E";
         QTest::newRow("present") << QStringList{"--status", "present"} << "A";
