@@ -72,24 +72,30 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
         text.append(QString::fromUtf8(bytes));
         return;
     }
-    // Windows-1252 is Latin-1 but for 0x80-0x9F: every byte is widened in one vectorisable
-    // pass that also notes whether any falls in that range, and only then are those looked up.
+    // Windows-1252 is Latin-1 but for 0x80-0x9F: blocks of 32 bytes are widened in a loop the
+    // compiler vectorises, and only a block holding a byte of that range is looked up again.
     const qsizetype at = text.size();
-    text.resize(at + bytes.size());
+    const qsizetype n = bytes.size();
+    text.resize(at + n);
     char16_t* out = reinterpret_cast<char16_t*>(text.data()) + at;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype n = bytes.size();
-    unsigned char c1 = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        out[i] = in[i];
-        c1 |= static_cast<unsigned char>((in[i] & 0xE0) == 0x80);
-    }
-    if (!c1)
-        return;
     const auto& table = windows1252();
-    for (qsizetype i = 0; i < n; ++i)
-        if ((in[i] & 0xE0) == 0x80)
-            out[i] = table[in[i]];
+    const auto widen = [&](qsizetype from, qsizetype to) {
+        unsigned char c1 = 0;
+        for (qsizetype i = from; i < to; ++i) {
+            out[i] = in[i];
+            c1 |= static_cast<unsigned char>((in[i] & 0xE0) == 0x80);
+        }
+        if (c1)
+            for (qsizetype i = from; i < to; ++i)
+                if ((in[i] & 0xE0) == 0x80)
+                    out[i] = table[in[i]];
+    };
+    constexpr qsizetype kBlock = 32;
+    qsizetype i = 0;
+    for (; i + kBlock <= n; i += kBlock)
+        widen(i, i + kBlock);
+    widen(i, n);
 }
 
 QString DecodeCatalogueBytes(const QByteArray& bytes) {
