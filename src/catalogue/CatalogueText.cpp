@@ -98,6 +98,17 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
     widen(i, n);
 }
 
+bool IsCatalogueText(QByteArrayView bytes, QStringView text) {
+    if (bytes.size() != text.size())
+        return false;
+    const auto& table = windows1252();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (((in[i] & 0xE0) == 0x80 ? table[in[i]] : char16_t(in[i])) != text[i].unicode())
+            return false;
+    return true;
+}
+
 QString DecodeCatalogueBytes(const QByteArray& bytes) {
     return DecodeCatalogueText(bytes, IsUtf8Catalogue(bytes));
 }

@@ -15,4 +15,7 @@ QString DecodeCatalogueText(QByteArrayView bytes, bool utf8);
 // The same, at the end of `text`.
 void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8);
 
+// Whether `bytes` of a Windows-1252 file, or plain ASCII bytes of either kind, read as `text`.
+bool IsCatalogueText(QByteArrayView bytes, QStringView text);
+
 QString DecodeCatalogueBytes(const QByteArray& bytes);

@@ -55,6 +55,13 @@ FileBytes::FileBytes(QByteArrayView bytes) : FileBytes(bytes.size()) {
         std::memcpy(data_, bytes.data(), size_t(bytes.size()));
 }
 
+FileBytes FileBytes::zeroed(qsizetype size) {
+    FileBytes block(size);
+    if (!block.mapped_ && block.size_ > 0)
+        std::memset(block.data_, 0, size_t(block.size_));
+    return block;
+}
+
 FileBytes::FileBytes(FileBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
       mapped_(std::exchange(other.mapped_, 0)) {}

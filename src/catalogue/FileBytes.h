@@ -1,6 +1,7 @@
-// A catalogue file's bytes in one block of memory. Large blocks are asked of the system in huge
-// pages where it has them: touching 100 MB of fresh memory page by page costs more than
-// reading the file, and huge pages make that some fifty steps instead of 25,000.
+// A catalogue file's bytes in one block of memory (or a large table built from them). Large blocks
+// are asked of the system in huge pages where it has them: touching 100 MB of fresh memory page by
+// page costs more than reading the file, and huge pages make that some fifty steps instead of
+// 25,000.
 #pragma once
 
 #include <QByteArrayView>
@@ -11,6 +12,8 @@ public:
     FileBytes() = default;
     explicit FileBytes(qsizetype size); // contents undefined until written
     explicit FileBytes(QByteArrayView bytes);
+    // A block of zero bytes, for a table built from a file; a fresh mapping is zero already.
+    static FileBytes zeroed(qsizetype size);
     FileBytes(FileBytes&& other) noexcept;
     FileBytes& operator=(FileBytes&& other) noexcept;
     FileBytes(const FileBytes&) = delete;

@@ -22,6 +22,10 @@ RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
 
 QString RecordIndex::text(const Span& span) const {
     const QByteArrayView bytes = bytes_.view().sliced(span.begin, span.end - span.begin);
+    // Every line of a long record is asked of memory at once, not one by one as the decoder
+    // reaches it: in a walk the records are far apart.
+    for (qsizetype at = 0; at < bytes.size(); at += 64)
+        __builtin_prefetch(bytes.data() + at);
     QString joined = DecodeCatalogueText(bytes, utf8_);
     // Continuation lines are joined with "^"; a lone LF is data and stays.
     if (bytes.contains('\r')) {
@@ -31,21 +35,59 @@ QString RecordIndex::text(const Span& span) const {
     return joined;
 }
 
-const QHash<QStringView, int>& RecordIndex::firstOfEachKey() const {
-    if (!hashed_) {
-        first_.reserve(keys_.size());
-        // From the end, so that the first record of a key is the one that stays.
-        for (qsizetype i = keys_.size(); i-- > 0;)
-            first_.insert(keys_.at(i), int(i));
-        hashed_ = true;
+void RecordIndex::hashKeys() const {
+    size_t capacity = 16;
+    while (capacity < size_t(keys_.size()) * 2)
+        capacity *= 2;
+    slotBlock_ = FileBytes::zeroed(qsizetype(capacity * sizeof(Slot)));
+    auto* table = reinterpret_cast<Slot*>(slotBlock_.data());
+    slotMask_ = capacity - 1;
+    for (qsizetype i = 0; i < keys_.size(); ++i) {
+        const QStringView key = keys_.at(i);
+        const size_t hash = qHash(key);
+        for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
+            Slot& slot = table[at];
+            if (!slot.entry) {
+                slot = {quint32(hash), quint32(i + 1), keyInRecord_[size_t(i)], spans_[size_t(i)]};
+                break;
+            }
+            if (slot.hash == quint32(hash) && keys_.at(slot.entry - 1) == key)
+                break; // an earlier record has the key
+        }
     }
-    return first_;
+    std::vector<bool>().swap(keyInRecord_);
+}
+
+bool RecordIndex::holdsKey(const Slot& slot, QStringView key) const {
+    if (!slot.keyInRecord)
+        return keys_.at(slot.entry - 1) == key;
+    // The key runs from after the framing's two bytes to the record's first bar.
+    const qsizetype keyAt = slot.record.begin + 2;
+    if (keyAt + key.size() >= slot.record.end)
+        return false;
+    const char* bytes = bytes_.data() + keyAt;
+    return bytes[key.size()] == '|' && !std::memchr(bytes, '|', size_t(key.size())) &&
+           IsCatalogueText(QByteArrayView(bytes, key.size()), key);
+}
+
+const RecordIndex::Slot* RecordIndex::slotFor(QStringView key) const {
+    if (!slotBlock_.data())
+        hashKeys();
+    const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
+    const size_t hash = qHash(key);
+    for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
+        const Slot& slot = table[at];
+        if (!slot.entry)
+            return nullptr;
+        if (slot.hash == quint32(hash) && holdsKey(slot, key))
+            return &slot;
+    }
 }
 
 std::optional<QString> RecordIndex::recordFor(const QString& key) const {
     // Every keyed record comes before the stopping one.
-    if (const auto it = firstOfEachKey().constFind(QStringView(key)); it != first_.constEnd())
-        return text(spans_[size_t(*it)]);
+    if (const Slot* slot = slotFor(key))
+        return text(slot->record);
     if (stops_)
         return text(spans_.back());
     return std::nullopt;
@@ -57,12 +99,22 @@ std::optional<QString> RecordIndex::stopRecord() const {
     return text(spans_.back());
 }
 
+bool RecordIndex::plainAscii(const Span& span) const {
+    for (qsizetype i = span.begin; i < span.end; ++i)
+        if (!ascii(bytes_.data()[i]))
+            return false;
+    return true;
+}
+
 void RecordIndex::appendKey(const Span& key, qsizetype firstLineEnd) {
     const QByteArrayView bytes = bytes_.view().sliced(key.begin, key.end - key.begin);
-    if (key.end > firstLineEnd && bytes.contains('\r'))
+    if (key.end > firstLineEnd && bytes.contains('\r')) {
         keys_.append(QStringView(text(key))); // a key over several lines: joined with "^"
-    else
-        keys_.appendCatalogueText(bytes, utf8_);
+        keyInRecord_.push_back(false);
+        return;
+    }
+    keys_.appendCatalogueText(bytes, utf8_);
+    keyInRecord_.push_back(!utf8_ || plainAscii(key));
 }
 
 std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, const Span& record,
@@ -110,6 +162,7 @@ void RecordIndex::build(FileKind kind) {
     // tables of megabytes step by step copies them into fresh memory again and again.
     constexpr qsizetype kSample = 256;
     spans_.reserve(size_t(kSample) + 1);
+    keyInRecord_.reserve(size_t(kSample));
     keys_.reserve(kSample, kSample * 32);
     qsizetype records = 0;
     qsizetype pos = 0;
@@ -130,6 +183,7 @@ void RecordIndex::build(FileKind kind) {
         if (records++ == kSample) {
             const double scale = 1.2 * double(size) / double(pos);
             spans_.reserve(size_t(double(spans_.size()) * scale) + 16);
+            keyInRecord_.reserve(spans_.capacity());
             keys_.reserve(qsizetype(double(keys_.size()) * scale) + 16,
                           qsizetype(double(keys_.textSize()) * scale) + 16);
         }
@@ -157,8 +211,10 @@ void RecordIndex::build(FileKind kind) {
         } else {
             const Shape decoded = RecordSteps::shapeOf(kind, text(record));
             shape = decoded.kind;
-            if (shape == Shape::Kind::Keyed)
+            if (shape == Shape::Kind::Keyed) {
                 keys_.append(QStringView(decoded.key));
+                keyInRecord_.push_back(false);
+            }
         }
         if (shape == Shape::Kind::Skipped)
             continue;

@@ -7,7 +7,7 @@
 #include "RecordSteps.h"
 #include "TitleKeys.h"
 
-#include <QHash>
+#include <QHashFunctions>
 #include <QStringView>
 #include <optional>
 #include <vector>
@@ -42,17 +42,33 @@ private:
     void build(RecordSteps::FileKind kind);
     QString text(const Span& span) const;
     void appendKey(const Span& key, qsizetype firstLineEnd);
+    bool plainAscii(const Span& span) const;
     // The record's standing without decoding it, when its ends are plain ASCII.
     std::optional<QuickShape> quickShape(RecordSteps::FileKind kind, const Span& record,
                                          qsizetype firstLineEnd, qsizetype lastLineBegin) const;
-    const QHash<QStringView, int>& firstOfEachKey() const;
+    // Open addressing over the first record of each key, built at the first lookup so that
+    // opening the list pays only for the keys. A slot holds what a lookup needs: the key's
+    // hash, the record's span and whether the key's bytes open the record's framed text as
+    // they read, so that the comparison reads the record about to be decoded anyway rather
+    // than the key table.
+    struct Slot {
+        quint32 hash;
+        quint32 entry : 31; // position in keys_ + 1; 0: empty (a file holds far fewer records)
+        quint32 keyInRecord : 1;
+        Span record;
+    };
+    const Slot* slotFor(QStringView key) const;
+    bool holdsKey(const Slot& slot, QStringView key) const;
+    void hashKeys() const;
 
     FileBytes bytes_;
     bool utf8_ = false;
     std::vector<Span> spans_; // every keyed record in file order, then the stopping record
     TitleKeys keys_;          // the key of each keyed record, in the order of spans_
-    bool stops_ = false;      // the last span is the stopping record
-    // Built at the first lookup, so that opening the list pays only for the keys.
-    mutable QHash<QStringView, int> first_;
-    mutable bool hashed_ = false;
+    // For each key, whether its bytes open the record's framed text and read as the key
+    // character by character (one line, Windows-1252 or plain ASCII). Dropped once hashed.
+    mutable std::vector<bool> keyInRecord_;
+    bool stops_ = false; // the last span is the stopping record
+    mutable FileBytes slotBlock_;
+    mutable size_t slotMask_ = 0;
 };
