@@ -16,6 +16,9 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
         const QString key = titles.at(i).toString();
+        if (filter_.FilterYearOn) // the one file read for every title
+            reader_.expectImdb(i + 1 < titles.size() ? titles.at(i + 1) : QStringView(),
+                               i + 2 < titles.size() ? titles.at(i + 2) : QStringView());
         ClearCurrentTitle(current);
         // Every criterion that is on must hold; each reads only the file it needs.
         bool holds = true;

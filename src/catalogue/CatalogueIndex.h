@@ -21,6 +21,11 @@ public:
     // The index of `path`, built or rebuilt as needed; a failure names `fileLabel`.
     Lookup get(const QString& path, RecordSteps::FileKind kind, const QString& fileLabel);
 
+    // The index of `path` as last built, without a look at the file: for hints only.
+    std::shared_ptr<const RecordIndex> built(const QString& path) const {
+        return entries_.value(path).index;
+    }
+
     // Forgets every index (another database was opened).
     void clear() { entries_.clear(); }
 

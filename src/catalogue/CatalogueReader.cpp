@@ -47,6 +47,13 @@ ReaderResult lookup(CatalogueIndex& index, const QString& path, const QString& l
 
 } // namespace
 
+void CatalogueReader::expectImdb(QStringView next, QStringView afterNext) const {
+    if (!index_)
+        return;
+    if (const auto index = index_->built(dbPath_ + CatalogueFile::kImdb))
+        index->expect(next, afterNext);
+}
+
 QString CatalogueReader::coverPathFor(const QString& idx) const {
     return coverPath_ + TrimSpaces(idx) + QStringLiteral(".jpg");
 }

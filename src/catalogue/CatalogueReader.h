@@ -10,6 +10,7 @@
 #include "ReaderResult.h"
 
 #include <QString>
+#include <QStringView>
 
 class CatalogueIndex;
 
@@ -27,6 +28,11 @@ public:
     // Looks for into.Title, which ReadTitleRecord filled.
     ReaderResult ReadMediaRecord(CurrentTitle& into) const;
     ReaderResult ReadHistoryRecord(const QString& title, CurrentTitle& into) const;
+
+    // A walk's hint: the titles it reads from the IMDB file after the current one, in order.
+    // Their places in memory are asked for early, since that file is read in an order of its
+    // own. Only an index already built makes use of it.
+    void expectImdb(QStringView next, QStringView afterNext) const;
 
     // CoverPath + Idx without surrounding blanks + ".jpg".
     QString coverPathFor(const QString& idx) const;

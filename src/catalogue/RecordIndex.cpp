@@ -22,10 +22,7 @@ RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
 
 QString RecordIndex::text(const Span& span) const {
     const QByteArrayView bytes = bytes_.view().sliced(span.begin, span.end - span.begin);
-    // Every line of a long record is asked of memory at once, not one by one as the decoder
-    // reaches it: in a walk the records are far apart.
-    for (qsizetype at = 0; at < bytes.size(); at += 64)
-        __builtin_prefetch(bytes.data() + at);
+    prefetch(span);
     QString joined = DecodeCatalogueText(bytes, utf8_);
     // Continuation lines are joined with "^"; a lone LF is data and stays.
     if (bytes.contains('\r')) {
@@ -33,6 +30,30 @@ QString RecordIndex::text(const Span& span) const {
         joined.replace(u'\r', u'^');
     }
     return joined;
+}
+
+// Every line of a long record is asked of memory at once, not one by one as the decoder reaches
+// it: in a walk the records are far apart.
+void RecordIndex::prefetch(const Span& span) const {
+    for (qsizetype at = span.begin; at < span.end; at += 64)
+        __builtin_prefetch(bytes_.data() + at);
+}
+
+void RecordIndex::expect(QStringView next, QStringView afterNext) const {
+    if (!slotBlock_.data())
+        return;
+    const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
+    __builtin_prefetch(table + (qHash(afterNext) & slotMask_));
+    const size_t hash = qHash(next);
+    for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
+        const Slot& slot = table[at];
+        if (!slot.entry)
+            return;
+        if (slot.hash == quint32(hash)) {
+            prefetch(slot.record); // most likely the one; the lookup tells for sure
+            return;
+        }
+    }
 }
 
 void RecordIndex::hashKeys() const {

@@ -21,6 +21,10 @@ public:
     // The text of the record a scan for `key` stops at; nullopt when it would reach the end.
     std::optional<QString> recordFor(const QString& key) const;
 
+    // A hint, a title or two ahead of the lookups: the table slot of `afterNext` is asked of
+    // memory, and the record of `next`, whose slot was asked for at the hint before.
+    void expect(QStringView next, QStringView afterNext) const;
+
     // The title file as the list loader reads it: the keys before the first stopping record,
     // in file order, duplicates kept, and that record's text (nullopt: none; every record read).
     const TitleKeys& keysInOrder() const { return keys_; }
@@ -41,6 +45,7 @@ private:
 
     void build(RecordSteps::FileKind kind);
     QString text(const Span& span) const;
+    void prefetch(const Span& span) const;
     void appendKey(const Span& key, qsizetype firstLineEnd);
     bool plainAscii(const Span& span) const;
     // The record's standing without decoding it, when its ends are plain ASCII.
