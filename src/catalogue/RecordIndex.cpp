@@ -2,6 +2,7 @@
 
 #include "CatalogueText.h"
 
+#include <array>
 #include <cstring>
 
 using RecordSteps::FileKind;
@@ -63,9 +64,22 @@ void RecordIndex::hashKeys() const {
     slotBlock_ = FileBytes::zeroed(qsizetype(capacity * sizeof(Slot)));
     auto* table = reinterpret_cast<Slot*>(slotBlock_.data());
     slotMask_ = capacity - 1;
+    // The slots of the keys a few places on are asked of memory while this one goes in: in a
+    // large table nearly every slot is a miss of its own.
+    constexpr qsizetype kAhead = 8;
+    std::array<size_t, kAhead> ahead{};
+    const auto hashAhead = [&](qsizetype i) {
+        if (i < keys_.size()) {
+            ahead[size_t(i % kAhead)] = qHash(keys_.at(i));
+            __builtin_prefetch(table + (ahead[size_t(i % kAhead)] & slotMask_), 1);
+        }
+    };
+    for (qsizetype i = 0; i < kAhead; ++i)
+        hashAhead(i);
     for (qsizetype i = 0; i < keys_.size(); ++i) {
         const QStringView key = keys_.at(i);
-        const size_t hash = qHash(key);
+        const size_t hash = ahead[size_t(i % kAhead)];
+        hashAhead(i + kAhead);
         for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
             Slot& slot = table[at];
             if (!slot.entry) {
