@@ -2,6 +2,7 @@
 
 #include "CatalogueText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -33,10 +34,12 @@ QString RecordIndex::text(const Span& span) const {
     return joined;
 }
 
-// Every line of a long record is asked of memory at once, not one by one as the decoder reaches
-// it: in a walk the records are far apart.
+// Every line of a record's start is asked of memory at once, not one by one as the decoder
+// reaches it: in a walk the records are far apart. Past a few kilobytes the processor's own
+// prefetching has caught on.
 void RecordIndex::prefetch(const Span& span) const {
-    for (qsizetype at = span.begin; at < span.end; at += 64)
+    const qsizetype end = std::min(span.end, span.begin + 4096);
+    for (qsizetype at = span.begin; at < end; at += 64)
         __builtin_prefetch(bytes_.data() + at);
 }
 
