@@ -23,7 +23,8 @@ public:
 
     // The index of `path` as last built, without a look at the file: for hints only.
     std::shared_ptr<const RecordIndex> built(const QString& path) const {
-        return entries_.value(path).index;
+        const auto it = entries_.constFind(path);
+        return it == entries_.constEnd() ? nullptr : it->index;
     }
 
     // Forgets every index (another database was opened).

@@ -6,21 +6,6 @@
 
 namespace {
 
-bool hasHighByte(QByteArrayView bytes) {
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    for (; end - p >= 8; p += 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080ULL)
-            return true;
-    }
-    for (; p < end; ++p)
-        if (static_cast<unsigned char>(*p) >= 0x80)
-            return true;
-    return false;
-}
-
 // Windows-1252 byte -> UTF-16, as the platform's converter maps it (undefined bytes keep
 // their code as C1 controls).
 const std::array<char16_t, 256>& windows1252() {
@@ -40,8 +25,23 @@ const std::array<char16_t, 256>& windows1252() {
 
 } // namespace
 
+bool IsPlainAscii(QByteArrayView bytes) {
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; p < end; ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80)
+            return false;
+    return true;
+}
+
 bool IsUtf8Catalogue(QByteArrayView bytes) {
-    if (!hasHighByte(bytes))
+    if (IsPlainAscii(bytes))
         return false;
     // Decoded in slices cut between characters, so that a Windows-1252 file is told apart at
     // its first accent without converting the whole file.

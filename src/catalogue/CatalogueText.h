@@ -7,6 +7,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+// True when no byte is above 0x7F: the text reads the same in either encoding.
+bool IsPlainAscii(QByteArrayView bytes);
+
 // True when the file's bytes are to be read as UTF-8.
 bool IsUtf8Catalogue(QByteArrayView bytes);
 

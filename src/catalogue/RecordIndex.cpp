@@ -137,13 +137,6 @@ std::optional<QString> RecordIndex::stopRecord() const {
     return text(spans_.back());
 }
 
-bool RecordIndex::plainAscii(const Span& span) const {
-    for (qsizetype i = span.begin; i < span.end; ++i)
-        if (!ascii(bytes_.data()[i]))
-            return false;
-    return true;
-}
-
 void RecordIndex::appendKey(const Span& key, qsizetype firstLineEnd) {
     const QByteArrayView bytes = bytes_.view().sliced(key.begin, key.end - key.begin);
     if (key.end > firstLineEnd && bytes.contains('\r')) {
@@ -152,7 +145,7 @@ void RecordIndex::appendKey(const Span& key, qsizetype firstLineEnd) {
         return;
     }
     keys_.appendCatalogueText(bytes, utf8_);
-    keyInRecord_.push_back(!utf8_ || plainAscii(key));
+    keyInRecord_.push_back(!utf8_ || IsPlainAscii(bytes));
 }
 
 std::optional<RecordIndex::QuickShape> RecordIndex::quickShape(FileKind kind, const Span& record,

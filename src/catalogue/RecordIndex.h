@@ -47,7 +47,6 @@ private:
     QString text(const Span& span) const;
     void prefetch(const Span& span) const;
     void appendKey(const Span& key, qsizetype firstLineEnd);
-    bool plainAscii(const Span& span) const;
     // The record's standing without decoding it, when its ends are plain ASCII.
     std::optional<QuickShape> quickShape(RecordSteps::FileKind kind, const Span& record,
                                          qsizetype firstLineEnd, qsizetype lastLineBegin) const;
