@@ -47,10 +47,16 @@ ReaderResult lookup(CatalogueIndex& index, const QString& path, const QString& l
 
 } // namespace
 
+CatalogueReader::CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index)
+    : dbPath_(std::move(dbPath)), titlePath_(dbPath_ + CatalogueFile::kTitles),
+      imdbPath_(dbPath_ + CatalogueFile::kImdb), mediaPath_(dbPath_ + CatalogueFile::kMedia),
+      historyPath_(dbPath_ + CatalogueFile::kHistory), coverPath_(std::move(coverPath)),
+      index_(index) {}
+
 void CatalogueReader::expectImdb(QStringView next, QStringView afterNext) const {
     if (!index_)
         return;
-    if (const auto index = index_->built(dbPath_ + CatalogueFile::kImdb))
+    if (const auto index = index_->built(imdbPath_))
         index->expect(next, afterNext);
 }
 
@@ -60,7 +66,7 @@ QString CatalogueReader::coverPathFor(const QString& idx) const {
 
 ReaderResult CatalogueReader::ReadTitleRecord(const QString& title, CurrentTitle& into) const {
     // No existence test: the list was read from this file.
-    const QString path = dbPath_ + CatalogueFile::kTitles;
+    const QString& path = titlePath_;
     const Step step = [&](const QString& record) {
         return RecordSteps::title(record, title, into, lookForCovers_ ? &coverPath_ : nullptr);
     };
@@ -70,7 +76,7 @@ ReaderResult CatalogueReader::ReadTitleRecord(const QString& title, CurrentTitle
 }
 
 ReaderResult CatalogueReader::ReadImdbRecord(const QString& title, CurrentTitle& into) const {
-    const QString path = dbPath_ + CatalogueFile::kImdb;
+    const QString& path = imdbPath_;
     const Step step = [&](const QString& record) { return RecordSteps::imdb(record, title, into); };
     if (index_)
         return lookup(*index_, path, RecordSteps::kImdbLabel, FileKind::Imdb, title, step, true);
@@ -80,7 +86,7 @@ ReaderResult CatalogueReader::ReadImdbRecord(const QString& title, CurrentTitle&
 }
 
 ReaderResult CatalogueReader::ReadMediaRecord(CurrentTitle& into) const {
-    const QString path = dbPath_ + CatalogueFile::kMedia;
+    const QString& path = mediaPath_;
     const Step step = [&](const QString& line) { return RecordSteps::media(line, into); };
     if (index_)
         return lookup(*index_, path, RecordSteps::kMediaLabel, FileKind::Media, into.Title, step,
@@ -92,7 +98,7 @@ ReaderResult CatalogueReader::ReadMediaRecord(CurrentTitle& into) const {
 
 ReaderResult CatalogueReader::ReadHistoryRecord(const QString& title, CurrentTitle& into) const {
     // No existence test: a missing history file is reported every time.
-    const QString path = dbPath_ + CatalogueFile::kHistory;
+    const QString& path = historyPath_;
     const Step step = [&](const QString& line) { return RecordSteps::history(line, title, into); };
     if (index_)
         return lookup(*index_, path, RecordSteps::kHistoryLabel, FileKind::History, title, step,

@@ -17,8 +17,7 @@ class CatalogueIndex;
 class CatalogueReader {
 public:
     // Both folders end with a separator; file names are appended directly.
-    CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index = nullptr)
-        : dbPath_(std::move(dbPath)), coverPath_(std::move(coverPath)), index_(index) {}
+    CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index = nullptr);
 
     const QString& dbPath() const { return dbPath_; }
     const QString& coverPath() const { return coverPath_; }
@@ -43,6 +42,11 @@ public:
 
 private:
     QString dbPath_;
+    // The four files' paths, made once: a walk reads them for every title.
+    QString titlePath_;
+    QString imdbPath_;
+    QString mediaPath_;
+    QString historyPath_;
     QString coverPath_;
     CatalogueIndex* index_;
     bool lookForCovers_ = true;
