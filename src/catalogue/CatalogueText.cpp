@@ -72,30 +72,44 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
         text.append(QString::fromUtf8(bytes));
         return;
     }
-    // Windows-1252 is Latin-1 but for 0x80-0x9F: blocks of 32 bytes are widened in a loop the
-    // compiler vectorises, and only a block holding a byte of that range is looked up again.
     const qsizetype at = text.size();
-    const qsizetype n = bytes.size();
-    text.resize(at + n);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data()) + at;
+    text.resize(at + bytes.size());
+    WidenCatalogueText(reinterpret_cast<char16_t*>(text.data()) + at, bytes);
+}
+
+// Windows-1252 is Latin-1 but for 0x80-0x9F: blocks of 16 bytes are widened at once, and only
+// a block holding a byte of that range is looked up again, byte by byte. The last block
+// overlaps the one before rather than reading past the text.
+void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
+    constexpr qsizetype kBlock = 16;
+    using Bytes = unsigned char __attribute__((vector_size(kBlock)));
+    using Units = unsigned short __attribute__((vector_size(2 * kBlock)));
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto& table = windows1252();
-    const auto widen = [&](qsizetype from, qsizetype to) {
-        unsigned char c1 = 0;
-        for (qsizetype i = from; i < to; ++i) {
-            out[i] = in[i];
-            c1 |= static_cast<unsigned char>((in[i] & 0xE0) == 0x80);
-        }
-        if (c1)
-            for (qsizetype i = from; i < to; ++i)
+    const qsizetype n = bytes.size();
+    if (n < kBlock) {
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = (in[i] & 0xE0) == 0x80 ? windows1252()[in[i]] : char16_t(in[i]);
+        return;
+    }
+    const auto widen = [&](qsizetype from) {
+        Bytes block;
+        std::memcpy(&block, in + from, sizeof block);
+        const Units units = __builtin_convertvector(block, Units);
+        std::memcpy(out + from, &units, sizeof units);
+        const auto special = (block & 0xE0) == 0x80;
+        quint64 halves[2];
+        std::memcpy(halves, &special, sizeof halves);
+        if (halves[0] | halves[1]) {
+            const auto& table = windows1252();
+            for (qsizetype i = from; i < from + kBlock; ++i)
                 if ((in[i] & 0xE0) == 0x80)
                     out[i] = table[in[i]];
+        }
     };
-    constexpr qsizetype kBlock = 32;
-    qsizetype i = 0;
-    for (; i + kBlock <= n; i += kBlock)
-        widen(i, i + kBlock);
-    widen(i, n);
+    for (qsizetype i = 0; i + kBlock <= n; i += kBlock)
+        widen(i);
+    if (n % kBlock)
+        widen(n - kBlock);
 }
 
 bool IsCatalogueText(QByteArrayView bytes, QStringView text) {

@@ -16,7 +16,8 @@ public:
 
     qsizetype size() const { return ends_.size(); }
     bool isEmpty() const { return ends_.isEmpty(); }
-    qsizetype textSize() const { return chars_.size(); } // all titles' characters
+    // All titles' characters.
+    qsizetype textSize() const { return ends_.isEmpty() ? 0 : ends_.back(); }
     QStringView at(qsizetype i) const {
         const qsizetype begin = i > 0 ? ends_[i - 1] : 0;
         return QStringView(chars_).sliced(begin, ends_[i] - begin);
@@ -32,6 +33,9 @@ public:
     bool operator==(const TitleKeys& other) const;
 
 private:
-    QString chars_;
+    // Room for `chars` more characters after the text.
+    char16_t* room(qsizetype chars);
+
+    QString chars_; // the titles' characters, then room for more
     QList<qsizetype> ends_;
 };

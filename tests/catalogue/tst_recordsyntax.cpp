@@ -2,7 +2,9 @@
 #include "CatalogueText.h"
 #include "LineReader.h"
 #include "RecordSyntax.h"
+#include "TitleKeys.h"
 
+#include <QStringDecoder>
 #include <QTest>
 
 namespace {
@@ -98,11 +100,44 @@ private Q_SLOTS:
             << QByteArray("\xc3\xa9 and \xe9") << QString::fromUtf8("\u00c3\u00a9 and \u00e9");
         QTest::newRow("undefined 1252 bytes keep their code")
             << QByteArray("\x81\x8d") << QString::fromUtf8("\u0081\u008d");
+        // Lengths around the decoder's blocks of 16, a special byte at each edge of a block.
+        QStringDecoder platform("windows-1252");
+        for (const int length : {15, 16, 17, 31, 33})
+            for (const int at : {0, 15, 16, length - 1}) {
+                if (at >= length)
+                    continue;
+                QByteArray bytes(length, 'a');
+                bytes[at] = '\x93';
+                bytes[length - 1 - at] = '\xe9'; // a Latin-1 byte: not UTF-8 on its own
+                QTest::addRow("%d bytes, quote at %d", length, at)
+                    << bytes << QString(platform.decode(bytes));
+            }
     }
     void decoding() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(DecodeCatalogueBytes(bytes), text);
+    }
+
+    void titleKeys() {
+        TitleKeys keys;
+        keys.appendCatalogueText("Am\xe9lie", false);
+        keys.appendCatalogueText("\x93"
+                                 "A long title, over one block\x94",
+                                 false);
+        keys.append(keys.at(0)); // a title of the list itself, moved as the list grows
+        keys.appendCatalogueText("Am\xc3\xa9lie", true);
+        const QStringList expected{QString::fromUtf8("Am\u00e9lie"),
+                                   QString::fromUtf8("\u201cA long title, over one block\u201d"),
+                                   QString::fromUtf8("Am\u00e9lie"),
+                                   QString::fromUtf8("Am\u00e9lie")};
+        QCOMPARE(keys.toStringList(), expected);
+        QVERIFY(keys == TitleKeys(expected));
+        TitleKeys reserved;
+        reserved.reserve(100, 10000); // room beyond the text does not count
+        reserved.append(TitleKeys(expected));
+        QVERIFY(reserved == keys);
+        QCOMPARE(reserved.textSize(), keys.textSize());
     }
 };
 
