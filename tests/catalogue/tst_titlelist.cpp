@@ -36,6 +36,7 @@ private Q_SLOTS:
         // A folder in its place: which error number it gives is ours to choose.
         row("cannot be opened", {"<folder>"}, O::Failed, {},
             "Error *) \r\nwhen reading reelkeep.dat");
+        row("empty file", {}, O::Loaded, {});
         row("no title file", {"-"}, O::Missing, {});
         // A 16-bit counter once capped a load at 32767 records.
         row("40000 records", QStringList(40000, "~ T| x ~"), O::Loaded, QStringList(40000, "T"));

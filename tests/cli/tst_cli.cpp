@@ -61,8 +61,6 @@ private Q_SLOTS:
         QTest::newRow("titles in file order, Windows-1252")
             << QByteArray("~ Alien| x ~\r\n~ Am\xe9lie| x ~\r\n~ Alien| x ~\r\n") << 0
             << QString::fromUtf8("Alien\nAm\u00e9lie\nAlien\n") << "3 entries loaded.\n";
-        QTest::newRow("empty file") << QByteArray("") << 0 << ""
-                                    << "0 entries loaded.\n";
         QTest::newRow("too short to frame keeps what was read")
             << QByteArray("~ A| x ~\r\n~x~\r\n~ B| x ~\r\n") << 2 << "A\n"
             << "Critical Error: Error 5 (Invalid procedure call or argument) \nwhen reading "
