@@ -1,15 +1,22 @@
-// The filter dialog: what it shows on opening, what its date buttons fill in, what each way of
-// closing it stores, and that its captions fit.
+// What the main window shows for a title, the helpers the display and the export share, and
+// the find box's search. Then the filter dialog: what it shows on opening, what its date buttons
+// fill in, what each way of closing it stores, and that its captions fit.
+#include "EnteredDate.h"
 #include "FilterSettings.h"
 #include "FixedClock.h"
 #include "PendingWork.h"
+#include "TitleDisplay.h"
+#include "TitleFinder.h"
 #include "frmFilter.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+
+using Tip = std::optional<QString>;
 
 namespace {
 
@@ -37,6 +44,24 @@ struct Opened {
     FixedClock clock{QDateTime(QDate(2006, 3, 14), QTime(23, 59))};
     frmFilter dialog{filter, pending, clock};
 };
+
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+// "Name=text", then " [=]" for a tooltip equal to the text, " [tip]" for another, nothing for
+// a control without a tooltip of its own.
+QStringList shown(const TitleView& view) {
+    QStringList out;
+    for (const ControlText& c : view.controls)
+        out << c.control + u'=' + c.text +
+                   (!c.toolTip             ? ""
+                    : *c.toolTip == c.text ? " [=]"
+                                           : " [" + *c.toolTip + "]");
+    return out;
+}
+
+QString shown(const TitleView& view, const char* control) {
+    return shown(view).filter(QRegularExpression(QString("^%1=").arg(control))).value(0);
+}
 
 } // namespace
 
@@ -101,6 +126,151 @@ private Q_SLOTS:
             QVERIFY2(w->width() >= w->fontMetrics().horizontalAdvance(caption),
                      qPrintable(w->objectName()));
         }
+    }
+
+    // Every control in the order written, for a title whose fields hold their own names.
+    void controls_data() {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList full =
+            QString("Label1=Title [=];Label2=AKA: AkaTitle [=];Label11=IMDB: ImdbName [ImdbLink];"
+                    "Label12=Genre: Genre [Reelkeep Genre: CatalogueGenre - IMDB Genre: ImdbGenre];"
+                    "Text17=Great\nfilm;Label13=Directed by Director [=];"
+                    "Text14=Sigourney Weaver\nTom Skerritt;Label15=Tagline [=];"
+                    "Text16=A crew\n\nwakes.;Label31=MPAA: Mpaa [=];Label3=IDX: Idx [=];"
+                    "Label32=User IDX: UserIdx [=];Label33=Entry type: EntryType [=];"
+                    "Label4=Year: Year [=];Label5=Status: Status [=];"
+                    "Label6=Location: Location [=];Label7=RK Rating: Rating [=];"
+                    "Label34=IMDB Rating: ImdbRating [=];Label8=Runtime: Runtime [=];"
+                    "Label9=Medium: Medium [=];Label10=Language: Language [=];"
+                    "Label17=Entered: Entered [Entered: Entered (Entered)];"
+                    "Label18=No Files: NoFiles;Label19=Length: Length;Label20=Format: Format;"
+                    "Label21=Codec: VideoCodec;Label22=Framerate: Framerate;"
+                    "Label23=Bitrate: VideoBitrate;Label24=Width: 1920;Label25=Height: 1080;"
+                    "Label26=Aspect: 1.78:1 (16:9);Label27=Codec: AudioCodec;"
+                    "Label28=Bitrate: AudioBitrate;Label29=Samplerate: Samplerate;"
+                    "Label30=Channels: AudioChannels")
+                .split(u';');
+        QTest::newRow("full") << true << full;
+        // An empty title empties every caption and the tooltips that follow it, but for these.
+        QStringList empty;
+        for (const QString& c : full)
+            empty << c.section(u'=', 0, 0) + u'=' + (c.endsWith(u']') ? " [=]" : "");
+        empty[2] = "Label11= [Double click to search IMDB]";
+        empty[3] = "Label12= [Reelkeep Genre:  - IMDB Genre: ]";
+        empty[10] = "Label3=IDX:  [=]";
+        QTest::newRow("empty") << false << empty;
+    }
+    void controls() {
+        QFETCH(bool, full);
+        CurrentTitle t;
+        if (full) {
+            for (const auto& field : CurrentTitle::fields())
+                t.*field.member = QLatin1String(field.name);
+            t.Comments = "Great\r\nfilm";
+            t.Summary = "A crew\r\n\r\nwakes.";
+            t.Actors = "Sigourney Weaver\r\nTom Skerritt";
+            t.Width = "1920";
+            t.Height = "1080";
+        }
+        QTEST(shown(DescribeTitle(t, kUs)), "expected");
+    }
+
+    // Each helper on "arguments => result" cases, the arguments separated by "|".
+    void helpers_data() {
+        QTest::addColumn<QString>("helper");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected");
+        const auto cases = [](const char* helper, const QString& list) {
+            for (const QString& c : list.split(u';'))
+                QTest::addRow("%s %s", helper, qPrintable(c))
+                    << QString(helper) << c.section(" => ", 0, 0).split(u'|')
+                    << c.section(" => ", 1);
+        };
+        // The bar and its colour: the frame's own, or the band's.
+        cases("Rating", "Null => 0 Frame; => 0 Frame;null => 0 Frame;0 => 0 Frame;4.0 => 40 Red;"
+                        "4.05 => 41 Red;4.1 => 41 Yellow;7 => 70 Yellow;7.1 => 71 Green;"
+                        "7.5/10 => 75 Green;10 => 100 Green;12 => 100 Green;-1 => 0 Red;"
+                        "1e999 => 100 Green");
+        cases("LeadingNumber", " => 0;abc => 0;. => 0; \t-3.25x => -3.25;+.5 => 0.5;1.5.3 => 1.5;"
+                               "1,5 => 1;2.5E2 votes => 250;5e-1 => 0.5;7e => 7;0.001e-999 => 0;"
+                               "\u0663 => 0");
+        cases("Aspected", "720|576 => ;720|480 => 1.33:1 (4:3);1920|1080 => 1.78:1 (16:9);"
+                          "1998|1080 => 1.85:1;2048|858 => 2.35:1;133|100 => ;"
+                          "1000|640 => 1.56:1 (14:9); 1920 |1080\t => 1.78:1 (16:9);"
+                          "1.5e3|1000 => 1.33:1 (4:3);720|0 => ;0|0 => ;|480 => ;720 px|480 => ;"
+                          "inf|1 => ");
+        // After the last separator, up to it, up to the last ".".
+        cases("PathPieces",
+              "/movies/alien/alien.avi => alien.avi, /movies/alien/, /movies/alien/alien.;"
+              "alien.avi => alien.avi, alien.avi, alien.;"
+              "/movies/alien => alien, /movies/, /movies/alien;"
+              "/movies/ => , /movies/, /movies/;/a.b/c => c, /a.b/, /a.; => , , ");
+#ifdef Q_OS_WIN
+        cases("PathPieces", "D:\\Movies\\x.avi => x.avi, D:\\Movies\\, D:\\Movies\\x.");
+#else
+        cases("PathPieces", "a\\x.avi => a\\x.avi, a\\x.avi, a\\x."); // no separator
+#endif
+        // Name and link; "?" stands for the IMDB title search.
+        cases("ImdbAddress", "Alien|https://imdb.example/tt1 => https://imdb.example/tt1;"
+                             "Blade Runner| => ?Blade+Runner;| => ?;"
+                             "Tom & Jerry #2 1+1=2| => ?Tom+%26+Jerry+%232+1%2B1%3D2;"
+                             "Am\u00e9lie| => ?Am%C3%A9lie");
+        // The date in the caption, with the text as entered in the tooltip.
+        cases("Entered", "en_US|2006-03-14 => 14 Mar 2006;en_US|2006-03-14 12:30:00 => 14 Mar 2006;"
+                         "en_US|2006-03-14T12:30 => 14 Mar 2006;en_US|3/14/06 => 14 Mar 2006;"
+                         "en_US|3/14/2006 => 14 Mar 2006;"
+                         "en_US|Tuesday, March 14, 2006 => 14 Mar 2006;"
+                         "de_DE|14.03.06 => 14 M\u00e4rz 2006;en_US|sometime => sometime;"
+                         "en_US|2006-02-30 => 2006-02-30;en_US|2006-03-14 noon => 2006-03-14 noon;"
+                         "en_US|14.03.06 => 14.03.06");
+        // Titles, the text and the row the search starts at => the row found.
+        cases("FindTitle",
+              QString("%1|alien|0 => 0;%1|alien|2 => 3;%1|aLiEn|3 => 3;%1|runn|0 => 2;"
+                      "%1|blade|3 => 2;%1|Predator|1 => -1;%1||0 => -1;%1|alien|-1 => 0;"
+                      "%1|aliens|4 => 1;|a|0 => -1;x,Am\u00e9lie|AM\u00c9LIE|0 => 1")
+                  .arg("Alien,Aliens,Blade Runner,The ALIEN Factor"));
+    }
+    void helpers() {
+        QFETCH(QString, helper);
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        CurrentTitle t;
+        QString got;
+        if (helper == "Rating") {
+            t.ImdbRating = args[0];
+            const TitleView view = DescribeTitle(t, kUs);
+            const char* colours[] = {"Frame", "Red", "Yellow", "Green"};
+            got = QString("%1 %2").arg(view.rating.barValue).arg(colours[int(view.rating.colour)]);
+            QCOMPARE(view.rating.caption, args[0] == "Null" ? QString() : args[0]);
+            QCOMPARE(view.rating.barToolTip, args[0] == "Null" ? Tip() : Tip(args[0]));
+            QCOMPARE(shown(view, "Label34"),
+                     "Label34=" + (args[0].isEmpty() ? "" : "IMDB Rating: " + args[0]) + " [=]");
+        } else if (helper == "LeadingNumber") {
+            got = QString::number(LeadingNumber(args[0]));
+        } else if (helper == "Aspected") {
+            got = Aspected(args[0], args[1]);
+        } else if (helper == "PathPieces") {
+            got =
+                QStringList{GetAfterSlash(args[0]), GetbeforeSlash(args[0]), GetbeforeDot(args[0])}
+                    .join(", ");
+        } else if (helper == "ImdbAddress") {
+            t.ImdbName = args[0];
+            t.ImdbLink = args[1];
+            if (expected.startsWith(u'?'))
+                expected = QString("https://www.imdb.com/Tsearch?title=%1&restrict=Movies+and+TV")
+                               .arg(expected.mid(1));
+            got = ImdbAddress(t);
+        } else if (helper == "FindTitle") {
+            got = QString::number(
+                FindTitle(args[0].split(u',', Qt::SkipEmptyParts), args[1], args[2].toLongLong()));
+        } else {
+            t.Entered = args[1];
+            got = shown(DescribeTitle(t, QLocale(args[0])), "Label17");
+            expected =
+                "Label17=Entered: " + expected + " [Entered: " + expected + " (" + args[1] + ")]";
+        }
+        QCOMPARE(got, expected);
     }
 };
 

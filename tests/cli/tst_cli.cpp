@@ -1,39 +1,19 @@
 // reelkeep-cli as scripts see it: the real program, its standard output, standard error and
 // exit status, on catalogues written into temporary folders.
 #include "CatalogueFolder.h"
+#include "CliRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> settings_;
 
-    Run cli(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settings_->path());
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("RKV_CLI"), arguments);
-        if (!process.waitForFinished(30000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun cli(const QStringList& arguments) { return RunCli(settings_->path(), arguments); }
 
     static void writeCatalogue(const CatalogueFolder& db) {
         db.writeLines("reelkeep.dat",
@@ -74,7 +54,7 @@ private Q_SLOTS:
         CatalogueFolder db;
         if (!titleFile.isNull())
             db.write("reelkeep.dat", titleFile);
-        const Run run = cli({"--db", db.dbPath(), "list"});
+        const CliRun run = cli({"--db", db.dbPath(), "list"});
         QTEST(run.status, "status");
         QTEST(run.out, "out");
         QCOMPARE(run.err, err.replace("<db>", db.dbPath()));
@@ -97,7 +77,7 @@ private Q_SLOTS:
         QFETCH(QString, fields);
         CatalogueFolder db;
         writeCatalogue(db);
-        const Run run = cli(QStringList{"--db", db.dbPath().chopped(1)} + arguments);
+        const CliRun run = cli(QStringList{"--db", db.dbPath().chopped(1)} + arguments);
         QCOMPARE(run.err, "Critical Error: Error 53 (File not found) \nwhen reading history.dat\n");
         QTEST(run.status, "status");
         const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
@@ -122,7 +102,7 @@ private Q_SLOTS:
         CatalogueFolder db;
         writeCatalogue(db);
         db.writeLines("History.dat", {"~ Alien| 2001-01-01| x| y ~"});
-        const Run mmd = cli({"--db", db.dbPath(), "mmd", "Alien"});
+        const CliRun mmd = cli({"--db", db.dbPath(), "mmd", "Alien"});
         QCOMPARE(mmd.status, 0);
         QVERIFY(mmd.out.startsWith("<media type=\"Video\"><avitype>0</avitype><genre>Horror"));
         QVERIFY(mmd.out.endsWith("<codecs>DVD</codecs></media>\r\n")); // the rest is the builder's
@@ -131,8 +111,8 @@ private Q_SLOTS:
         CatalogueFolder media;
         media.write("Alien.avi", "video");
         db.write("Covers/17.jpg", "cover");
-        const Run title = cli({"--db", db.dbPath(), "export-title", "Alien",
-                               media.dbPath() + "Alien.avi", media.dbPath() + "missing/b.avi"});
+        const CliRun title = cli({"--db", db.dbPath(), "export-title", "Alien",
+                                  media.dbPath() + "Alien.avi", media.dbPath() + "missing/b.avi"});
         QCOMPARE(title.status, 1); // the second part's folder does not exist
         QCOMPARE(title.out, media.dbPath() + "Alien.mmd\n" + media.dbPath() + "folder.jpg\n");
         QVERIFY(title.err.startsWith("An error occured: Error 76 (Path not found) occured."));
@@ -170,7 +150,7 @@ private Q_SLOTS:
         db.writeLines("History.dat",
                       {"~ A| 2006-03-14| x| y ~", "~ B| 2005-12-31| x| y ~",
                        "~ C| 2006-11-02 10:00:00| x| y ~", "~ D| 2006-03-01| x| y ~"});
-        const Run run = cli(QStringList{"--db", db.dbPath(), "filter"} + criteria);
+        const CliRun run = cli(QStringList{"--db", db.dbPath(), "filter"} + criteria);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.split(u'\n', Qt::SkipEmptyParts).join(u' '), kept);
         QCOMPARE(
@@ -189,7 +169,7 @@ private Q_SLOTS:
     }
     void commandLineErrors() {
         QFETCH(QStringList, arguments);
-        const Run run = cli(arguments);
+        const CliRun run = cli(arguments);
         QCOMPARE(run.status, 2);
         QCOMPARE(run.out, QString());
         QVERIFY(!run.err.isEmpty());

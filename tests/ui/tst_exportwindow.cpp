@@ -1,11 +1,11 @@
 // Both Jove exports from the main window's menu, answered through scripted dialogs, with the
 // files they leave on disk compared byte for byte.
 #include "CatalogueFolder.h"
+#include "CliRun.h"
 #include "ViewerSession.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -184,23 +184,17 @@ private Q_SLOTS:
         QCOMPARE(s->row(), 0);
 
         // The command line writes the same documents, byte for byte.
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        CatalogueFolder settings;
-        env.insert("REELKEEP_SETTINGS_DIR", settings.dbPath());
-        cli.setProcessEnvironment(env);
+        const CatalogueFolder settings;
         const QString cliOut = media("cd2");
-        const auto run = [&](const QStringList& arguments) {
-            cli.start(qEnvironmentVariable("RKV_CLI"),
-                      QStringList{"--db", db_.dbPath()} + arguments);
-            QVERIFY(cli.waitForFinished());
+        const auto cli = [&](const QStringList& arguments) {
+            return RunCli(settings.dbPath(), QStringList{"--db", db_.dbPath()} + arguments);
         };
-        run({"settings", "set", "ReelkeepViewer", "JBEU4", "True"});
-        run({"export-batch", "--to", cliOut, "--dry-run"});
-        QCOMPARE(cli.exitCode(), 1); // the index-less title fails there too
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
+        cli({"settings", "set", "ReelkeepViewer", "JBEU4", "True"});
+        const CliRun dryRun = cli({"export-batch", "--to", cliOut, "--dry-run"});
+        QCOMPARE(dryRun.status, 1); // the index-less title fails there too
+        QCOMPARE(dryRun.out,
                  QStringLiteral("%1/17.mmd (new)\n%1/18.mmd (new)\n%1/19.mmd (new)\n").arg(cliOut));
-        run({"export-batch", "--to", cliOut});
+        cli({"export-batch", "--to", cliOut});
         for (const char* name : {"17.mmd", "18.mmd", "19.mmd"})
             QCOMPARE(Contents(cliOut + "/" + name), Contents(media("cd1/") + name));
     }

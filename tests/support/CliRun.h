@@ -1,0 +1,23 @@
+// Runs the real reelkeep-cli with its settings in a folder of the test's own.
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+inline CliRun RunCli(const QString& settingsDir, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settingsDir);
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("RKV_CLI"), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
