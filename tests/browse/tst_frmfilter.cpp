@@ -69,6 +69,15 @@ class TestFrmFilter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void filterStartValues() {
+        const FixedClock clock(QDateTime(QDate(2006, 3, 4), QTime(23, 59)));
+        const FilterSettings f = FilterSettings::startValues(clock);
+        QCOMPARE(f.FilterYearText, QStringLiteral("2006"));
+        QCOMPARE(f.FilterEnteredText, QStringLiteral("2006-03-04"));
+        QVERIFY(!f.anyOn());
+        QVERIFY(f.FilterPresent);
+    }
+
     // The dialog opens on the settings; a date button fills in the date text and stores nothing.
     void dateButtons() {
         for (const auto& [button, text] :

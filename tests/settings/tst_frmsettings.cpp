@@ -2,8 +2,6 @@
 // descriptions, fall-backs for hand-edited values, and the real QSettings store. Then the
 // settings dialog: what it shows on opening, what "&Ok" stores and in which order, font choices
 // with their colours, the export path chooser, and "&Cancel".
-#include "FilterSettings.h"
-#include "FixedClock.h"
 #include "MemorySettingsStore.h"
 #include "PendingWork.h"
 #include "Preferences.h"
@@ -236,20 +234,9 @@ private Q_SLOTS:
     void preferences() {
         QFETCH(QString, stored);
         QFETCH(QString, expected);
-        MemorySettingsStore store;
-        WriteSettings(store, stored);
-        const QStringList got = described(ReadPreferences(store));
+        const QStringList got = described(Session(stored).prefs);
         for (const QString& pair : expected.replace("~/", QDir::homePath() + u'/').split(u';'))
             QVERIFY2(got.contains(pair), qPrintable(pair + " not in " + got.join(u';')));
-    }
-
-    void filterStartValues() {
-        const FixedClock clock(QDateTime(QDate(2006, 3, 4), QTime(23, 59)));
-        const FilterSettings f = FilterSettings::startValues(clock);
-        QCOMPARE(f.FilterYearText, QStringLiteral("2006"));
-        QCOMPARE(f.FilterEnteredText, QStringLiteral("2006-03-04"));
-        QVERIFY(!f.anyOn());
-        QVERIFY(f.FilterPresent);
     }
 
     // The real store: values survive a new store object, an absent key reads as absent, and

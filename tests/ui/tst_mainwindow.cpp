@@ -373,16 +373,14 @@ private Q_SLOTS:
     }
 
     void changeOnDiskIsAnnouncedAndShown() {
-        CatalogueFolder db;
-        db.writeLines("reelkeep.dat", {"~ A| SINGLE| Shelf| x| x| x| x| x| x| x| x| 1| x ~"});
-        db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
-        StartedSession s(db.dbPath());
+        StartedSession s(db());
         s.select(0);
-        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Shelf"));
+        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: VCD-1"));
         // The catalogue program saves by writing a new file and renaming it over the old one.
-        db.writeLines("reelkeep.new", {"~ A| SINGLE| Attic box| x| x| x| x| x| x| x| x| 1| x ~"});
-        QFile::remove(db.dbPath() + "reelkeep.dat");
-        QFile::rename(db.dbPath() + "reelkeep.new", db.dbPath() + "reelkeep.dat");
+        db_->writeLines("reelkeep.new",
+                        {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
+        QFile::remove(db() + "reelkeep.dat");
+        QFile::rename(db() + "reelkeep.new", db() + "reelkeep.dat");
         QTRY_COMPARE_WITH_TIMEOUT(
             s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
             5000);
