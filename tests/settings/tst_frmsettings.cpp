@@ -202,14 +202,11 @@ private Q_SLOTS:
         const auto row = [](const char* tag, const char* stored, const char* expected) {
             QTest::newRow(tag) << QString(stored) << QString(expected);
         };
+        // The other defaults are what "&Ok" stores at once (okAtOnceStoresEveryKeyInOrder).
         row("first start", "",
-            "DBPath=~/;CoverPath=~/;CpFolderImage=on;CpFolderOverwrite=off;Genre=IMDB;"
-            "Font0=Arial 9 points ;Color0=0;Font1=Arial Black 12 points ;Color1=255;"
-            "Font2=Arial Black 12 points Underlined;Color2=8388608;"
-            "Font3=Arial Black 12 points ;Color3=0;Font4=Arial 12 points Bold ;Color4=0;"
-            "Font5=Arial 10 points Bold ;Color5=255;Rule1=on Location VCD-;"
-            "Rule2=on Location DVDR-;Rule3=on Location CD-;Rule4=off Medium SVCD;"
-            "Rule5=off User Index DVD-");
+            "DBPath=~/;CoverPath=~/;Font0=Arial 9 points ;Font1=Arial Black 12 points ;"
+            "Font2=Arial Black 12 points Underlined;Font3=Arial Black 12 points ;"
+            "Font4=Arial 12 points Bold ;Font5=Arial 10 points Bold ");
         row("stored values", "DBPath=/films/;JBES2=;JBEF3=Nowhere;RKV/Genre=COMBINE",
             "DBPath=/films/;Rule2=on Location ;Rule3=on Nowhere CD-;Genre=COMBINE");
         // The export switches are on for the exact text "True" only.
