@@ -81,7 +81,7 @@ QStringList described(const Preferences& p) {
 
 } // namespace
 
-class TestFrmSettings : public QObject {
+class TestSettings : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -252,5 +252,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmSettings)
-#include "tst_frmsettings.moc"
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -65,7 +65,7 @@ QString shown(const TitleView& view, const char* control) {
 
 } // namespace
 
-class TestFrmFilter : public QObject {
+class TestBrowse : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -283,5 +283,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmFilter)
-#include "tst_frmfilter.moc"
+QTEST_MAIN(TestBrowse)
+#include "tst_browse.moc"
