@@ -23,6 +23,11 @@ const std::array<char16_t, 256>& windows1252() {
     return table;
 }
 
+// Windows-1252 is Latin-1 but for 0x80-0x9F.
+char16_t fromWindows1252(unsigned char c) {
+    return (c & 0xE0) == 0x80 ? windows1252()[c] : char16_t(c);
+}
+
 } // namespace
 
 bool IsPlainAscii(QByteArrayView bytes) {
@@ -77,9 +82,9 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
     WidenCatalogueText(reinterpret_cast<char16_t*>(text.data()) + at, bytes);
 }
 
-// Windows-1252 is Latin-1 but for 0x80-0x9F: blocks of 16 bytes are widened at once, and only
-// a block holding a byte of that range is looked up again, byte by byte. The last block
-// overlaps the one before rather than reading past the text.
+// Blocks of 16 bytes are widened at once, and only a block holding a byte in 0x80-0x9F is
+// looked up again, byte by byte. The last block overlaps the one before rather than reading
+// past the text.
 void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
     constexpr qsizetype kBlock = 16;
     using Bytes = unsigned char __attribute__((vector_size(kBlock)));
@@ -88,7 +93,7 @@ void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
     const qsizetype n = bytes.size();
     if (n < kBlock) {
         for (qsizetype i = 0; i < n; ++i)
-            out[i] = (in[i] & 0xE0) == 0x80 ? windows1252()[in[i]] : char16_t(in[i]);
+            out[i] = fromWindows1252(in[i]);
         return;
     }
     const auto widen = [&](qsizetype from) {
@@ -99,12 +104,9 @@ void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
         const auto special = (block & 0xE0) == 0x80;
         quint64 halves[2];
         std::memcpy(halves, &special, sizeof halves);
-        if (halves[0] | halves[1]) {
-            const auto& table = windows1252();
+        if (halves[0] | halves[1])
             for (qsizetype i = from; i < from + kBlock; ++i)
-                if ((in[i] & 0xE0) == 0x80)
-                    out[i] = table[in[i]];
-        }
+                out[i] = fromWindows1252(in[i]);
     };
     for (qsizetype i = 0; i + kBlock <= n; i += kBlock)
         widen(i);
@@ -115,10 +117,9 @@ void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
 bool IsCatalogueText(QByteArrayView bytes, QStringView text) {
     if (bytes.size() != text.size())
         return false;
-    const auto& table = windows1252();
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (((in[i] & 0xE0) == 0x80 ? table[in[i]] : char16_t(in[i])) != text[i].unicode())
+        if (fromWindows1252(in[i]) != text[i].unicode())
             return false;
     return true;
 }

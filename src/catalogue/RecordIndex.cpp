@@ -43,21 +43,26 @@ void RecordIndex::prefetch(const Span& span) const {
         __builtin_prefetch(bytes_.data() + at);
 }
 
+template <typename Match>
+const RecordIndex::Slot* RecordIndex::probe(size_t hash, Match match) const {
+    const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
+    for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
+        const Slot& slot = table[at];
+        if (!slot.entry)
+            return nullptr;
+        if (slot.hash == quint32(hash) && match(slot))
+            return &slot;
+    }
+}
+
 void RecordIndex::expect(QStringView next, QStringView afterNext) const {
     if (!slotBlock_.data())
         return;
     const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
     __builtin_prefetch(table + (qHash(afterNext) & slotMask_));
-    const size_t hash = qHash(next);
-    for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
-        const Slot& slot = table[at];
-        if (!slot.entry)
-            return;
-        if (slot.hash == quint32(hash)) {
-            prefetch(slot.record); // most likely the one; the lookup tells for sure
-            return;
-        }
-    }
+    // The first slot with the key's hash is most likely the key's; the lookup tells for sure.
+    if (const Slot* slot = probe(qHash(next), [](const Slot&) { return true; }))
+        prefetch(slot->record);
 }
 
 void RecordIndex::hashKeys() const {
@@ -111,15 +116,7 @@ bool RecordIndex::holdsKey(const Slot& slot, QStringView key) const {
 const RecordIndex::Slot* RecordIndex::slotFor(QStringView key) const {
     if (!slotBlock_.data())
         hashKeys();
-    const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
-    const size_t hash = qHash(key);
-    for (size_t at = hash & slotMask_;; at = (at + 1) & slotMask_) {
-        const Slot& slot = table[at];
-        if (!slot.entry)
-            return nullptr;
-        if (slot.hash == quint32(hash) && holdsKey(slot, key))
-            return &slot;
-    }
+    return probe(qHash(key), [&](const Slot& slot) { return holdsKey(slot, key); });
 }
 
 std::optional<QString> RecordIndex::recordFor(const QString& key) const {

@@ -62,6 +62,8 @@ private:
         Span record;
     };
     const Slot* slotFor(QStringView key) const;
+    // The first slot along `hash`'s probe sequence that has the hash and satisfies `match`.
+    template <typename Match> const Slot* probe(size_t hash, Match match) const;
     bool holdsKey(const Slot& slot, QStringView key) const;
     void hashKeys() const;
 
