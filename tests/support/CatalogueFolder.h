@@ -1,31 +1,55 @@
 // A catalogue in a temporary folder, written byte for byte as a test gives it.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <stdexcept>
+
+// Windows-1252 bytes of a text (characters outside it become "?").
+inline QByteArray ToWindows1252(const QString& text) {
+    return QStringEncoder("windows-1252").encode(text);
+}
+
+// A file's bytes; "<missing>" when it cannot be read.
+inline QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 class CatalogueFolder {
 public:
-    CatalogueFolder();
+    CatalogueFolder() {
+        if (!dir_.isValid())
+            throw std::runtime_error("no temporary folder");
+    }
 
     // The folder with a closing separator, as DBPath holds it.
-    QString dbPath() const;
-    // dbPath() + "Covers/".
-    QString coverPath() const;
+    QString dbPath() const { return dir_.path() + u'/'; }
+    QString coverPath() const { return dbPath() + QStringLiteral("Covers/"); }
 
     // Writes `bytes` to the named file of the folder (e.g. "reelkeep.dat").
-    void write(const QString& name, const QByteArray& bytes) const;
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(dir_.filePath(name));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write fixture");
+    }
     // Writes the lines joined by CR LF, with a closing CR LF, in Windows-1252.
-    void writeLines(const QString& name, const QStringList& lines) const;
+    void writeLines(const QString& name, const QStringList& lines) const {
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += ToWindows1252(line) + "\r\n";
+        write(name, bytes);
+    }
     // An empty file standing in for a cover picture: the readers only test existence.
-    void touchCover(const QString& fileName) const;
+    void touchCover(const QString& fileName) const {
+        write(QStringLiteral("Covers/") + fileName, QByteArray());
+    }
 
 private:
     QTemporaryDir dir_;
 };
-
-// Windows-1252 bytes of a text (characters outside it become "?").
-QByteArray ToWindows1252(const QString& text);
-// A file's bytes; "<missing>" when it cannot be read.
-QByteArray Contents(const QString& path);

@@ -1,5 +1,4 @@
-// Answers the program's questions from a script and records what was asked, so that tests
-// drive dialogs without windows.
+// Answers the program's questions from a script and records what was asked.
 #pragma once
 
 #include "Prompts.h"
@@ -20,34 +19,67 @@ public:
         FontChoice font{}; // ChooseFont: what the dialog started with
     };
 
-    // Next answers, in the order questions come. nullopt, or no answer left, answers a chooser
-    // or input box with Cancel.
-    // Answers open and save dialogs alike.
+    // Next answers, in the order questions come; nullopt, or none left, cancels. Files answer
+    // open and save dialogs alike; unscripted messages get Ok (or the first button).
     void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
     void answerFolder(std::optional<QString> path) { folders_.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
     void answerMessage(Answer answer) { answers_.push_back(answer); }
     void answerFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
 
-    std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QString> saveFile(const OpenFileRequest& request) override;
-    std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+    std::optional<QString> openFile(const OpenFileRequest& request) override {
+        return record({.kind = Asked::Kind::OpenFile, .openFile = request}, files_);
+    }
+    std::optional<QString> saveFile(const OpenFileRequest& request) override {
+        return record({.kind = Asked::Kind::SaveFile, .openFile = request}, files_);
+    }
+    std::optional<QString> chooseFolder(const QString& title, const QString& start) override {
+        return record({.kind = Asked::Kind::ChooseFolder, .title = title, .proposed = start},
+                      folders_);
+    }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& proposed) override;
-    // Unscripted messages are answered Ok (or the first button) and still recorded.
-    Answer message(const Message& message, Buttons buttons) override;
-    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+                                    const QString& proposed) override {
+        return record(
+            {.kind = Asked::Kind::InputBox, .title = title, .text = prompt, .proposed = proposed},
+            inputs_);
+    }
+    Answer message(const Message& message, Buttons buttons) override {
+        return record({.kind = Asked::Kind::Message, .message = message, .buttons = buttons},
+                      answers_)
+            .value_or(buttons == Buttons::YesNo              ? Answer::Yes
+                      : buttons == Buttons::AbortRetryIgnore ? Answer::Abort
+                                                             : Answer::Ok);
+    }
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
+        return record({.kind = Asked::Kind::ChooseFont, .font = initial}, fonts_);
+    }
 
     QList<Asked> asked;
-    // Runs as each question is asked, before it is answered: a test's chance to change the world
-    // between a failure and its Retry.
+    // Runs as each question is asked, before it is answered (to change the world before a Retry).
     std::function<void(const Asked&)> onAsk;
-    QList<Message> messages() const;
+    QList<Message> messages() const {
+        QList<Message> list;
+        for (const Asked& a : asked)
+            if (a.kind == Asked::Kind::Message)
+                list << a.message;
+        return list;
+    }
 
 private:
-    void record(const Asked& question);
+    // Records the question, then takes the next scripted answer; none left answers Cancel.
+    template <typename T>
+    std::optional<T> record(const Asked& question, std::deque<std::optional<T>>& answers) {
+        asked << question;
+        if (onAsk)
+            onAsk(question);
+        if (answers.empty())
+            return std::nullopt;
+        auto value = std::move(answers.front());
+        answers.pop_front();
+        return value;
+    }
 
     std::deque<std::optional<QString>> files_, folders_, inputs_;
-    std::deque<Answer> answers_;
+    std::deque<std::optional<Answer>> answers_;
     std::deque<std::optional<FontChoice>> fonts_;
 };
