@@ -1,7 +1,5 @@
-// The title list, the four record readers and the genre merge, on catalogue files written byte
-// for byte, and on input no catalogue program writes but a damaged disk or another tool might:
-// there the readers neither crash nor hang, and say what they say for any other bad record.
-// Also the existence test and taking the database folder from a chosen file.
+// The title list, the four record readers and the genre merge on files written byte for byte,
+// damaged ones included; the existence test and the database folder from a chosen file.
 #include "CatalogueFolder.h"
 #include "CatalogueIndex.h"
 #include "CatalogueReader.h"
@@ -11,7 +9,6 @@
 #include "MergeGenres.h"
 #include "TitleListReader.h"
 
-#include <QDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TitleList::Outcome)
@@ -35,8 +32,7 @@ const QString kMedia = "Alien;Format;NoFiles;Length;Width;Height;Framerate;Video
                        "VideoCodec;AudioBitrate;AudioCodec;AudioChannels;Samplerate";
 const QString kHistory = "Alien;2004-05-06;x;y";
 
-// The first `count` of the ";"-separated fields with "n=value" edits ("3=Shelf 9;5=x"), framed
-// as one record.
+// The first `count` ";"-separated fields with "n=value" edits ("3=Shelf 9;5=x"), framed.
 QString rec(const QString& record, const QString& edits = {}, int count = 99) {
     QStringList fields = record.split(u';').mid(0, count);
     for (const QString& edit : edits.split(u';', Qt::SkipEmptyParts))
@@ -74,8 +70,7 @@ class TestReaders : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The four readers share framing and decoding, whose edge cases the title reader's rows and
-    // the record-syntax tests hold; the other readers' rows are about their own fields and keys.
+    // Shared framing and decoding are the title reader's rows; the others test their own fields.
     void read_data() {
         QTest::addColumn<int>("reader");
         QTest::addColumn<QByteArray>("file"); // null: none; Windows-1252 unless the row is UTF-8
@@ -254,8 +249,7 @@ private Q_SLOTS:
         QTEST(title.Genre, "genre");
     }
 
-    // One line of 200 MB in the list, as the program reads it: indexed. Showing such a title
-    // decodes the whole record, so that part uses 20 MB to keep the test quick.
+    // A 200 MB line is listed (indexed); showing one decodes it all, so that row uses 20 MB.
     void hugeSingleLine_data() {
         QTest::addColumn<int>("megabytes");
         QTest::addColumn<bool>("show");

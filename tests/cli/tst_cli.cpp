@@ -1,11 +1,9 @@
-// reelkeep-cli as scripts see it: the real program, its standard output, standard error and
-// exit status, on catalogues written into temporary folders.
+// The real reelkeep-cli as scripts see it: standard output, standard error and exit status.
 #include "CatalogueFolder.h"
 #include "CliRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestCli : public QObject {
@@ -60,8 +58,7 @@ private Q_SLOTS:
         QCOMPARE(run.err, err.replace("<db>", db.dbPath()));
     }
 
-    // The title's fields as JSON, all 38 of them, found or not; a reader's failure (here: no
-    // history file) is reported and the rest still shown. Arguments follow --db.
+    // All 38 fields as JSON, found or not; the missing history file is reported, the rest shown.
     void show_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");

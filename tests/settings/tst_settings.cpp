@@ -1,13 +1,10 @@
-// Start-up preferences: defaults, the three ways booleans are read, stored fonts and their
-// descriptions, fall-backs for hand-edited values, and the real QSettings store. Then the
-// settings dialog: what it shows on opening, what "&Ok" stores and in which order, font choices
-// with their colours, the export path chooser, and "&Cancel".
+// Start-up preferences as read from the store (and the real QSettings store); the settings
+// dialog: what it shows, what "&Ok" stores in which order, the choosers, and "&Cancel".
 #include "MemorySettingsStore.h"
 #include "PendingWork.h"
 #include "Preferences.h"
 #include "QtSettingsStore.h"
 #include "ScriptedPrompts.h"
-#include "SettingsKeys.h"
 #include "frmSettings.h"
 
 #include <QCheckBox>
@@ -26,8 +23,7 @@ const QMap<QString, FontChoice> kFonts = {
     {"11.5", {"Times New Roman", 11.5, false, true, false, QColor(0, 128, 0)}},
     {"8", {"Courier New", 8, true, true, true, QColor(1, 2, 3)}}};
 
-// Start-up reads the store, holding `settings` ("key=text;RKV/key=text"), then the dialog opens
-// on what it read.
+// Start-up reads the store holding `settings` ("key=text;RKV/key=text"); the dialog opens on it.
 struct Session {
     explicit Session(const QString& settings = {}) {
         WriteSettings(store, settings);
@@ -38,8 +34,7 @@ struct Session {
     void click(const QString& name) {
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
     }
-    // A control as shown: its text or ticked state, or a swatch's colour. "Size<n>" is font n's
-    // size, "asked<n>" chooser n's title and start.
+    // A control's text, tick or colour; "Size<n>": font n's size, "asked<n>": chooser n's question.
     QString shows(const QString& name) const {
         const QWidget* w = dialog->findChild<QWidget*>(name);
         if (name.startsWith("Size"))
@@ -62,8 +57,7 @@ struct Session {
     std::unique_ptr<frmSettings> dialog;
 };
 
-// The preferences as "name=value": Font<n> is font n's description, Color<n> its colour, and
-// Rule<n> batch rule n as "on|off field prefix".
+// The preferences as "name=value"; Font<n> and Color<n> of font n, Rule<n> "on|off field prefix".
 QStringList described(const Preferences& p) {
     const auto onOff = [](bool on) { return QString(on ? "on" : "off"); };
     QStringList out{"DBPath=" + p.DBPath, "CoverPath=" + p.CoverPath, "Genre=" + p.GenreSource,
@@ -173,8 +167,7 @@ private Q_SLOTS:
             QVERIFY2(s.store.writes.contains(pair), qPrintable(pair));
     }
 
-    // A cancelled font dialog, started at the rounded size, changes nothing, not even a
-    // fractional size; "&Cancel" stores nothing, yet fonts chosen before it stay in memory.
+    // A cancelled font dialog keeps a fractional size; "&Cancel" stores nothing, yet keeps fonts.
     void cancel() {
         Session s("Font3=_I_10.5 Arial;FColor3=blue");
         const FontPref before = s.prefs.Fonts[3];
@@ -196,9 +189,8 @@ private Q_SLOTS:
     }
 
     void preferences_data() {
-        QTest::addColumn<QString>("stored"); // "key=text;...", "RKV/" naming the other application
-        QTest::addColumn<QString>(
-            "expected"); // "name=value;..." as described(); ~ is the home folder
+        QTest::addColumn<QString>("stored");   // "key=text;...", "RKV/" for the other application
+        QTest::addColumn<QString>("expected"); // as described(); ~ is the home folder
         const auto row = [](const char* tag, const char* stored, const char* expected) {
             QTest::newRow(tag) << QString(stored) << QString(expected);
         };
@@ -236,8 +228,7 @@ private Q_SLOTS:
             QVERIFY2(got.contains(pair), qPrintable(pair + " not in " + got.join(u';')));
     }
 
-    // The real store: values survive a new store object, an absent key reads as absent, and
-    // awkward texts come back exactly.
+    // The real store: awkward texts survive a new store object exactly; an absent key is absent.
     void qsettingsRoundTrip() {
         QTemporaryDir dir;
         const QStringList texts = {"True", "C:\\Films\\", "a, b", "@odd", "", "  x  ", "é’"};

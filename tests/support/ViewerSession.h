@@ -1,5 +1,4 @@
-// One session of the viewer for GUI tests: its own settings store, scripted dialogs and
-// desktop, and the main window started as the program starts it.
+// A viewer session: its own settings store, scripted dialogs and desktop, and the main window.
 #pragma once
 
 #include "AppState.h"
@@ -60,8 +59,7 @@ struct StartedSession : Session {
     explicit StartedSession(const QString& dbPath) : Session(dbPath) { start(); }
 };
 
-// Runs `act` on the next modal dialog as soon as it is up (dialogs may run pending events
-// before they block).
+// Runs `act` on the next modal dialog as soon as it is up.
 inline void WhenModal(std::function<void(QWidget*)> act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {

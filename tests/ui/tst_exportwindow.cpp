@@ -1,11 +1,8 @@
-// Both Jove exports from the main window's menu, answered through scripted dialogs, with the
-// files they leave on disk compared byte for byte.
+// Both Jove exports from the main window's menu, with the files they leave compared byte for byte.
 #include "CatalogueFolder.h"
 #include "CliRun.h"
 #include "ViewerSession.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -32,8 +29,7 @@ class TestExportWindow : public QObject {
     CatalogueFolder db_;
     CatalogueFolder media_;
 
-    // The main window on the catalogue with Alien's media file count set to `noFiles` and
-    // `settings` stored first (as WriteSettings takes them); Alien selected unless `select` is off.
+    // The window with Alien (selected if `select`) holding `noFiles` media files, and `settings`.
     std::unique_ptr<Session> open(const QString& noFiles, const QString& settings = {},
                                   bool select = true) {
         writeCatalogue(db_, noFiles);
@@ -73,8 +69,8 @@ private Q_SLOTS:
                           "Success!\r\nJove files written"}));
     }
 
-    // A part count that is no positive number is asked for. The first media file is chosen and
-    // the next dialog cancelled: nothing is written before every part has its file.
+    // A part count that is no positive number is asked for; nothing is written before every part
+    // has its file (the second media dialog is cancelled).
     void partCountAsked_data() {
         QTest::addColumn<QString>("noFiles");
         QTest::addColumn<QString>("answer"); // empty: the input box is cancelled
@@ -125,8 +121,7 @@ private Q_SLOTS:
         QCOMPARE(s->prompts.messages().size(), 1); // "MMD-files written"
     }
 
-    // A document that cannot be written raises the error choice, and the answer decides the
-    // rest; "later/" appears when the choice is asked.
+    // A document that cannot be written raises the error choice ("later/" appears when asked).
     void errorChoice_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("answer");
@@ -145,7 +140,6 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(int, answer);
         QFETCH(QString, error);
-        QFETCH(bool, success);
         media_.write("cd1/film.mmd", "the media file");
         const auto s = open("1");
         s->prompts.answerFile(media(file));
@@ -161,11 +155,10 @@ private Q_SLOTS:
                               .arg(error.arg(media(file)))}));
         QCOMPARE(QFile::exists(media("later/a.mmd")), answer == int(Prompts::Answer::Retry));
         QCOMPARE(Contents(media("cd1/film.mmd")), QByteArray("the media file"));
-        QCOMPARE(s->prompts.messages().last().title == "MMD-files written", success);
+        QTEST(s->prompts.messages().last().title == "MMD-files written", "success");
     }
 
-    // The default rules select Location VCD-/DVDR-/CD-; rule 4 (Medium SVCD) is switched on here,
-    // so Delicatessen matches two rules and is written once, but has no index.
+    // Default rules and rule 4 (Medium SVCD): Delicatessen matches two, but has no index.
     void batch() {
         const auto s = open("2", "JBEU4=True;RKV/SavePath=" + media("cd1")); // no closing separator
         s->prompts.answerMessage(Prompts::Answer::Yes);
@@ -220,13 +213,12 @@ private Q_SLOTS:
     }
     void batchStops() {
         QFETCH(QString, savePath);
-        QFETCH(int, messages);
         const auto s =
             open("2", "RKV/SavePath=" + (savePath.isEmpty() ? media_.dbPath() : savePath));
         s->prompts.answerMessage(savePath.isEmpty() ? Prompts::Answer::No : Prompts::Answer::Yes);
         s->prompts.answerMessage(Prompts::Answer::Abort);
         s->trigger("JoveBatch");
-        QCOMPARE(s->prompts.asked.size(), messages);
+        QTEST(int(s->prompts.asked.size()), "messages");
         QCOMPARE(QDir(media_.dbPath()).entryList(QDir::Files), QStringList());
         QVERIFY(!s->control("Wait") || !s->control("Wait")->isVisible());
     }

@@ -1,9 +1,6 @@
-// The main window driven as a user drives it, on the offscreen platform: start-up and geometry,
-// the database dialog and its cycle, the title display, navigation, the find box, the timer,
-// and closing with and without saving. The catalogue belongs to another program: a whole
-// session leaves every byte and modification time of its folder as it was, and a change made on
-// disk by the catalogue program is announced and then shown. Then the layout pass as numbers,
-// and the About, Help and Wait windows.
+// The main window driven as a user drives it: start-up, the database dialog, the title display,
+// navigation, the find box, closing, a session that leaves the catalogue untouched, a change on
+// disk; then the layout pass as numbers, and the About, Help and Wait windows.
 #include "CatalogueFolder.h"
 #include "MainLayout.h"
 #include "Twips.h"
@@ -13,7 +10,6 @@
 #include "frmHelp.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -79,9 +75,7 @@ private Q_SLOTS:
         writeCatalogue(db_.emplace());
     }
 
-    // Start-up restores the stored geometry and state (a key that is no number changes
-    // nothing); Close and Save stores the database folder and, unless minimised, the geometry;
-    // Close stores nothing.
+    // Start-up restores the stored geometry; Close and Save stores it unless minimised, Close not.
     void closing_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("stored"); // RKV keys; whole pixels, so they come back unchanged
@@ -129,9 +123,7 @@ private Q_SLOTS:
         }
     }
 
-    // The window puts the display rules' results (tested without a window) into the right
-    // controls; nothing of one title survives into the next. A reader's failure is shown once
-    // and the rest of the title still is.
+    // The display rules' results land in the right controls; a reader's failure is shown once.
     void showsSelectedTitle() {
         StartedSession s(db());
         s.select(0);
@@ -197,8 +189,7 @@ private Q_SLOTS:
         QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
     }
 
-    // A title file that fails part way: the program goes on with what it read, and moving
-    // through the list stays within it.
+    // A title file that fails part way: the window keeps what it read and moves within it.
     void partialLoad() {
         db_->write("reelkeep.dat", "~ A| x ~\r\n~x~\r\n~ B| x ~\r\n");
         StartedSession s(db());
@@ -318,8 +309,7 @@ private Q_SLOTS:
                                   QStringLiteral("Liberation Serif"), 2000);
     }
 
-    // The windows a command opens come up modally with their caption: the media information
-    // window is named after the title.
+    // The windows a command opens come up modally; the media information one named after the title.
     void modalWindows() {
         StartedSession s(db());
         s.select(1);
@@ -390,11 +380,25 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
     }
 
-    // Each window's own button closes it without opening anything (Esc is the dialog's own).
-    void closeButtons() {
+    // About's links open on a left click (a refusal changes nothing); the own buttons just close.
+    void aboutAndHelp() {
         RecordingDesktop desktop;
+        desktop.accept = false;
         frmAbout about(desktop);
         frmHelp help;
+        about.show();
+        for (const auto& [name, toolTip, address] :
+             {std::tuple{"URL", "Click to open", "https://reelkeep-viewer.example/"},
+              {"MailTo", "Click to mail me", "mailto:developers@reelkeep-viewer.example"}}) {
+            auto* link = about.findChild<QLabel*>(name);
+            QCOMPARE(link->text(), QString(address).remove(QStringLiteral("mailto:")));
+            QCOMPARE(link->toolTip(), toolTip);
+            QTest::mouseClick(link, Qt::RightButton);
+            QTest::mouseClick(link, Qt::LeftButton);
+            QCOMPARE(desktop.opened, QStringList{address});
+            desktop.opened.clear();
+        }
+        QVERIFY(about.isVisible());
         for (QDialog* window : std::initializer_list<QDialog*>{&about, &help}) {
             window->show();
             QTest::mouseClick(
@@ -404,30 +408,6 @@ private Q_SLOTS:
             QCOMPARE(window->result(), int(QDialog::Rejected));
         }
         QVERIFY(desktop.opened.isEmpty());
-    }
-
-    // Tag: the link's label; the mail link shows its address without "mailto:".
-    void aboutLinks_data() {
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QString>("address");
-        QTest::newRow("URL") << QString("Click to open") << "https://reelkeep-viewer.example/";
-        QTest::newRow("MailTo") << QString("Click to mail me")
-                                << "mailto:developers@reelkeep-viewer.example";
-    }
-    void aboutLinks() {
-        QFETCH(QString, toolTip);
-        QFETCH(QString, address);
-        RecordingDesktop desktop;
-        desktop.accept = false; // a refused address changes nothing in the window
-        frmAbout about(desktop);
-        about.show();
-        auto* link = about.findChild<QLabel*>(QTest::currentDataTag());
-        QCOMPARE(link->text(), QString(address).remove(QStringLiteral("mailto:")));
-        QCOMPARE(link->toolTip(), toolTip);
-        QTest::mouseClick(link, Qt::RightButton);
-        QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(desktop.opened, QStringList{address});
-        QVERIFY(about.isVisible());
     }
 
     void waitFollowsTheWalk_data() {
@@ -461,8 +441,7 @@ private Q_SLOTS:
         QVERIFY(!wait.isVisible() && !QApplication::activeModalWidget());
     }
 
-    // The frames, the list and its buttons in a 9000 x 6000 twip window with a 300 twip status
-    // bar, worked out by hand.
+    // A 9000 x 6000 twip window with a 300 twip status bar, worked out by hand.
     void workedExample() {
         const auto r = layout(9000, 6000, 300);
         for (const QString& pair :
@@ -473,13 +452,9 @@ private Q_SLOTS:
                      "Frame7=7000 4700 2000 1000;List1=100 200 2750 5075;"
                      "Command1=100 5275 1375 375;Command2=1475 5275 1375 375")
                  .split(u';')) {
-            const QRectF rect = r.value(pair.section(u'=', 0, 0));
-            QCOMPARE(QString("%1=%2 %3 %4 %5")
-                         .arg(pair.section(u'=', 0, 0))
-                         .arg(rect.left())
-                         .arg(rect.top())
-                         .arg(rect.width())
-                         .arg(rect.height()),
+            const QRectF at = r.value(pair.section(u'=', 0, 0));
+            QCOMPARE(pair.section(u'=', 0, 0) +
+                         QString::asprintf("=%g %g %g %g", at.x(), at.y(), at.width(), at.height()),
                      pair);
         }
     }
@@ -509,8 +484,7 @@ private Q_SLOTS:
         QCOMPARE(r["Text16"], r["Text14"]); // actors and summary share one place
     }
 
-    // A size that would turn negative keeps the control's previous size; its place still
-    // follows the window.
+    // A size that would turn negative keeps the previous one; the place still follows the window.
     void tooSmallKeepsPreviousSize() {
         const auto before = layout(9000, 6000, 300);
         const auto tiny = layout(900, 600, 300, 225, before);
