@@ -5,17 +5,19 @@
 
 CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::FileKind kind,
                                            const QString& fileLabel) {
-    if (pins_ > 0)
-        if (const auto it = entries_.constFind(path); it != entries_.constEnd())
-            return {it->index, std::nullopt};
+    const quint64 walk = pins_ > 0 ? walk_ : 0;
+    const auto it = entries_.find(path);
+    if (walk && it != entries_.end() && it->walk == walk)
+        return {it->index, std::nullopt};
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) {
         entries_.remove(path);
         return {nullptr, ReadFailure::fileNotFound(fileLabel)};
     }
-    const auto it = entries_.constFind(path);
-    if (it != entries_.constEnd() && it->size == info.size() && it->modified == info.lastModified())
+    if (it != entries_.end() && it->size == info.size() && it->modified == info.lastModified()) {
+        it->walk = walk;
         return {it->index, std::nullopt};
+    }
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
@@ -44,6 +46,6 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
     }
     // The time read before the bytes: a write racing the read is seen at the next use.
     auto index = std::make_shared<const RecordIndex>(std::move(bytes), kind);
-    entries_.insert(path, Entry{info.size(), info.lastModified(), index});
+    entries_.insert(path, Entry{info.size(), info.lastModified(), index, walk});
     return {index, std::nullopt};
 }

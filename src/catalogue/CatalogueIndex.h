@@ -30,12 +30,15 @@ public:
     // Forgets every index (another database was opened).
     void clear() { entries_.clear(); }
 
-    // While a Pin lives, indexes already built are used without looking at their files again:
-    // a walk over the list sees each file as it was when the walk first read it, never a mix
-    // of an old and a new version, and spends no time asking the file system.
+    // While a Pin lives, each file is looked at once, at its first use: a walk over the list
+    // sees each file as it was when the walk first read it, never a mix of an old and a new
+    // version, and spends no time asking the file system again.
     class Pin {
     public:
-        explicit Pin(CatalogueIndex& index) : index_(index) { ++index_.pins_; }
+        explicit Pin(CatalogueIndex& index) : index_(index) {
+            if (index_.pins_++ == 0)
+                ++index_.walk_;
+        }
         ~Pin() { --index_.pins_; }
         Pin(const Pin&) = delete;
         Pin& operator=(const Pin&) = delete;
@@ -49,7 +52,9 @@ private:
         qint64 size = -1;
         QDateTime modified;
         std::shared_ptr<const RecordIndex> index;
+        quint64 walk = 0; // the walk that last looked at the file
     };
     QHash<QString, Entry> entries_;
     int pins_ = 0;
+    quint64 walk_ = 0;
 };

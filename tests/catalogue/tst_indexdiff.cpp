@@ -111,12 +111,20 @@ private Q_SLOTS:
         {
             // A walk pins the index: a rewrite in the middle is not mixed into it.
             const CatalogueIndex::Pin pin(index);
+            fast.ReadHistoryRecord("A", t);
             db.writeLines("History.dat", {"~ A| 2003-03-03, written during a walk| x| y ~"});
             fast.ReadHistoryRecord("A", t);
             QCOMPARE(t.Entered, QStringLiteral("2002-02-02 and more"));
         }
         fast.ReadHistoryRecord("A", t);
         QCOMPARE(t.Entered, QStringLiteral("2003-03-03, written during a walk"));
+        db.writeLines("History.dat", {"~ A| 2004-04-04, between walks| x| y ~"});
+        {
+            // The next walk starts from the file as it is now, not as the last one left it.
+            const CatalogueIndex::Pin pin(index);
+            fast.ReadHistoryRecord("A", t);
+            QCOMPARE(t.Entered, QStringLiteral("2004-04-04, between walks"));
+        }
         QFile::remove(db.dbPath() + "History.dat");
         QCOMPARE(fast.ReadHistoryRecord("A", t).failure->number, 53);
     }
