@@ -279,10 +279,8 @@ private Q_SLOTS:
         for (int i = 0; i < 100000; ++i)
             fields += "f| ";
         QTest::newRow("100,000 fields") << fields + "end ~" << 1;
-        QTest::newRow("64 KB title") << "~ " + QByteArray(64 << 10, 't') +
-                                            "| S| x| x| x| x| x| x| "
-                                            "x| x| x| 1| x ~"
-                                     << 1;
+        QTest::newRow("64 KB title")
+            << "~ " + QByteArray(64 << 10, 't') + "| S| x| x| x| x| x| x| x| x| x| 1| x ~" << 1;
         QTest::newRow("only separators") << QByteArray(1 << 16, '|') << 1; // an empty title
         QTest::newRow("only carriage returns") << QByteArray(1 << 16, '\r') << 0;
     }

@@ -220,9 +220,7 @@ private Q_SLOTS:
             QVERIFY(error->message().text.endsWith(" occured.\r\n\r\nWhat do you want to do?"));
             return;
         }
-        QFile written(out.dbPath() + file);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), MmdFileBytes(BuildMmd(t, {})));
+        QCOMPARE(Contents(out.dbPath() + file), MmdFileBytes(BuildMmd(t, {})));
     }
 
     void diskFillsDuringBatch() {

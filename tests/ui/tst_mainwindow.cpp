@@ -45,9 +45,8 @@ QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString& folder) {
     QMap<QString, QPair<QByteArray, QDateTime>> files;
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        files.insert(it.filePath(), {file.readAll(), it.fileInfo().lastModified()});
+        const QString path = it.next();
+        files.insert(path, {Contents(path), it.fileInfo().lastModified()});
     }
     return files;
 }
@@ -330,11 +329,9 @@ private Q_SLOTS:
     void sessionChangesNothing() {
         const QString samples = qEnvironmentVariable("RKV_SOURCE_DIR") + "/samples/";
         CatalogueFolder copy, out, media;
-        for (const QString& name : QDir(samples).entryList(QDir::Files))
-            QFile::copy(samples + name, copy.dbPath() + name);
-        QDir().mkpath(copy.dbPath() + "Covers");
-        for (const QString& name : QDir(samples + "Covers").entryList(QDir::Files))
-            QFile::copy(samples + "Covers/" + name, copy.dbPath() + "Covers/" + name);
+        for (const QString sub : {"", "Covers/"})
+            for (const QString& name : QDir(samples + sub).entryList(QDir::Files))
+                copy.write(sub + name, Contents(samples + sub + name));
         const auto before = snapshot(copy.dbPath());
         QVERIFY(before.size() > 20);
 
