@@ -12,9 +12,7 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     std::optional<QString> value(const QString& application, const QString& key) const override {
         const auto it = values_.find({application, key});
-        if (it == values_.end())
-            return std::nullopt;
-        return *it;
+        return it == values_.end() ? std::nullopt : std::optional(*it);
     }
     void write(const QString& application, const QString& key, const QString& text) override {
         values_.insert({application, key}, text);
