@@ -33,6 +33,8 @@ using SettingsKeys::kViewer;
 // The tab strip takes this much of the tab control's top; the pages begin below it, so frames
 // placed by their position on the tab control move up by it inside a page.
 constexpr double kTabStripTwips = 360;
+constexpr double kWidthTwips = 5900;
+constexpr double kHeightTwips = 5100;
 
 const QStringList kFields = {QStringLiteral("Location"), QStringLiteral("Medium"),
                              QStringLiteral("User Index")};
@@ -76,7 +78,7 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
       prefs_(prefs), pending_(pending), store_(store), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Settings"));
     const double dpi = logicalDpiX();
-    setFixedSize(Twips::toPixels(5900, dpi), Twips::toPixels(5100, dpi));
+    setFixedSize(Twips::toPixels(kWidthTwips, dpi), Twips::toPixels(kHeightTwips, dpi));
 
     auto* SSTab1 =
         place(new QTabWidget(this), QStringLiteral("SSTab1"), QRectF(60, 60, 5775, 4380));
@@ -165,12 +167,32 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
     connect(Command1, &QPushButton::clicked, this, &frmSettings::Command1_Click);
 
     Form_Load();
+    fitCaptions();
 }
 
 template <class W> W* frmSettings::place(W* widget, const QString& name, const QRectF& twips) {
     widget->setObjectName(name);
     widget->setGeometry(Twips::toPixels(twips, logicalDpiX()));
+    placed_.emplace_back(widget, twips);
     return widget;
+}
+
+// The twips suit the smaller font of the system the dialog was first drawn for. Rather than cut
+// a caption or a field name short, the whole dialog widens until each fits: a control widening
+// on its own would cover its neighbour.
+void frmSettings::fitCaptions() {
+    double scale = 1;
+    for (const auto& [widget, twips] : placed_)
+        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
+            qobject_cast<QLabel*>(widget) || qobject_cast<QComboBox*>(widget))
+            scale = std::max(scale, double(widget->sizeHint().width()) / widget->width());
+    if (scale == 1)
+        return;
+    const double dpi = logicalDpiX();
+    for (const auto& [widget, twips] : placed_)
+        widget->setGeometry(Twips::toPixels(
+            QRectF(twips.left() * scale, twips.top(), twips.width() * scale, twips.height()), dpi));
+    setFixedSize(Twips::toPixels(kWidthTwips * scale, dpi), Twips::toPixels(kHeightTwips, dpi));
 }
 
 void frmSettings::showFont(const FontRow& row, const QString& description) {

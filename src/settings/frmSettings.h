@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <array>
+#include <utility>
+#include <vector>
 
 class Prompts;
 class QCheckBox;
@@ -46,6 +48,7 @@ private:
     };
 
     template <class W> W* place(W* widget, const QString& name, const QRectF& twips);
+    void fitCaptions();
     void chooseFont(int row);
     void showFont(const FontRow& row, const QString& description);
 
@@ -54,6 +57,7 @@ private:
     SettingsStore& store_;
     Prompts& prompts_;
 
+    std::vector<std::pair<QWidget*, QRectF>> placed_; // every control and its place in twips
     std::array<FontRow, 6> rows_{};
     QCheckBox* Check1_ = nullptr;
     QCheckBox* Check2_ = nullptr;

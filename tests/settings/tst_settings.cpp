@@ -31,8 +31,9 @@ struct Session {
         store.writes.clear();
         dialog = std::make_unique<frmSettings>(prefs, pending, store, prompts);
     }
-    void click(const QString& name) {
-        QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
+    void click(const QString& name) { // near the left edge: a check box answers on its caption
+        auto* button = dialog->findChild<QAbstractButton*>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
     // A control's text, tick or colour; "Size<n>": font n's size, "asked<n>": chooser n's question.
     QString shows(const QString& name) const {
@@ -165,6 +166,15 @@ private Q_SLOTS:
         s.click("Command1");
         for (const QString& pair : stores.split(u';', Qt::SkipEmptyParts))
             QVERIFY2(s.store.writes.contains(pair), qPrintable(pair));
+    }
+
+    // However wide the system's font draws them, captions and field names show whole.
+    void captionsFit() {
+        Session s;
+        for (const QWidget* w : s.dialog->findChildren<QWidget*>())
+            if (w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QLabel") ||
+                w->inherits("QComboBox"))
+                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
     }
 
     // A cancelled font dialog keeps a fractional size; "&Cancel" stores nothing, yet keeps fonts.
