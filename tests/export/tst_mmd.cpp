@@ -12,6 +12,7 @@
 #include "XmlCheck.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -212,8 +213,12 @@ private Q_SLOTS:
         CatalogueFolder out;
         const CurrentTitle t = titleOf("Title=T|Idx=" + idx);
         out.write("17.mmd", "an older document, longer than the new one");
+        using P = QFileDevice;
+        QFile::setPermissions(out.dbPath() + "17.mmd", P::ReadOwner | P::WriteOwner | P::ReadGroup);
+        const mode_t umaskBefore = umask(022);
         const auto error =
             WriteIt(closingSeparator ? out.dbPath() : out.dbPath().chopped(1), t, {});
+        umask(umaskBefore);
         QCOMPARE(error.has_value(), file.isEmpty());
         if (error) {
             QCOMPARE(error->message().title, QStringLiteral("An error occured"));
@@ -221,6 +226,13 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(Contents(out.dbPath() + file), MmdFileBytes(BuildMmd(t, {})));
+        // Readable by Jove Player under another account as any new file is; a replaced one keeps
+        // its permissions.
+        const auto others = file == "17.mmd" ? P::Permissions() : P::ReadOther;
+        QCOMPARE(QFile::permissions(out.dbPath() + file) & ~(P::ReadUser | P::WriteUser),
+                 P::ReadOwner | P::WriteOwner | P::ReadGroup | others);
+        QCOMPARE(QDir(out.dbPath()).entryList(QDir::Files | QDir::Hidden).size(),
+                 2 - (file == "17.mmd"));
     }
 
     void diskFillsDuringBatch() {
