@@ -43,6 +43,7 @@ int CliApp::run(const QStringList& arguments) {
     coverPath_ = prefs_.CoverPath;
 
     QStringList args = arguments;
+    std::optional<QString> covers;
     while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--"))) {
         const QString option = args.takeFirst();
         if (option != QLatin1String("--db") && option != QLatin1String("--covers"))
@@ -56,9 +57,12 @@ int CliApp::run(const QStringList& arguments) {
             dbPath_ = paths.dbPath;
             coverPath_ = paths.coverPath;
         } else {
-            coverPath_ = WithClosingSeparator(folder);
+            covers = WithClosingSeparator(folder);
         }
     }
+    // A covers folder is the user's own choice, whichever option came first.
+    if (covers)
+        coverPath_ = *covers;
     if (args.isEmpty())
         return usage(QStringLiteral("no command given"));
 
@@ -200,6 +204,8 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
             return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
         }
     }
+    if (!folder.isEmpty()) // the documents' paths are printed in full
+        folder = WithClosingSeparator(QFileInfo(folder).absoluteFilePath());
     const std::optional<TitleList> list = listForWalk();
     if (!list)
         return kUsageError;

@@ -67,6 +67,9 @@ private Q_SLOTS:
             << QStringList{"--covers", "/nonexistent", "show", "Am\u00e9lie"} << 0
             << "Title=Am\u00e9lie|EntryType=Single Entry|AkaTitle=Le Fabuleux|Comments=|"
                "Idx= 9 |CoverFile=|Entered=";
+        QTest::newRow("covers given before the folder")
+            << QStringList{"--covers", "/nonexistent", "--db", "<db>", "show", "Am\u00e9lie"} << 0
+            << "CoverFile=";
         QTest::newRow("keys are case-sensitive") << QStringList{"show", "alien"} << 1 << "Title=";
     }
     void show() {
@@ -74,6 +77,7 @@ private Q_SLOTS:
         QFETCH(QString, fields);
         CatalogueFolder db;
         writeCatalogue(db);
+        arguments.replaceInStrings("<db>", db.dbPath());
         const CliRun run = cli(QStringList{"--db", db.dbPath().chopped(1)} + arguments);
         QCOMPARE(run.err, "Critical Error: Error 53 (File not found) \nwhen reading history.dat\n");
         QTEST(run.status, "status");
