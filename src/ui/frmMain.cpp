@@ -42,6 +42,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 
 namespace {
@@ -634,7 +635,25 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         findBox_->clear();
         return true;
     }
+    // The menus' shortcuts work everywhere, the find box included, which would otherwise take
+    // Ctrl+X, Ctrl+E, Shift+Insert and Shift+Delete for its own editing.
+    if (watched == findBox_ && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : findChildren<QAction*>())
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::event(QEvent* event) {
+    // A menu entry the pointer passes sends its status tip, empty for every entry here: the
+    // status bar keeps its text rather than going blank.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+        return true;
+    return QMainWindow::event(event);
 }
 
 // ---- navigation ------------------------------------------------------------------------------

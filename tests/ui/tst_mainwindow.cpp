@@ -12,10 +12,12 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<Message>)
@@ -260,6 +262,19 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien 2"));
         QTest::keyClick(find, Qt::Key_Escape);
         QCOMPARE(find->text(), QString());
+        // The menus' shortcuts reach the window from the box, which would take them for editing.
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        QTest::keyClicks(find, "xyz");
+        QTest::keyClick(find, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(s.row(), 3);
+        QTest::keyClick(find, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(s.row(), 0);
+        QCOMPARE(find->text(), QStringLiteral("xyz"));
+        // A menu entry passed over sends its empty status tip; the count of entries stays.
+        QStatusTipEvent tip{QString()};
+        QCoreApplication::sendEvent(s.window->menuBar(), &tip);
+        QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
     }
 
     // The menu commands as the user reads and types them; Help stays hidden and off.
