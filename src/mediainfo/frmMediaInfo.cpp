@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -42,12 +43,17 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     auto* Command1 = place(new QPushButton(QStringLiteral("Select"), Frame1),
                            QStringLiteral("Command1"), QRectF(8760, 240, 1215, 375));
     connect(Command1, &QPushButton::clicked, this, &frmMediaInfo::Command1_Click);
-    place(new QLabel(QStringLiteral("or (S)VCD Drive:"), Frame1), QStringLiteral("Label1"),
-          QRectF(120, 720, 1215, 255));
+    auto* Label1 = place(new QLabel(QStringLiteral("or (S)VCD Drive:"), Frame1),
+                         QStringLiteral("Label1"), QRectF(120, 720, 1215, 255));
+    // The twips suit a narrower font than today's: the caption takes the width it needs, and the
+    // drive buttons after it move along by as much.
+    const int overflow = std::max(0, Label1->sizeHint().width() - Label1->width());
+    Label1->resize(Label1->width() + overflow, Label1->height());
     for (int i = 0; i < int(cmddrive_.size()); ++i) {
         auto* button =
             place(new QPushButton(kDesignDrive, Frame1), QStringLiteral("cmddrive%1").arg(i),
                   QRectF(1560 + 480 * i, 720, 375, 255));
+        button->move(button->x() + overflow, button->y());
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { cmddrive_Click(i); });
         cmddrive_[i] = button;

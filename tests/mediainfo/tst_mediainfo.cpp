@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "frmMediaInfo.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -182,6 +183,10 @@ private Q_SLOTS:
         qputenv("PATH", saved);
         QTEST(s.get("Text2")->text(), "shown");
         QCOMPARE(s.key(), orCancel(stored)); // offered, not saved
+        // The drive caption shows whole, and the first drive button comes after it.
+        const auto* label = s.get<QLabel>("Label1");
+        QVERIFY(label->width() >= label->sizeHint().width());
+        QVERIFY(s.get<QPushButton>("cmddrive0")->x() > label->geometry().right());
     }
 
     // Tag: a volume's device, file system and "removable" if it is; optical drives get buttons.
