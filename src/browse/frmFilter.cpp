@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <type_traits>
 
 frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& clock,
@@ -55,7 +56,12 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
                      QRectF(3000, 240, 855, 195));
     Option4_ = place(new QRadioButton(QStringLiteral("Absent"), Frame2), "Option4",
                      QRectF(3000, 480, 975, 195));
-    place(new QLabel(QStringLiteral("movies."), Frame2), "Label3", QRectF(3960, 360, 975, 255));
+    auto* Label3 =
+        place(new QLabel(QStringLiteral("movies."), Frame2), "Label3", QRectF(3960, 360, 975, 255));
+    // The choices may have widened to fit their captions; the word after them keeps a space.
+    const int afterChoices = std::max(Option3_->geometry().right(), Option4_->geometry().right()) +
+                             Label3->fontMetrics().horizontalAdvance(u' ');
+    Label3->move(std::max(Label3->x(), afterChoices), Label3->y());
 
     auto* Frame4 = place(new QGroupBox(QStringLiteral("Jove Batch Export"), this), "Frame4",
                          QRectF(120, 3240, 7215, 1095));

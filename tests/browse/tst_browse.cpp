@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 using Tip = std::optional<QString>;
 
@@ -131,6 +132,12 @@ private Q_SLOTS:
             QVERIFY2(w->width() >= w->fontMetrics().horizontalAdvance(caption),
                      qPrintable(w->objectName()));
         }
+        // "movies." stands apart from the status choices it follows.
+        const auto right = [&](const char* name) {
+            return dialog.findChild<QWidget*>(name)->geometry().right();
+        };
+        QVERIFY(dialog.findChild<QWidget*>("Label3")->x() >
+                std::max(right("Option3"), right("Option4")) + 1);
     }
 
     // Every control in the order written, for a title whose fields hold their own names.
