@@ -26,8 +26,9 @@ QString SingleTitleExport::DocumentPathFor(const QString& mediaFile) {
     return folder + (dot < 0 ? name + u'.' : name.left(dot + 1)) + QStringLiteral("mmd");
 }
 
-std::optional<QString> SingleTitleExport::GetFileName(int part) {
+std::optional<QString> SingleTitleExport::GetFileName(int part, const QString& startIn) {
     OpenFileRequest request;
+    request.initialFolder = startIn;
     request.title = MessageTexts::mediaFileTitle(part);
     request.filter = MessageTexts::kMediaFileFilter;
     request.selectedFilter = 2;
@@ -50,7 +51,9 @@ SingleTitleExport::Result SingleTitleExport::JoveExport_Click(const CurrentTitle
     }
     QStringList mediaFiles;
     for (int i = 1; i <= parts; ++i) {
-        const std::optional<QString> file = GetFileName(i);
+        // A later part opens where the one before was found: parts mostly lie side by side.
+        const std::optional<QString> file = GetFileName(
+            i, mediaFiles.isEmpty() ? QString() : QFileInfo(mediaFiles.last()).absolutePath());
         if (!file)
             return {};
         mediaFiles << *file;

@@ -41,7 +41,8 @@ public:
     static QString DocumentPathFor(const QString& mediaFile);
 
 private:
-    std::optional<QString> GetFileName(int part);
+    // `startIn`: the folder the dialog opens in; empty, the dialog's own choice.
+    std::optional<QString> GetFileName(int part, const QString& startIn);
 
     Prompts& prompts_;
     const Preferences& prefs_;

@@ -69,6 +69,7 @@ private Q_SLOTS:
         s->prompts.answerFile(media("cd2/Alien"));
         s->trigger("JoveExport");
         QCOMPARE(s->prompts.asked[1].openFile.title, QStringLiteral("Select media file, part 2."));
+        QCOMPARE(s->prompts.asked[1].openFile.initialFolder, QDir::cleanPath(media("cd1")));
         // The documents' contents are the document builder's; here they differ in part and file.
         const QByteArray first = Contents(media("cd1/Alien.CD1.mmd"));
         QVERIFY(first.contains("<name sort=\"1\">Alien</name>"));
