@@ -2,11 +2,13 @@
 
 #include "Twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -16,6 +18,20 @@ Wait::Wait(QWidget* owner)
     setWindowTitle(QStringLiteral("Wait"));
     // The owner takes no input while a walk runs, yet keeps repainting through the walk's steps.
     setWindowModality(Qt::WindowModal);
+    // Nor any command: a tool window leaves its owner's shortcuts working, and a command run
+    // from inside the walk's event processing could replace the list being walked.
+    if (owner) {
+        for (QAction* action : owner->findChildren<QAction*>())
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                heldActions_.append(action);
+            }
+        for (QShortcut* shortcut : owner->findChildren<QShortcut*>())
+            if (shortcut->isEnabled()) {
+                shortcut->setEnabled(false);
+                heldShortcuts_.append(shortcut);
+            }
+    }
     const double dpi = logicalDpiX();
     setFixedSize(Twips::toPixels(6330, dpi), Twips::toPixels(1260, dpi));
 
@@ -30,6 +46,15 @@ Wait::Wait(QWidget* owner)
     PB1_->setObjectName(QStringLiteral("PB1"));
     PB1_->setGeometry(Twips::toPixels(QRectF(120, 600, 6015, 495), dpi));
     PB1_->hide();
+}
+
+Wait::~Wait() {
+    for (QAction* action : std::as_const(heldActions_))
+        if (action)
+            action->setEnabled(true);
+    for (QShortcut* shortcut : std::as_const(heldShortcuts_))
+        if (shortcut)
+            shortcut->setEnabled(true);
 }
 
 void Wait::start(int count) {

@@ -5,15 +5,20 @@
 #include "Progress.h"
 
 #include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QProgressBar;
+class QShortcut;
 
 class Wait final : public QWidget, public Progress {
     Q_OBJECT
 
 public:
     explicit Wait(QWidget* owner);
+    ~Wait() override;
 
     void start(int count) override;
     void step(int index) override;
@@ -25,4 +30,7 @@ protected:
 private:
     QProgressBar* PB1_;
     QElapsedTimer sinceEvents_;
+    // The owner's commands switched off for this window's life.
+    QList<QPointer<QAction>> heldActions_;
+    QList<QPointer<QShortcut>> heldShortcuts_;
 };

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -436,21 +437,29 @@ private Q_SLOTS:
         QFETCH(int, maximum);
         QWidget owner;
         owner.show();
-        Wait wait(&owner);
-        auto* bar = wait.findChild<QProgressBar*>("PB1");
-        QVERIFY(!wait.isVisible());
-        wait.start(count);
-        QVERIFY(bar->isVisible());
-        QCOMPARE(QPair(bar->minimum(), bar->maximum()), QPair(0, maximum));
-        QCOMPARE(QApplication::activeModalWidget(), &wait); // the owner takes no input meanwhile
-        bool pendingRan = false;
-        QTimer::singleShot(0, &wait, [&pendingRan] { pendingRan = true; });
-        if (index >= 0) {
-            wait.step(index);
-            QVERIFY(bar->value() == index && pendingRan); // stepping lets pending events run
+        auto* command = new QAction(&owner);
+        auto* off = new QAction(&owner);
+        off->setEnabled(false);
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &owner);
+        {
+            Wait wait(&owner);
+            auto* bar = wait.findChild<QProgressBar*>("PB1");
+            QVERIFY(!wait.isVisible());
+            wait.start(count);
+            QVERIFY(bar->isVisible());
+            QCOMPARE(QPair(bar->minimum(), bar->maximum()), QPair(0, maximum));
+            QCOMPARE(QApplication::activeModalWidget(), &wait);       // the owner takes no input
+            QVERIFY(!command->isEnabled() && !shortcut->isEnabled()); // nor any command
+            bool pendingRan = false;
+            QTimer::singleShot(0, &wait, [&pendingRan] { pendingRan = true; });
+            if (index >= 0) {
+                wait.step(index);
+                QVERIFY(bar->value() == index && pendingRan); // stepping lets pending events run
+            }
+            wait.finish();
+            QVERIFY(!wait.isVisible() && !QApplication::activeModalWidget());
         }
-        wait.finish();
-        QVERIFY(!wait.isVisible() && !QApplication::activeModalWidget());
+        QVERIFY(command->isEnabled() && shortcut->isEnabled() && !off->isEnabled());
     }
 
     // A 9000 x 6000 twip window with a 300 twip status bar, worked out by hand.
