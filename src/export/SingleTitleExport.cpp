@@ -12,6 +12,17 @@
 #include <climits>
 #include <cmath>
 
+namespace {
+
+// Whether two paths name the same file: the file systems of Windows and macOS ignore letter case.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseSensitive;
+#endif
+
+} // namespace
+
 int SingleTitleExport::PartCount(const QString& text) {
     const double count = std::nearbyint(LeadingNumber(text));
     if (!(count > 0))
@@ -72,10 +83,13 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
             MmdFileBytes(BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
         const StepOutcome outcome =
             RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-                if (QFileInfo(target).absoluteFilePath() == QFileInfo(media).absoluteFilePath())
-                    return ExportError{58, QStringLiteral("The document would replace the media "
-                                                          "file %1")
-                                               .arg(media)};
+                // Nor the media file of another part: "b.avi" and "b.mmd" may both be parts.
+                const QString targetPath = QFileInfo(target).absoluteFilePath();
+                for (const QString& part : mediaFiles)
+                    if (QFileInfo(part).absoluteFilePath().compare(targetPath, kFileNameCase) == 0)
+                        return ExportError{58, QStringLiteral("The document would replace the "
+                                                              "media file %1")
+                                                   .arg(part)};
                 return writer_.write(target, bytes);
             });
         if (outcome == StepOutcome::Aborted) {

@@ -118,6 +118,13 @@ private Q_SLOTS:
         QCOMPARE(title.out, media.dbPath() + "Alien.mmd\n" + media.dbPath() + "folder.jpg\n");
         QVERIFY(title.err.startsWith("An error occured: Error 76 (Path not found) occured."));
         QVERIFY(title.err.endsWith("MMD-files written: Success!\nJove files written\n"));
+        // A part's document never replaces the media file of another part.
+        media.write("b.mmd", "media of part 2");
+        QCOMPARE(cli({"--db", db.dbPath(), "export-title", "Alien", media.dbPath() + "b.avi",
+                      media.dbPath() + "b.mmd"})
+                     .status,
+                 1);
+        QCOMPARE(Contents(media.dbPath() + "b.mmd"), QByteArray("media of part 2"));
     }
 
     // The filter's criteria on a catalogue whose titles differ in one thing each.
