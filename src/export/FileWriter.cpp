@@ -23,9 +23,10 @@ namespace {
 // QTemporaryFile would make it readable by its owner alone.
 bool openTemporary(QFile& file, const QFileInfo& target) {
     for (int attempt = 0; attempt < 16; ++attempt) {
+        // A short name of its own: the target's name may already be as long as names go.
         file.setFileName(target.absoluteDir().filePath(
-            u'.' + target.fileName() + u'.' +
-            QString::number(QRandomGenerator::global()->generate(), 36)));
+            QStringLiteral(".reelkeep-") +
+            QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp")));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (!file.exists())

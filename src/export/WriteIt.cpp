@@ -11,6 +11,8 @@ std::optional<ExportError> BatchDocumentPath(const QString& folder, const QStrin
         return ExportError{52, QStringLiteral("Bad file name: the index \"%1\" is not a plain "
                                               "file name")
                                    .arg(idx)};
+    if (folder.isEmpty()) // not the root of the file system, which the separator would make it
+        return ExportError{76, QStringLiteral("Path not found: no export path is set")};
     path = WithClosingSeparator(folder) + idx + QStringLiteral(".mmd");
     return std::nullopt;
 }

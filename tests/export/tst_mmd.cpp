@@ -198,17 +198,27 @@ private Q_SLOTS:
 
     void writeIt_data() {
         QTest::addColumn<QString>("idx");
-        QTest::addColumn<bool>("closingSeparator");
-        QTest::addColumn<QString>("file"); // empty: refused
-        QTest::newRow("plain") << "17" << true << "17.mmd";
-        QTest::newRow("folder without separator") << "17" << false << "17.mmd";
-        QTest::newRow("untrimmed") << " 17" << true << " 17.mmd";
+        QTest::addColumn<QString>("folder"); // <out>: the export folder, without its separator
+        QTest::addColumn<QString>("file");   // empty: refused
+        QTest::newRow("plain") << "17"
+                               << "<out>/"
+                               << "17.mmd";
+        QTest::newRow("folder without separator") << "17"
+                                                  << "<out>"
+                                                  << "17.mmd";
+        QTest::newRow("untrimmed") << " 17"
+                                   << "<out>/"
+                                   << " 17.mmd";
+        QTest::newRow("as long as names go")
+            << QString(251, u'x') << "<out>/" << QString(251, u'x') + ".mmd";
+        QTest::newRow("no export path") << "17"
+                                        << "" << QString();
         for (const char* refused : {"", "a/b", "a\\b", ".."})
-            QTest::newRow(*refused ? refused : "empty") << refused << true << QString();
+            QTest::newRow(*refused ? refused : "empty") << refused << "<out>/" << QString();
     }
     void writeIt() {
         QFETCH(QString, idx);
-        QFETCH(bool, closingSeparator);
+        QFETCH(QString, folder);
         QFETCH(QString, file);
         CatalogueFolder out;
         const CurrentTitle t = titleOf("Title=T|Idx=" + idx);
@@ -216,8 +226,7 @@ private Q_SLOTS:
         using P = QFileDevice;
         QFile::setPermissions(out.dbPath() + "17.mmd", P::ReadOwner | P::WriteOwner | P::ReadGroup);
         const mode_t umaskBefore = umask(022);
-        const auto error =
-            WriteIt(closingSeparator ? out.dbPath() : out.dbPath().chopped(1), t, {});
+        const auto error = WriteIt(folder.replace("<out>", out.dbPath().chopped(1)), t, {});
         umask(umaskBefore);
         QCOMPARE(error.has_value(), file.isEmpty());
         if (error) {
