@@ -2,6 +2,7 @@
 
 #include "FileExists.h"
 #include "NumberText.h"
+#include "SpaceTrim.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -64,16 +65,6 @@ QString element(const char* tag, const QString& escaped) {
     return u'<' + name + u'>' + escaped + QStringLiteral("</") + name + u'>';
 }
 
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 QString replaceChars(const QString& text) {
@@ -103,17 +94,19 @@ QString replaceChars(const QString& text) {
 QString makeXmlTags(const QString& tag, const QString& value) {
     if (value.isEmpty())
         return {};
-    QString rest = value;
-    if (const qsizetype lineEnd = rest.indexOf(QStringLiteral("\r\n")); lineEnd >= 0)
-        rest.truncate(lineEnd);
-    rest.replace(u',', u' ');
+    QString words = value;
+    if (const qsizetype lineEnd = words.indexOf(QStringLiteral("\r\n")); lineEnd >= 0)
+        words.truncate(lineEnd);
+    words.replace(u',', u' ');
     const QByteArray name = tag.toLatin1();
     QString result;
+    // A view of what is left, not a copy: a long field costs its length, not its square.
+    QStringView rest(words);
     for (qsizetype space = rest.indexOf(u' '); space >= 0; space = rest.indexOf(u' ')) {
-        result += element(name.constData(), replaceChars(rest.left(space)));
-        rest = trimSpaces(rest.mid(space + 1));
+        result += element(name.constData(), replaceChars(rest.left(space).toString()));
+        rest = TrimSpaces(rest.sliced(space + 1));
     }
-    return result + element(name.constData(), replaceChars(rest));
+    return result + element(name.constData(), replaceChars(rest.toString()));
 }
 
 QString GenresFor(const CurrentTitle& title, const QString& genreSource) {
