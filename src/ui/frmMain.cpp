@@ -365,6 +365,8 @@ void frmMain::Timer1_Timer() {
 void frmMain::Reload_Click() {
     ClearForm();
     titleModel_->setTitles({});
+    // Every file read afresh, also one rewritten within its old size and modification time.
+    index_.clear();
     LoadTitleList(false, OnCancel::KeepCurrent);
 }
 

@@ -191,6 +191,23 @@ private Q_SLOTS:
         QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
     }
 
+    // Reload reads every file again, even one rewritten with its size and time unchanged.
+    void reloadReadsEveryFileAgain() {
+        StartedSession s(db());
+        s.select(0);
+        const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
+        db_->writeLines("History.dat",
+                        {"~ Alien| 2007-03-14| x| y ~", "~ Brazil| someday| x| y ~"});
+        QFile history(db() + "History.dat");
+        QVERIFY(history.open(QIODevice::Append) &&
+                history.setFileTime(modified, QFileDevice::FileModificationTime));
+        history.close();
+        s.trigger("Reload");
+        s.select(0);
+        QCOMPARE(s.control("Label17")->toolTip(),
+                 QStringLiteral("Entered: 14 Mar 2007 (2007-03-14)"));
+    }
+
     // A title file that fails part way: the window keeps what it read and moves within it.
     void partialLoad() {
         db_->write("reelkeep.dat", "~ A| x ~\r\n~x~\r\n~ B| x ~\r\n");
