@@ -78,9 +78,13 @@ int CliApp::run(const QStringList& arguments) {
         {QStringLiteral("export-title"), &CliApp::exportTitleCommand},
     };
     const Command run = commands.value(command);
-    const int status =
-        run ? (this->*run)(args) : usage(QStringLiteral("unknown command ") + command);
+    int status = run ? (this->*run)(args) : usage(QStringLiteral("unknown command ") + command);
     out_.flush();
+    // Output a full disk or a closed pipe swallowed is no success.
+    if (out_.status() != QTextStream::Ok && status == 0) {
+        err_ << "reelkeep-cli: the output could not be written\n";
+        status = 1;
+    }
     err_.flush();
     return status;
 }
@@ -184,7 +188,11 @@ int CliApp::mmdCommand(const QStringList& args) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
         return 1;
-    out.write(MmdFileBytes(BuildMmd(title, GenresFor(title, prefs_.GenreSource))));
+    const QByteArray bytes = MmdFileBytes(BuildMmd(title, GenresFor(title, prefs_.GenreSource)));
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        err_ << "reelkeep-cli: the output could not be written\n";
+        return 1;
+    }
     return 0;
 }
 

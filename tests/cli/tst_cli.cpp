@@ -127,6 +127,18 @@ private Q_SLOTS:
         QCOMPARE(Contents(media.dbPath() + "b.mmd"), QByteArray("media of part 2"));
     }
 
+    // Output that a full disk swallows makes a failure, not a success.
+    void outputThatCannotBeWritten() {
+        CatalogueFolder db;
+        writeCatalogue(db);
+        for (const QStringList& command : {QStringList{"list"}, QStringList{"mmd", "Alien"}}) {
+            const CliRun run =
+                RunCli(settings_->path(), QStringList{"--db", db.dbPath()} + command, "/dev/full");
+            QCOMPARE(run.status, 1);
+            QVERIFY(run.err.endsWith("reelkeep-cli: the output could not be written\n"));
+        }
+    }
+
     // The filter's criteria on a catalogue whose titles differ in one thing each.
     void filter_data() {
         QTest::addColumn<QStringList>("criteria");

@@ -10,8 +10,12 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun RunCli(const QString& settingsDir, const QStringList& arguments) {
+// `output`: a file standard output goes to instead of the result.
+inline CliRun RunCli(const QString& settingsDir, const QStringList& arguments,
+                     const QString& output = {}) {
     QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("REELKEEP_SETTINGS_DIR"), settingsDir);
     process.setProcessEnvironment(env);
