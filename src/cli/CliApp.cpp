@@ -237,7 +237,8 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
              << '\n';
     else
         err_ << result.statusText() << '\n';
-    return prompts.failed() ? 1 : 0;
+    // Titles after a failure in the title file were never reached: not every document is there.
+    return prompts.failed() || list->failure ? 1 : 0;
 }
 
 int CliApp::exportTitleCommand(const QStringList& args) {

@@ -127,6 +127,19 @@ private Q_SLOTS:
         QCOMPARE(Contents(media.dbPath() + "b.mmd"), QByteArray("media of part 2"));
     }
 
+    // A title file that fails part way: the batch exports what was read, and fails.
+    void batchAfterAPartialLoad() {
+        CatalogueFolder db, out;
+        db.writeLines("reelkeep.dat", {"~ A| SINGLE| VCD-1| x| x| x| x| x| x| x| x| 7| x ~", "~x~",
+                                       "~ B| SINGLE| VCD-2| x| x| x| x| x| x| x| x| 8| x ~"});
+        for (const char* file : {"imdb.dat", "media.dat", "History.dat"})
+            db.write(file, "");
+        const CliRun run =
+            cli({"--db", db.dbPath(), "export-batch", "--to", out.dbPath(), "--dry-run"});
+        QCOMPARE(run.out, out.dbPath() + "7.mmd (new)\n");
+        QCOMPARE(run.status, 1);
+    }
+
     // Output that a full disk swallows makes a failure, not a success.
     void outputThatCannotBeWritten() {
         CatalogueFolder db;
