@@ -105,7 +105,10 @@ int CliApp::settingsCommand(const QStringList& args) {
         err_ << "reelkeep-cli: no setting " << args[1] << '/' << args[2] << '\n';
         return kUsageError;
     }
-    store_.write(args[1], args[2], args[3]);
+    if (!store_.write(args[1], args[2], args[3])) {
+        err_ << "reelkeep-cli: the setting could not be saved\n";
+        return 1;
+    }
     return 0;
 }
 

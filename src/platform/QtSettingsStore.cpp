@@ -39,8 +39,9 @@ std::optional<QString> QtSettingsStore::value(const QString& application,
     return stored.toString();
 }
 
-void QtSettingsStore::write(const QString& application, const QString& key, const QString& text) {
+bool QtSettingsStore::write(const QString& application, const QString& key, const QString& text) {
     const auto settings = open(application);
     settings->setValue(kSection + u'/' + key, text);
     settings->sync();
+    return settings->status() == QSettings::NoError;
 }

@@ -15,7 +15,7 @@ public:
     explicit QtSettingsStore(QString folder = {});
 
     std::optional<QString> value(const QString& application, const QString& key) const override;
-    void write(const QString& application, const QString& key, const QString& text) override;
+    bool write(const QString& application, const QString& key, const QString& text) override;
 
     // The folder in use, empty for the native store.
     const QString& folder() const { return folder_; }

@@ -12,7 +12,8 @@ public:
 
     // The stored text, or nullopt when the key is absent.
     virtual std::optional<QString> value(const QString& application, const QString& key) const = 0;
-    virtual void write(const QString& application, const QString& key, const QString& text) = 0;
+    // False when the store could not keep the text, its file being out of reach.
+    virtual bool write(const QString& application, const QString& key, const QString& text) = 0;
 
     QString read(const QString& application, const QString& key, const QString& fallback) const {
         return value(application, key).value_or(fallback);

@@ -97,6 +97,13 @@ private Q_SLOTS:
         for (const char* line : {"ReelkeepViewer/JBES1=", "RKV/Genre=RK",
                                  "ReelkeepViewer/Font0=___9 Arial", "RKV/State="})
             QVERIFY2(lines.contains(QLatin1String(line)), line);
+        // A store whose folder would lie under a file keeps nothing, and says so.
+        CatalogueFolder under;
+        under.write("file", "");
+        const CliRun lost =
+            RunCli(under.dbPath() + "file", {"settings", "set", "RKV", "Genre", "RK"});
+        QCOMPARE(lost.status, 1);
+        QCOMPARE(lost.err, "reelkeep-cli: the setting could not be saved\n");
     }
 
     void mmdAndExportTitle() {

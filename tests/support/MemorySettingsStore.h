@@ -14,10 +14,11 @@ public:
         const auto it = values_.find({application, key});
         return it == values_.end() ? std::nullopt : std::optional(*it);
     }
-    void write(const QString& application, const QString& key, const QString& text) override {
+    bool write(const QString& application, const QString& key, const QString& text) override {
         values_.insert({application, key}, text);
         writes << (application == SettingsKeys::kRkv ? SettingsKeys::kRkv + u'/' : QString()) +
                       key + u'=' + text;
+        return true;
     }
 
     // Every write in order as "key=text", naming the application only when it is "RKV".
