@@ -156,7 +156,10 @@ void frmMediaInfo::Command12_Click() {
                            QStringLiteral("mediainfo.exe")});
     if (!tool)
         return;
-    store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool);
+    if (!store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool))
+        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
+                          MessageTexts::kSettingsNotSaved},
+                         Prompts::Buttons::Ok);
     Text2_->setText(*tool);
 }
 

@@ -29,6 +29,10 @@ inline const QString kBatchQuestion = QStringLiteral("About to run Jove Batch Ex
 inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
 inline const QString kBatchDone = QStringLiteral("Done!");
 inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
+// Ours: the settings file could not be written.
+inline const QString kSettingsNotSavedTitle = QStringLiteral("Settings");
+inline const QString kSettingsNotSaved =
+    QStringLiteral("The settings could not be saved: their file cannot be written.");
 
 // "Select media file, part 2."
 inline QString mediaFileTitle(int part) {

@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "FontPref.h"
+#include "MessageTexts.h"
 #include "PendingWork.h"
 #include "Preferences.h"
 #include "Prompts.h"
@@ -299,18 +300,20 @@ void frmSettings::Command7_Click() {
 }
 
 void frmSettings::Command1_Click() {
+    bool kept = true; // every value reached the store
     for (const int n : {1, 2, 3, 4, 5, 0}) {
-        store_.write(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
-        store_.write(kViewer, numbered("FColor", n), prefs_.Fonts[n].Color);
+        kept &= store_.write(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
+        kept &= store_.write(kViewer, numbered("FColor", n), prefs_.Fonts[n].Color);
     }
 
     // A greyed box counts as off.
     prefs_.CpFolderImage = Check1_->checkState() == Qt::Checked;
-    store_.write(kViewer, QStringLiteral("CpFolderImage"), boolText(prefs_.CpFolderImage));
+    kept &= store_.write(kViewer, QStringLiteral("CpFolderImage"), boolText(prefs_.CpFolderImage));
     prefs_.CpFolderOverwrite = Check2_->checkState() == Qt::Checked;
-    store_.write(kViewer, QStringLiteral("CpFolderOverwrite"), boolText(prefs_.CpFolderOverwrite));
+    kept &= store_.write(kViewer, QStringLiteral("CpFolderOverwrite"),
+                         boolText(prefs_.CpFolderOverwrite));
 
-    store_.write(kRkv, QStringLiteral("SavePath"), Text7_->text());
+    kept &= store_.write(kRkv, QStringLiteral("SavePath"), Text7_->text());
 
     if (Option1_->isChecked())
         prefs_.GenreSource = QStringLiteral("IMDB");
@@ -318,7 +321,7 @@ void frmSettings::Command1_Click() {
         prefs_.GenreSource = QStringLiteral("RK");
     else if (Option3_->isChecked())
         prefs_.GenreSource = QStringLiteral("COMBINE");
-    store_.write(kRkv, QStringLiteral("Genre"), prefs_.GenreSource);
+    kept &= store_.write(kRkv, QStringLiteral("Genre"), prefs_.GenreSource);
 
     for (int k = 0; k < 5; ++k)
         prefs_.JoveRules[k + 1].Use = uses_[k]->checkState() == Qt::Checked;
@@ -327,12 +330,16 @@ void frmSettings::Command1_Click() {
     for (int k = 0; k < 5; ++k)
         prefs_.JoveRules[k + 1].Prefix = prefixes_[k]->text();
     for (int k = 1; k <= 5; ++k)
-        store_.write(kViewer, numbered("JBEU", k), boolText(prefs_.JoveRules[k].Use));
+        kept &= store_.write(kViewer, numbered("JBEU", k), boolText(prefs_.JoveRules[k].Use));
     for (int k = 1; k <= 5; ++k)
-        store_.write(kViewer, numbered("JBEF", k), prefs_.JoveRules[k].Field);
+        kept &= store_.write(kViewer, numbered("JBEF", k), prefs_.JoveRules[k].Field);
     for (int k = 1; k <= 5; ++k)
-        store_.write(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
+        kept &= store_.write(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
 
+    if (!kept)
+        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
+                          MessageTexts::kSettingsNotSaved},
+                         Prompts::Buttons::Ok);
     pending_.relayout = true;
     accept();
 }

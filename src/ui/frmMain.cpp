@@ -381,22 +381,27 @@ void frmMain::Close_Click() {
 
 void frmMain::CloseSave_Click() {
     const QString viewer = SettingsKeys::kViewer;
-    store_.write(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
-    store_.write(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
+    bool kept = true; // every value reached the store
+    kept &= store_.write(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
+    kept &= store_.write(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
     if (!isMinimized()) {
         const QString rkv = SettingsKeys::kRkv;
         const double d = dpi();
         auto save = [&](const char* key, int pixels) {
-            store_.write(rkv, QString::fromLatin1(key),
-                         QString::number(std::lround(Twips::fromPixels(pixels, d))));
+            kept &= store_.write(rkv, QString::fromLatin1(key),
+                                 QString::number(std::lround(Twips::fromPixels(pixels, d))));
         };
         save("MainLeft", x());
         save("MainTop", y());
         save("MainWidth", width());
         save("MainHeight", height());
-        store_.write(rkv, QStringLiteral("State"),
-                     isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
+        kept &= store_.write(rkv, QStringLiteral("State"),
+                             isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
     }
+    if (!kept)
+        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
+                          MessageTexts::kSettingsNotSaved},
+                         Prompts::Buttons::Ok);
     endProgram();
 }
 

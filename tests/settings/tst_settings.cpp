@@ -177,6 +177,20 @@ private Q_SLOTS:
                 QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
     }
 
+    // A store that cannot be written: "&Ok" says so, and the choices hold for the session.
+    void okWithAStoreOutOfReach() {
+        Session s;
+        s.store.refuseWrites = true;
+        s.click("Option2");
+        s.click("Command1");
+        QCOMPARE(
+            s.prompts.messages(),
+            QList<Message>({{Message::Icon::Critical, "Settings",
+                             "The settings could not be saved: their file cannot be written."}}));
+        QCOMPARE(s.prefs.GenreSource, QStringLiteral("RK"));
+        QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    }
+
     // A cancelled font dialog keeps a fractional size; "&Cancel" stores nothing, yet keeps fonts.
     void cancel() {
         Session s("Font3=_I_10.5 Arial;FColor3=blue");

@@ -15,6 +15,8 @@ public:
         return it == values_.end() ? std::nullopt : std::optional(*it);
     }
     bool write(const QString& application, const QString& key, const QString& text) override {
+        if (refuseWrites)
+            return false;
         values_.insert({application, key}, text);
         writes << (application == SettingsKeys::kRkv ? SettingsKeys::kRkv + u'/' : QString()) +
                       key + u'=' + text;
@@ -23,6 +25,7 @@ public:
 
     // Every write in order as "key=text", naming the application only when it is "RKV".
     QStringList writes;
+    bool refuseWrites = false; // as a store whose file cannot be written
 
 private:
     QHash<QPair<QString, QString>, QString> values_;

@@ -125,6 +125,20 @@ private Q_SLOTS:
         }
     }
 
+    // A store that cannot be written: Close and Save says so, and the program still ends.
+    void closeSaveWithAStoreOutOfReach() {
+        Session s(db());
+        frmMain& w = s.start();
+        s.store.refuseWrites = true;
+        QSignalSpy ended(&w, &frmMain::programEnded);
+        s.trigger("CloseSave");
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(
+            s.prompts.messages(),
+            QList<Message>({{Message::Icon::Critical, "Settings",
+                             "The settings could not be saved: their file cannot be written."}}));
+    }
+
     // The display rules' results land in the right controls; a reader's failure is shown once.
     void showsSelectedTitle() {
         StartedSession s(db());
