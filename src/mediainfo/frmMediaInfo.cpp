@@ -157,9 +157,7 @@ void frmMediaInfo::Command12_Click() {
     if (!tool)
         return;
     if (!store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool))
-        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
-                          MessageTexts::kSettingsNotSaved},
-                         Prompts::Buttons::Ok);
+        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
     Text2_->setText(*tool);
 }
 

@@ -2,6 +2,8 @@
 // Spelling is the original program's and is kept: users and scripts recognise these texts.
 #pragma once
 
+#include "Message.h"
+
 #include <QString>
 
 namespace MessageTexts {
@@ -29,10 +31,12 @@ inline const QString kBatchQuestion = QStringLiteral("About to run Jove Batch Ex
 inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
 inline const QString kBatchDone = QStringLiteral("Done!");
 inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
-// Ours: the settings file could not be written.
-inline const QString kSettingsNotSavedTitle = QStringLiteral("Settings");
-inline const QString kSettingsNotSaved =
-    QStringLiteral("The settings could not be saved: their file cannot be written.");
+
+// Ours: the settings store could not keep a value.
+inline Message settingsNotSaved() {
+    return {Message::Icon::Critical, QStringLiteral("Settings"),
+            QStringLiteral("The settings could not be saved: their file cannot be written.")};
+}
 
 // "Select media file, part 2."
 inline QString mediaFileTitle(int part) {

@@ -337,9 +337,7 @@ void frmSettings::Command1_Click() {
         kept &= store_.write(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
 
     if (!kept)
-        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
-                          MessageTexts::kSettingsNotSaved},
-                         Prompts::Buttons::Ok);
+        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
     pending_.relayout = true;
     accept();
 }

@@ -399,9 +399,7 @@ void frmMain::CloseSave_Click() {
                              isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
     }
     if (!kept)
-        prompts_.message({Message::Icon::Critical, MessageTexts::kSettingsNotSavedTitle,
-                          MessageTexts::kSettingsNotSaved},
-                         Prompts::Buttons::Ok);
+        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
     endProgram();
 }
 
