@@ -98,6 +98,12 @@ frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Deskto
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reelkeep Viewer"));
     setFont(designFont(QStringLiteral("Arial")));
+    // Frames drawn as their twips expect: the border through the middle of the caption, the
+    // first line of controls below it. Today's styles set the caption above the border, whose
+    // line then runs through that first line. Dialogs opened from here take it over.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     buildControls();
     buildMenus();
 

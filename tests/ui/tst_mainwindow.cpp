@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -203,6 +204,15 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), QString());
         QCOMPARE(s.caption("Label14"), QStringLiteral("Actors:"));
         QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
+    }
+
+    // Each frame's border runs above its first line of controls, not through it.
+    void framesClearTheirFirstLine() {
+        StartedSession s(db());
+        for (const QGroupBox* frame : s.window->findChildren<QGroupBox*>())
+            for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(child->y() >= frame->contentsRect().top(),
+                         qPrintable(child->objectName()));
     }
 
     // Reload reads every file again, even one rewritten with its size and time unchanged.
