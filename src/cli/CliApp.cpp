@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int kUsageError = 2;
+const char* const kOutputNotWritten = "reelkeep-cli: the output could not be written\n";
 
 const QString kUsage = QStringLiteral(
     "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
@@ -82,7 +83,7 @@ int CliApp::run(const QStringList& arguments) {
     out_.flush();
     // Output a full disk or a closed pipe swallowed is no success.
     if (out_.status() != QTextStream::Ok && status == 0) {
-        err_ << "reelkeep-cli: the output could not be written\n";
+        err_ << kOutputNotWritten;
         status = 1;
     }
     err_.flush();
@@ -193,7 +194,7 @@ int CliApp::mmdCommand(const QStringList& args) {
         return 1;
     const QByteArray bytes = MmdFileBytes(BuildMmd(title, GenresFor(title, prefs_.GenreSource)));
     if (out.write(bytes) != bytes.size() || !out.flush()) {
-        err_ << "reelkeep-cli: the output could not be written\n";
+        err_ << kOutputNotWritten;
         return 1;
     }
     return 0;

@@ -301,19 +301,21 @@ void frmSettings::Command7_Click() {
 
 void frmSettings::Command1_Click() {
     bool kept = true; // every value reached the store
+    const auto store = [&](const QString& application, const QString& key, const QString& text) {
+        kept &= store_.write(application, key, text);
+    };
     for (const int n : {1, 2, 3, 4, 5, 0}) {
-        kept &= store_.write(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
-        kept &= store_.write(kViewer, numbered("FColor", n), prefs_.Fonts[n].Color);
+        store(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
+        store(kViewer, numbered("FColor", n), prefs_.Fonts[n].Color);
     }
 
     // A greyed box counts as off.
     prefs_.CpFolderImage = Check1_->checkState() == Qt::Checked;
-    kept &= store_.write(kViewer, QStringLiteral("CpFolderImage"), boolText(prefs_.CpFolderImage));
+    store(kViewer, QStringLiteral("CpFolderImage"), boolText(prefs_.CpFolderImage));
     prefs_.CpFolderOverwrite = Check2_->checkState() == Qt::Checked;
-    kept &= store_.write(kViewer, QStringLiteral("CpFolderOverwrite"),
-                         boolText(prefs_.CpFolderOverwrite));
+    store(kViewer, QStringLiteral("CpFolderOverwrite"), boolText(prefs_.CpFolderOverwrite));
 
-    kept &= store_.write(kRkv, QStringLiteral("SavePath"), Text7_->text());
+    store(kRkv, QStringLiteral("SavePath"), Text7_->text());
 
     if (Option1_->isChecked())
         prefs_.GenreSource = QStringLiteral("IMDB");
@@ -321,7 +323,7 @@ void frmSettings::Command1_Click() {
         prefs_.GenreSource = QStringLiteral("RK");
     else if (Option3_->isChecked())
         prefs_.GenreSource = QStringLiteral("COMBINE");
-    kept &= store_.write(kRkv, QStringLiteral("Genre"), prefs_.GenreSource);
+    store(kRkv, QStringLiteral("Genre"), prefs_.GenreSource);
 
     for (int k = 0; k < 5; ++k)
         prefs_.JoveRules[k + 1].Use = uses_[k]->checkState() == Qt::Checked;
@@ -330,11 +332,11 @@ void frmSettings::Command1_Click() {
     for (int k = 0; k < 5; ++k)
         prefs_.JoveRules[k + 1].Prefix = prefixes_[k]->text();
     for (int k = 1; k <= 5; ++k)
-        kept &= store_.write(kViewer, numbered("JBEU", k), boolText(prefs_.JoveRules[k].Use));
+        store(kViewer, numbered("JBEU", k), boolText(prefs_.JoveRules[k].Use));
     for (int k = 1; k <= 5; ++k)
-        kept &= store_.write(kViewer, numbered("JBEF", k), prefs_.JoveRules[k].Field);
+        store(kViewer, numbered("JBEF", k), prefs_.JoveRules[k].Field);
     for (int k = 1; k <= 5; ++k)
-        kept &= store_.write(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
+        store(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
 
     if (!kept)
         prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);

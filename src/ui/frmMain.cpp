@@ -388,21 +388,24 @@ void frmMain::Close_Click() {
 void frmMain::CloseSave_Click() {
     const QString viewer = SettingsKeys::kViewer;
     bool kept = true; // every value reached the store
-    kept &= store_.write(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
-    kept &= store_.write(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
+    const auto store = [&](const QString& application, const QString& key, const QString& text) {
+        kept &= store_.write(application, key, text);
+    };
+    store(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
+    store(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
     if (!isMinimized()) {
         const QString rkv = SettingsKeys::kRkv;
         const double d = dpi();
         auto save = [&](const char* key, int pixels) {
-            kept &= store_.write(rkv, QString::fromLatin1(key),
-                                 QString::number(std::lround(Twips::fromPixels(pixels, d))));
+            store(rkv, QString::fromLatin1(key),
+                  QString::number(std::lround(Twips::fromPixels(pixels, d))));
         };
         save("MainLeft", x());
         save("MainTop", y());
         save("MainWidth", width());
         save("MainHeight", height());
-        kept &= store_.write(rkv, QStringLiteral("State"),
-                             isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
+        store(rkv, QStringLiteral("State"),
+              isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
     }
     if (!kept)
         prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
