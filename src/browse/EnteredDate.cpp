@@ -67,6 +67,11 @@ std::optional<QDate> ParseEnteredDate(const QString& text, const QLocale& locale
 }
 
 QString FormatEnteredDate(const QString& text, const QString& pattern, const QLocale& locale) {
+    return FormatEnteredDate(text, pattern, locale, locale);
+}
+
+QString FormatEnteredDate(const QString& text, const QString& pattern, const QLocale& locale,
+                          const QLocale& writtenIn) {
     const auto date = ParseEnteredDate(text, locale);
-    return date ? locale.toString(*date, pattern) : text;
+    return date ? writtenIn.toString(*date, pattern) : text;
 }

@@ -10,7 +10,9 @@
 
 std::optional<QDate> ParseEnteredDate(const QString& text, const QLocale& locale = QLocale());
 
-// The date in `pattern` (Qt date format, e.g. "dd MMM yyyy"); the text unchanged when it is
-// no date.
+// The date in `pattern` (Qt date format, e.g. "dd MMM yyyy"), written with the digits and names
+// of `writtenIn`; the text unchanged when it is no date.
 QString FormatEnteredDate(const QString& text, const QString& pattern,
                           const QLocale& locale = QLocale());
+QString FormatEnteredDate(const QString& text, const QString& pattern, const QLocale& locale,
+                          const QLocale& writtenIn);

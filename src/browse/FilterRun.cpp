@@ -1,6 +1,7 @@
 #include "FilterRun.h"
 
 #include "EnteredDate.h"
+#include "FileExists.h"
 #include "JoveRules.h"
 #include "Progress.h"
 #include "WalkReports.h"
@@ -12,6 +13,7 @@ QString FilterRun::statusText(qsizetype found) {
 void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
                     const std::function<void(const QString&)>& keep) {
     WalkReports reports(prompts_);
+    bool titleFound = false; // the title reader found the current title's record
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -28,19 +30,27 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
         }
         if (holds && filter_.FilterEnteredOn) {
             reports.report("history", reader_.ReadHistoryRecord(key, current));
-            const QString entered =
-                FormatEnteredDate(current.Entered, QStringLiteral("yyyy-MM-dd"));
+            // Read in the user's locale, compared in ASCII digits: the filter's own text never
+            // holds any other.
+            const QString entered = FormatEnteredDate(current.Entered, QStringLiteral("yyyy-MM-dd"),
+                                                      QLocale(), QLocale::c());
             holds = entered.left(filter_.FilterEnteredText.size()) == filter_.FilterEnteredText;
         }
         bool titleRead = false;
-        if (holds && filter_.FilterStatusOn) {
-            reports.report("title", reader_.ReadTitleRecord(key, current));
+        titleFound = false;
+        const auto readTitle = [&] {
+            const ReaderResult result = reader_.ReadTitleRecord(key, current);
             titleRead = true;
+            titleFound = result.outcome == ReaderResult::Outcome::Found;
+            reports.report("title", result);
+        };
+        if (holds && filter_.FilterStatusOn) {
+            readTitle();
             holds = (current.Status == QLatin1String("Present")) == filter_.FilterPresent;
         }
         if (holds && filter_.FilterJoveOn) {
             if (!titleRead)
-                reports.report("title", reader_.ReadTitleRecord(key, current));
+                readTitle();
             holds = EvaluateJoveBatch(rules_, current);
         }
         if (holds)
@@ -50,4 +60,11 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
     }
     if (progress_)
         progress_->finish();
+    // The walk may spare its look for every title's cover; the title it leaves behind, which an
+    // export may take up next, still gets its own.
+    if (titleFound && current.CoverFile.isEmpty()) {
+        const QString cover = reader_.coverPathFor(current.Idx);
+        if (FileExists(cover))
+            current.CoverFile = cover;
+    }
 }

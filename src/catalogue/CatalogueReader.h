@@ -36,8 +36,8 @@ public:
     // CoverPath + Idx without surrounding blanks + ".jpg".
     QString coverPathFor(const QString& idx) const;
 
-    // For walks that never use CoverFile (the filter): the title reader then leaves it empty
-    // and spares a look at the disk per title.
+    // For walks that use no title's CoverFile but the last one's (the filter): the title reader
+    // then leaves it empty and spares a look at the disk per title.
     void skipCovers() { lookForCovers_ = false; }
 
 private:

@@ -1,9 +1,13 @@
 // What the main window shows for a title, the helpers the display and export share, the find
-// box's search; the filter dialog's start values, date buttons, ways of closing and captions.
+// box's search, what the filter's walk leaves behind; the filter dialog's start values, date
+// buttons, ways of closing and captions.
+#include "CatalogueFolder.h"
 #include "EnteredDate.h"
+#include "FilterRun.h"
 #include "FilterSettings.h"
 #include "FixedClock.h"
 #include "PendingWork.h"
+#include "ScriptedPrompts.h"
 #include "TitleDisplay.h"
 #include "TitleFinder.h"
 #include "frmFilter.h"
@@ -73,6 +77,28 @@ private Q_SLOTS:
         const FixedClock clock(QDateTime(QDate(2006, 3, 4), QTime(23, 59)));
         QCOMPARE(FilterSettings::startValues(clock),
                  (FilterSettings{false, "2006", false, true, false, "2006-03-04", false}));
+    }
+
+    // The walk leaves the last title's record behind with its cover found, though it looked
+    // for no cover on the way: a Jove Export may take that title up next.
+    void filterLeavesTheLastTitle() {
+        CatalogueFolder db;
+        db.writeLines("reelkeep.dat", {"~ A| S| x| x| Present| x| x| x| x| x| x| 1| x ~",
+                                       "~ B| S| x| x| Lent| x| x| x| x| x| x| 2| x ~"});
+        db.touchCover("1.jpg");
+        db.touchCover("2.jpg");
+        CatalogueReader reader(db.dbPath(), db.coverPath());
+        reader.skipCovers();
+        FilterSettings filter;
+        filter.FilterStatusOn = filter.FilterPresent = true;
+        ScriptedPrompts prompts;
+        CurrentTitle current;
+        QStringList kept;
+        FilterRun(reader, filter, {}, prompts)
+            .run(TitleKeys{"A", "B"}, current, [&](const QString& t) { kept << t; });
+        QCOMPARE(kept, QStringList{"A"});
+        QCOMPARE(current.Title, QStringLiteral("B"));
+        QCOMPARE(current.CoverFile, db.coverPath() + "2.jpg");
     }
 
     // The dialog opens on the settings; a date button fills in the date text and stores nothing.
