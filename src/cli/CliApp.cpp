@@ -6,6 +6,7 @@
 #include "DatabasePaths.h"
 #include "FilterRun.h"
 #include "GatherTitle.h"
+#include "MessageTexts.h"
 #include "MmdDocument.h"
 #include "Preferences.h"
 #include "SettingsKeys.h"
@@ -234,13 +235,18 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
                 out_ << (existed ? " (replace)" : " (new)");
             out_ << '\n';
         });
-    if (dryRun)
+    if (dryRun) {
         err_ << QStringLiteral("%1 documents to write, %2 failed.")
                     .arg(result.written)
                     .arg(result.failed)
              << '\n';
-    else
+    } else {
         err_ << result.statusText() << '\n';
+        // The viewer's closing box; a walk here goes on past every failure, so it always ends.
+        prompts.message(
+            {Message::Icon::Question, MessageTexts::kBatchDoneTitle, MessageTexts::kBatchDone},
+            Prompts::Buttons::Ok);
+    }
     // Titles after a failure in the title file were never reached: not every document is there.
     return prompts.failed() || list->failure ? 1 : 0;
 }

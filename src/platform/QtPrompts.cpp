@@ -5,15 +5,20 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 QStringList QtPrompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ').replace(u',', u' ');
-        // Qt reads the patterns from the last parentheses, so the description keeps its own.
-        filters << parts[i] + QStringLiteral(" (") + patterns.simplified() + u')';
+        QStringList patterns =
+            parts[i + 1].split(QRegularExpression(QStringLiteral("[;, ]")), Qt::SkipEmptyParts);
+        // "*.*" means every file, also one without a dot, which Qt's own "*.*" leaves out.
+        patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
+                                  QStringLiteral("*"));
+        // Qt reads the patterns from the last parentheses; the dialog shows the description
+        // alone, with its own parentheses if it has any.
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     return filters;
 }
@@ -27,6 +32,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& req
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
     const QStringList filters = QtPrompts::nameFilters(request.filter);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size())
         dialog.selectNameFilter(filters[request.selectedFilter - 1]);
@@ -85,6 +91,7 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
+    box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

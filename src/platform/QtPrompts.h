@@ -19,7 +19,8 @@ public:
     // The font dialog, then the colour dialog; cancelling either cancels the choice.
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
-    // "A (*.a)|*.a|B|*.b;*.c" as Qt name filters: "A (*.a)", "B (*.b *.c)".
+    // "A (*.a)|*.a|B|*.b;*.c|All (*.*)|*.*" as Qt name filters: "A (*.a) (*.a)",
+    // "B (*.b *.c)", "All (*.*) (*)".
     static QStringList nameFilters(const QString& filter);
 
 private:

@@ -39,10 +39,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -50,6 +52,12 @@ namespace {
 const QString kCaption = QStringLiteral("Reelkeep Viewer for RK3.3.2");
 const QString kDbFilter =
     QStringLiteral("All Files (*.*)|*.*|DB Files") + QStringLiteral("(*.dat)|*.dat");
+
+// A catalogue text as a tooltip: Qt takes a text that opens like markup for rich text and
+// would show "Tom <b>and</b> Jerry" as "Tom and Jerry".
+QString plainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
+}
 
 // Inner size the window never goes below, in twips: small enough for a laptop corner, large
 // enough that no frame or text box would need a negative size with the default fonts.
@@ -361,7 +369,7 @@ void frmMain::Timer1_Timer() {
         state_.pending.relayout = false;
         Form_Resize();
     }
-    if (state_.pending.filter) {
+    if (state_.pending.filter && !walking_) {
         state_.pending.filter = false;
         if (state_.filter.anyOn())
             FilterExe();
@@ -580,13 +588,13 @@ void frmMain::List1_Click() {
         else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
             text->setPlainText(c.text);
         if (w && c.toolTip)
-            w->setToolTip(*c.toolTip);
+            w->setToolTip(plainToolTip(*c.toolTip));
     }
 
     const RatingView& rating = view.rating;
     progressBar1_->setValue(rating.barValue);
     if (rating.barToolTip)
-        progressBar1_->setToolTip(*rating.barToolTip);
+        progressBar1_->setToolTip(plainToolTip(*rating.barToolTip));
     label35_->setText(rating.caption);
     QPalette palette = label35_->palette();
     switch (rating.colour) {
@@ -721,6 +729,7 @@ void frmMain::JoveBatch_Click() {
                     SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
+    const QScopedValueRollback walking(walking_, true);
     QCoreApplication::processEvents();
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     BatchExport batch(reader, state_.prefs, prompts_, &wait);
@@ -743,6 +752,7 @@ void frmMain::Filter_Click() {
 void frmMain::FilterExe() {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
+    const QScopedValueRollback walking(walking_, true);
     CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     reader.skipCovers();
     auto* scratch = static_cast<TitleListModel*>(list2_->model());

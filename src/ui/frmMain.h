@@ -125,4 +125,7 @@ private:
     QHash<QString, QPair<qint64, QDateTime>> watchedStamps_; // size and time when last loaded
     bool ended_ = false;
     bool loaded_ = false;
+    // A filter run or batch export is walking the list: a pending filter waits until it ends,
+    // since running it would replace the list under the walk.
+    bool walking_ = false;
 };

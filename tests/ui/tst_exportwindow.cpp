@@ -161,6 +161,15 @@ private Q_SLOTS:
         const auto s = open("2", "JBEU4=True;RKV/SavePath=" + media("cd1")); // no closing separator
         s->prompts.answerMessage(Prompts::Answer::Yes);
         s->prompts.answerMessage(Prompts::Answer::Ignore); // Delicatessen: no index
+        // A filter asked for just before, and a box up through the timer's next tick: the
+        // filter waits for the walk instead of replacing the list under it.
+        s->state.filter.FilterYearOn = true;
+        s->state.filter.FilterYearText = QStringLiteral("1979");
+        s->state.pending.filter = true;
+        s->prompts.onAsk = [](const ScriptedPrompts::Asked& asked) {
+            if (asked.buttons == Prompts::Buttons::AbortRetryIgnore)
+                QTest::qWait(700);
+        };
         s->trigger("JoveBatch");
         const auto messages = s->prompts.messages();
         QCOMPARE(messages.first(), (Message{Message::Icon::Question, "Jove Batch Export",
@@ -173,6 +182,8 @@ private Q_SLOTS:
         QCOMPARE(s->status(), QStringLiteral("3 documents written, 1 failed."));
         QCOMPARE(s->caption("Label1"), QString()); // the display is cleared afterwards
         QCOMPARE(s->row(), 0);
+        QCOMPARE(s->window->titles().size(), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(s->window->titles(), QStringList{"Alien"}, 2000);
 
         // The command line writes the same documents, byte for byte.
         const CatalogueFolder settings;
@@ -186,7 +197,9 @@ private Q_SLOTS:
         QCOMPARE(dryRun.status, 1); // the index-less title fails there too
         QCOMPARE(dryRun.out,
                  QStringLiteral("%1/17.mmd (new)\n%1/18.mmd (new)\n%1/19.mmd (new)\n").arg(cliOut));
-        cli({"export-batch", "--to", cliOut});
+        // Its standard error ends as the window did: the status text, then the closing box.
+        QVERIFY(cli({"export-batch", "--to", cliOut})
+                    .err.endsWith("3 documents written, 1 failed.\nJove Batch: Done!\n"));
         for (const char* name : {"17.mmd", "18.mmd", "19.mmd"})
             QCOMPARE(Contents(cliOut + "/" + name), Contents(media("cd1/") + name));
     }

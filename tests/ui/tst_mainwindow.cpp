@@ -3,6 +3,7 @@
 // disk; then the layout pass as numbers, and the About, Help and Wait windows.
 #include "CatalogueFolder.h"
 #include "MainLayout.h"
+#include "QtPrompts.h"
 #include "Twips.h"
 #include "ViewerSession.h"
 #include "Wait.h"
@@ -10,6 +11,7 @@
 #include "frmHelp.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -21,6 +23,7 @@
 #include <QSignalSpy>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 Q_DECLARE_METATYPE(QList<Message>)
 
@@ -36,7 +39,8 @@ void writeCatalogue(const CatalogueFolder& db) {
     db.writeLines("imdb.dat",
                   {"~ Alien| x| Alien| x| 1979| Ridley Scott| In space...| Crew meets it.| "
                    "Horror, Sci-Fi| Sigourney Weaver| R| English| 117| 8.5| | r ~",
-                   "~ Casablanca| x| Casablanca| x| 1942| Michael Curtiz| NULL| NULL| Drama| "
+                   "~ Casablanca| x| Casablanca| x| 1942| Michael Curtiz| <i>Play it</i>, Sam| "
+                   "NULL| Drama| "
                    "Humphrey Bogart| PG| English| 102| Null| https://example.org/c| r ~"});
     db.writeLines("media.dat",
                   {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1500| XviD| 128| MP3| 2| 48000 ~"});
@@ -152,8 +156,12 @@ private Q_SLOTS:
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
         QVERIFY(s.control<QLabel>("Image1")->pixmap().isNull()); // an empty file is no picture
         QFile::remove(db() + "History.dat");
-        s.select(2); // Casablanca: no media, rating "Null"
+        s.select(2); // Casablanca: no media, rating "Null", a tagline that looks like markup
         QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca"));
+        const QString tip = s.control("Label15")->toolTip(); // shown as a tooltip shows it
+        QCOMPARE(Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText()
+                                          : tip,
+                 QStringLiteral("<i>Play it</i>, Sam"));
         QCOMPARE(s.caption("Label26"), QString());
         QCOMPARE(s.caption("Label35"), QString());
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window),
@@ -363,6 +371,43 @@ private Q_SLOTS:
         // The timer restyles the window with the fonts the dialog handed over.
         QTRY_COMPARE_WITH_TIMEOUT(s.control("Label1")->font().family(),
                                   QStringLiteral("Liberation Serif"), 2000);
+    }
+
+    // Qt's own dialogs behind the prompts: a message shows its text as it stands, and the
+    // open-file dialog shows each filter's description and lists every file under "*.*".
+    void realDialogs() {
+        QtPrompts prompts;
+        Qt::TextFormat format = Qt::AutoText;
+        WhenModal([&](QWidget* box) {
+            format = box->findChild<QLabel*>("qt_msgbox_label")->textFormat();
+            box->close();
+        });
+        prompts.message({Message::Icon::Critical, "Critical Error", "<b>x</b> & y"},
+                        Prompts::Buttons::Ok);
+        QCOMPARE(format, Qt::PlainText);
+
+        CatalogueFolder folder;
+        folder.write("film", "no extension");
+        folder.write("reelkeep.dat", "");
+        QStringList filters, listed;
+        WhenModal([&](QWidget* dialog) {
+            auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; i < combo->count(); ++i)
+                filters << combo->itemText(i);
+            auto* view = dialog->findChild<QListView*>("listView");
+            for (int wait = 0; wait < 200 && view->model()->rowCount(view->rootIndex()) < 2; ++wait)
+                QTest::qWait(10);
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            dialog->close();
+        });
+        prompts.openFile({.title = "Open",
+                          .filter = "All Files (*.*)|*.*|DB Files(*.dat)|*.dat",
+                          .selectedFilter = 1,
+                          .initialFolder = folder.dbPath(),
+                          .fileName = {}});
+        QCOMPARE(filters, QStringList({"All Files (*.*)", "DB Files(*.dat)"}));
+        QCOMPARE(listed, QStringList({"film", "reelkeep.dat"}));
     }
 
     // The windows a command opens come up modally; the media information one named after the title.
