@@ -88,6 +88,10 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     auto* Command14 = place(new QPushButton(QStringLiteral("&Cancel"), this),
                             QStringLiteral("Command14"), QRectF(7080, 5880, 1455, 615));
     connect(Command14, &QPushButton::clicked, this, &frmMediaInfo::Command14_Click);
+    // The window has no default button: Enter in a path box presses nothing, where Qt would
+    // press the next button along, a file dialog or a run.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
 
     Form_Load();
 }
