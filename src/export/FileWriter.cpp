@@ -39,6 +39,10 @@ bool openTemporary(QFile& file, const QFileInfo& target) {
 
 std::optional<ExportError> FileWriter::write(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
+    // A file its owner made read-only is one they mean to keep: the rename below would replace
+    // it all the same, where opening it for writing would fail.
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+        return ExportError{75, QStringLiteral("Path/File access error")};
     // A temporary file beside the target, renamed over it: readers see the old file or the new
     // one, never a part. No fsync: a document is rewritten at the next export, and syncing
     // every one of a batch's files would cost more than writing them.

@@ -15,7 +15,7 @@ class FileWriter {
 public:
     virtual ~FileWriter() = default;
 
-    // Creates or replaces `path` with `bytes`.
+    // Creates or replaces `path` with `bytes`; a file without its owner's write permission stays.
     std::optional<ExportError> write(const QString& path, const QByteArray& bytes);
     // Copies `source` to `target`, replacing it; false on any failure.
     bool copy(const QString& source, const QString& target);

@@ -213,6 +213,8 @@ private Q_SLOTS:
             << QString(251, u'x') << "<out>/" << QString(251, u'x') + ".mmd";
         QTest::newRow("no export path") << "17"
                                         << "" << QString();
+        QTest::newRow("read-only older document") << "17"
+                                                  << "<out>/" << QString();
         for (const char* refused : {"", "a/b", "a\\b", ".."})
             QTest::newRow(*refused ? refused : "empty") << refused << "<out>/" << QString();
     }
@@ -224,7 +226,10 @@ private Q_SLOTS:
         const CurrentTitle t = titleOf("Title=T|Idx=" + idx);
         out.write("17.mmd", "an older document, longer than the new one");
         using P = QFileDevice;
-        QFile::setPermissions(out.dbPath() + "17.mmd", P::ReadOwner | P::WriteOwner | P::ReadGroup);
+        const bool readOnly = QByteArray(QTest::currentDataTag()).startsWith("read-only");
+        QFile::setPermissions(out.dbPath() + "17.mmd",
+                              P::ReadOwner | (readOnly ? P::Permissions() : P::WriteOwner) |
+                                  P::ReadGroup);
         const mode_t umaskBefore = umask(022);
         const auto error = WriteIt(folder.replace("<out>", out.dbPath().chopped(1)), t, {});
         umask(umaskBefore);
@@ -232,6 +237,8 @@ private Q_SLOTS:
         if (error) {
             QCOMPARE(error->message().title, QStringLiteral("An error occured"));
             QVERIFY(error->message().text.endsWith(" occured.\r\n\r\nWhat do you want to do?"));
+            QCOMPARE(Contents(out.dbPath() + "17.mmd"),
+                     "an older document, longer than the new one");
             return;
         }
         QCOMPARE(Contents(out.dbPath() + file), MmdFileBytes(BuildMmd(t, {})));
