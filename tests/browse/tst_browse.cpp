@@ -84,8 +84,8 @@ private Q_SLOTS:
         CatalogueFolder db;
         db.writeLines("reelkeep.dat", {"~ A| S| x| x| Present| x| x| x| x| x| x| 1| x ~",
                                        "~ B| S| x| x| Lent| x| x| x| x| x| x| 2| x ~"});
-        db.touchCover("1.jpg");
-        db.touchCover("2.jpg");
+        db.write("Covers/1.jpg", "");
+        db.write("Covers/2.jpg", "");
         CatalogueReader reader(db.dbPath(), db.coverPath());
         reader.skipCovers();
         FilterSettings filter;

@@ -23,7 +23,7 @@ class TestCli : public QObject {
         db.writeLines("imdb.dat", {"~ Alien| x| Alien| x| 1979| Ridley Scott| In space...| "
                                    "Crew meets alien.| Horror, Sci-Fi| Sigourney Weaver| R| "
                                    "English| 117| 8.5| https://example.org/alien| rest ~"});
-        db.touchCover("9.jpg");
+        db.write("Covers/9.jpg", "");
     }
 
 private Q_SLOTS:
@@ -63,13 +63,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("fields"); // "Key=value|..."
-        QTest::newRow("found, other covers")
-            << QStringList{"--covers", "/nonexistent", "show", "Am\u00e9lie"} << 0
+        QTest::newRow("found, other covers given before the folder")
+            << QStringList{"--covers", "/nonexistent", "--db", "<db>", "show", "Am\u00e9lie"} << 0
             << "Title=Am\u00e9lie|EntryType=Single Entry|AkaTitle=Le Fabuleux|Comments=|"
                "Idx= 9 |CoverFile=|Entered=";
-        QTest::newRow("covers given before the folder")
-            << QStringList{"--covers", "/nonexistent", "--db", "<db>", "show", "Am\u00e9lie"} << 0
-            << "CoverFile=";
         QTest::newRow("keys are case-sensitive") << QStringList{"show", "alien"} << 1 << "Title=";
     }
     void show() {

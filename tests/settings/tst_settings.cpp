@@ -58,15 +58,14 @@ struct Session {
     std::unique_ptr<frmSettings> dialog;
 };
 
-// The preferences as "name=value"; Font<n> and Color<n> of font n, Rule<n> "on|off field prefix".
+// The preferences as "name=value"; Font<n>: font n described, Rule<n>: "on|off field prefix".
 QStringList described(const Preferences& p) {
     const auto onOff = [](bool on) { return QString(on ? "on" : "off"); };
     QStringList out{"DBPath=" + p.DBPath, "CoverPath=" + p.CoverPath, "Genre=" + p.GenreSource,
                     "CpFolderImage=" + onOff(p.CpFolderImage),
                     "CpFolderOverwrite=" + onOff(p.CpFolderOverwrite)};
     for (int i = 0; i < 6; ++i)
-        out << QString("Font%1=%2").arg(i).arg(p.Fonts[i].Description)
-            << QString("Color%1=%2").arg(i).arg(p.Fonts[i].Color);
+        out << QString("Font%1=%2").arg(i).arg(p.Fonts[i].Description);
     for (int k = 1; k <= 5; ++k)
         out << QString("Rule%1=%2 %3 %4")
                    .arg(k)
@@ -184,7 +183,7 @@ private Q_SLOTS:
         s.click("Option2");
         s.click("Command1");
         QCOMPARE(
-            s.prompts.messages(),
+            s.prompts.messages,
             QList<Message>({{Message::Icon::Critical, "Settings",
                              "The settings could not be saved: their file cannot be written."}}));
         QCOMPARE(s.prefs.GenreSource, QStringLiteral("RK"));
@@ -219,10 +218,7 @@ private Q_SLOTS:
             QTest::newRow(tag) << QString(stored) << QString(expected);
         };
         // The other defaults are what "&Ok" stores at once (okAtOnceStoresEveryKeyInOrder).
-        row("first start", "",
-            "DBPath=~/;CoverPath=~/;Font0=Arial 9 points ;Font1=Arial Black 12 points ;"
-            "Font2=Arial Black 12 points Underlined;Font3=Arial Black 12 points ;"
-            "Font4=Arial 12 points Bold ;Font5=Arial 10 points Bold ");
+        row("first start", "", "DBPath=~/;CoverPath=~/");
         row("stored values", "DBPath=/films/;JBES2=;JBEF3=Nowhere;RKV/Genre=COMBINE",
             "DBPath=/films/;Rule2=on Location ;Rule3=on Nowhere CD-;Genre=COMBINE");
         // The export switches are on for the exact text "True" only.

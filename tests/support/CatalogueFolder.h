@@ -45,10 +45,6 @@ public:
             bytes += ToWindows1252(line) + "\r\n";
         write(name, bytes);
     }
-    // An empty file standing in for a cover picture: the readers only test existence.
-    void touchCover(const QString& fileName) const {
-        write(QStringLiteral("Covers/") + fileName, QByteArray());
-    }
 
 private:
     QTemporaryDir dir_;

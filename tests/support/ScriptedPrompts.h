@@ -14,9 +14,8 @@ public:
         Kind kind{};
         OpenFileRequest openFile{};          // OpenFile, SaveFile
         QString title{}, text{}, proposed{}; // folder chooser and input box: title, prompt, start
-        Message message{};                   // Message, with its buttons
-        Buttons buttons = Buttons::Ok;
-        FontChoice font{}; // ChooseFont: what the dialog started with
+        Buttons buttons = Buttons::Ok;       // Message
+        FontChoice font{};                   // ChooseFont: what the dialog started with
     };
 
     // Next answers, in the order questions come; nullopt, or none left, cancels. Files answer
@@ -44,8 +43,8 @@ public:
             inputs_);
     }
     Answer message(const Message& message, Buttons buttons) override {
-        return record({.kind = Asked::Kind::Message, .message = message, .buttons = buttons},
-                      answers_)
+        messages << message;
+        return record({.kind = Asked::Kind::Message, .buttons = buttons}, answers_)
             .value_or(buttons == Buttons::YesNo              ? Answer::Yes
                       : buttons == Buttons::AbortRetryIgnore ? Answer::Abort
                                                              : Answer::Ok);
@@ -55,15 +54,9 @@ public:
     }
 
     QList<Asked> asked;
+    QList<Message> messages; // the messages among them
     // Runs as each question is asked, before it is answered (to change the world before a Retry).
     std::function<void(const Asked&)> onAsk;
-    QList<Message> messages() const {
-        QList<Message> list;
-        for (const Asked& a : asked)
-            if (a.kind == Asked::Kind::Message)
-                list << a.message;
-        return list;
-    }
 
 private:
     // Records the question, then takes the next scripted answer; none left answers Cancel.

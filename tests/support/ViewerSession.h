@@ -17,8 +17,7 @@
 #include <QTimer>
 #include <functional>
 
-inline const QString kViewer = QStringLiteral("ReelkeepViewer");
-inline const QString kRkv = QStringLiteral("RKV");
+using SettingsKeys::kRkv, SettingsKeys::kViewer;
 
 struct Session {
     MemorySettingsStore store;
@@ -28,11 +27,9 @@ struct Session {
     AppState state;
     std::unique_ptr<frmMain> window;
 
-    explicit Session(const QString& dbPath = {}) {
-        if (!dbPath.isEmpty()) {
-            store.write(kViewer, QStringLiteral("DBPath"), dbPath);
-            store.write(kViewer, QStringLiteral("CoverPath"), dbPath + QStringLiteral("Covers/"));
-        }
+    // The catalogue in `dbPath`, and `settings` as WriteSettings takes them.
+    explicit Session(const QString& dbPath, const QString& settings = {}) {
+        WriteSettings(store, "DBPath=" + dbPath + ";CoverPath=" + dbPath + "Covers/;" + settings);
     }
     frmMain& start() {
         window = Init::Main(state, store, prompts, desktop, clock);

@@ -45,7 +45,7 @@ void writeCatalogue(const CatalogueFolder& db) {
     db.writeLines("media.dat",
                   {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1500| XviD| 128| MP3| 2| 48000 ~"});
     db.writeLines("History.dat", {"~ Alien| 2006-03-14| x| y ~", "~ Brazil| someday| x| y ~"});
-    db.touchCover("17.jpg");
+    db.write("Covers/17.jpg", "");
 }
 
 // Every file below the folder with its bytes and modification time.
@@ -82,33 +82,36 @@ private Q_SLOTS:
         writeCatalogue(db_.emplace());
     }
 
-    // Start-up restores the stored geometry; Close and Save stores it unless minimised, Close not.
+    // Start-up restores the stored geometry; Close and Save stores it unless minimised, and says
+    // so when the store cannot be written; Close stores nothing. The program ends either way.
     void closing_data() {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("stored"); // RKV keys; whole pixels, so they come back unchanged
+        QTest::addColumn<QString>("stored"); // whole pixels, so they come back unchanged
         QTest::addColumn<Qt::WindowState>("windowState"); // set after start
+        QTest::addColumn<bool>("refused");                // the store cannot be written
         QTest::addColumn<QString>("saved");               // RKV keys afterwards; "key=": absent
-        QTest::newRow("normal") << "CloseSave"
-                                << "MainLeft=1500;MainTop=1200;MainWidth=9000" << Qt::WindowNoState
-                                << "State=0;MainLeft=1500;MainTop=1200;MainWidth=9000";
-        QTest::newRow("stored maximised") << "CloseSave"
-                                          << "MainLeft=2880;MainTop=wrong;MainWidth=12000;State=2"
-                                          << Qt::WindowMaximized << "State=2";
-        QTest::newRow("minimised")
-            << "CloseSave"
-            << "MainLeft=1500" << Qt::WindowMinimized << "State=;MainLeft=1500";
-        QTest::newRow("without saving") << "Close"
-                                        << "" << Qt::WindowNoState << "State=;MainLeft=";
+        const auto row = [](const char* tag, const char* action, const char* stored,
+                            Qt::WindowState state, bool refused, const char* saved) {
+            QTest::newRow(tag) << QString(action) << QString(stored) << state << refused
+                               << QString(saved);
+        };
+        row("normal", "CloseSave", "RKV/MainLeft=1500;RKV/MainTop=1200;RKV/MainWidth=9000",
+            Qt::WindowNoState, false, "State=0;MainLeft=1500;MainTop=1200;MainWidth=9000");
+        row("stored maximised", "CloseSave",
+            "RKV/MainLeft=2880;RKV/MainTop=wrong;RKV/MainWidth=12000;RKV/State=2",
+            Qt::WindowMaximized, false, "State=2");
+        row("minimised", "CloseSave", "RKV/MainLeft=1500", Qt::WindowMinimized, false,
+            "State=;MainLeft=1500");
+        row("store out of reach", "CloseSave", "", Qt::WindowNoState, true, "State=");
+        row("without saving", "Close", "", Qt::WindowNoState, false, "State=;MainLeft=");
     }
     void closing() {
         QFETCH(QString, action);
         QFETCH(QString, stored);
         QFETCH(Qt::WindowState, windowState);
+        QFETCH(bool, refused);
         QFETCH(QString, saved);
-        const auto pairs = [](const QString& list) { return list.split(u';', Qt::SkipEmptyParts); };
-        Session s(db());
-        for (const QString& pair : pairs(stored))
-            s.store.write(kRkv, pair.section(u'=', 0, 0), pair.section(u'=', 1));
+        Session s(db(), stored);
         frmMain& w = s.start();
         QCOMPARE(w.isMaximized(), stored.contains("State=2"));
         if (w.isMaximized()) { // with the normal geometry behind it
@@ -118,30 +121,22 @@ private Q_SLOTS:
         }
         w.setWindowState(windowState);
         s.state.prefs.DBPath = QStringLiteral("/elsewhere/");
+        s.store.refuseWrites = refused;
         QSignalSpy ended(&w, &frmMain::programEnded);
         s.trigger(action);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(s.store.value(kViewer, "DBPath"),
-                 action == "CloseSave" ? QStringLiteral("/elsewhere/") : db());
-        for (const QString& pair : pairs(saved)) {
+                 action == "CloseSave" && !refused ? QStringLiteral("/elsewhere/") : db());
+        for (const QString& pair : saved.split(u';', Qt::SkipEmptyParts)) {
             const QString value = pair.section(u'=', 1);
             QCOMPARE(s.store.value(kRkv, pair.section(u'=', 0, 0)),
                      value.isEmpty() ? std::nullopt : std::optional(value));
         }
-    }
-
-    // A store that cannot be written: Close and Save says so, and the program still ends.
-    void closeSaveWithAStoreOutOfReach() {
-        Session s(db());
-        frmMain& w = s.start();
-        s.store.refuseWrites = true;
-        QSignalSpy ended(&w, &frmMain::programEnded);
-        s.trigger("CloseSave");
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(
-            s.prompts.messages(),
-            QList<Message>({{Message::Icon::Critical, "Settings",
-                             "The settings could not be saved: their file cannot be written."}}));
+        QCOMPARE(s.prompts.messages,
+                 refused ? QList<Message>({{Message::Icon::Critical, "Settings",
+                                            "The settings could not be saved: their file cannot "
+                                            "be written."}})
+                         : QList<Message>());
     }
 
     // The display rules' results land in the right controls; a reader's failure is shown once.
@@ -157,18 +152,16 @@ private Q_SLOTS:
         QVERIFY(s.control<QLabel>("Image1")->pixmap().isNull()); // an empty file is no picture
         QFile::remove(db() + "History.dat");
         s.select(2); // Casablanca: no media, rating "Null", a tagline that looks like markup
-        QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca"));
         const QString tip = s.control("Label15")->toolTip(); // shown as a tooltip shows it
         QCOMPARE(Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText()
                                           : tip,
                  QStringLiteral("<i>Play it</i>, Sam"));
         QCOMPARE(s.caption("Label26"), QString());
-        QCOMPARE(s.caption("Label35"), QString());
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window),
                  s.control("Frame7")->palette().color(QPalette::Window));
-        QCOMPARE(s.prompts.messages(), QList<Message>({{Message::Icon::Critical, "Critical Error",
-                                                        "Error 53 (File not found) \r\nwhen "
-                                                        "reading history.dat"}}));
+        QCOMPARE(s.prompts.messages, QList<Message>({{Message::Icon::Critical, "Critical Error",
+                                                      "Error 53 (File not found) \r\nwhen "
+                                                      "reading history.dat"}}));
         // A double click on the IMDB caption hands the title's address to the desktop.
         QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
         QCOMPARE(s.desktop.opened, QStringList{"https://example.org/c"});
@@ -198,20 +191,29 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), to < 0 ? QString() : s.window->titles().at(to));
     }
 
+    // Start-up lists the titles. Reload (the button) clears the display and reads every file
+    // again, even one rewritten with its size and modification time unchanged.
     void startAndReload() {
         StartedSession s(db());
         QCOMPARE(s.window->windowTitle(), QStringLiteral("Reelkeep Viewer for RK3.3.2"));
         QCOMPARE(s.window->titles(), QStringList({"Alien", "Brazil", "Casablanca", "Alien 2"}));
-        QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
-        QCOMPARE(s.row(), -1);
-        QVERIFY(s.prompts.asked.isEmpty());
         s.select(0);
-        db_->writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
+        db_->writeLines("History.dat",
+                        {"~ Alien| 2007-03-14| x| y ~", "~ Brazil| someday| x| y ~"});
+        QFile history(db() + "History.dat");
+        QVERIFY(history.open(QIODevice::Append) &&
+                history.setFileTime(modified, QFileDevice::FileModificationTime));
+        history.close();
+        db_->writeLines("reelkeep.dat", {"~ Alien| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~",
+                                         "~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 2| x ~"});
         QTest::mouseClick(s.control("Command1"), Qt::LeftButton);
-        QCOMPARE(s.window->titles(), QStringList{"Zardoz"});
+        QCOMPARE(s.window->titles(), QStringList({"Alien", "Zardoz"}));
         QCOMPARE(s.caption("Label1"), QString());
         QCOMPARE(s.caption("Label14"), QStringLiteral("Actors:"));
-        QCOMPARE(s.status(), QStringLiteral("1 entries loaded."));
+        s.select(0);
+        QCOMPARE(s.control("Label17")->toolTip(),
+                 QStringLiteral("Entered: 14 Mar 2007 (2007-03-14)"));
     }
 
     // Each frame's border runs above its first line of controls, not through it.
@@ -223,51 +225,41 @@ private Q_SLOTS:
                          qPrintable(child->objectName()));
     }
 
-    // Reload reads every file again, even one rewritten with its size and time unchanged.
-    void reloadReadsEveryFileAgain() {
-        StartedSession s(db());
-        s.select(0);
-        const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
-        db_->writeLines("History.dat",
-                        {"~ Alien| 2007-03-14| x| y ~", "~ Brazil| someday| x| y ~"});
-        QFile history(db() + "History.dat");
-        QVERIFY(history.open(QIODevice::Append) &&
-                history.setFileTime(modified, QFileDevice::FileModificationTime));
-        history.close();
-        s.trigger("Reload");
-        s.select(0);
-        QCOMPARE(s.control("Label17")->toolTip(),
-                 QStringLiteral("Entered: 14 Mar 2007 (2007-03-14)"));
-    }
-
-    // A title file that fails part way: the window keeps what it read and moves within it.
+    // A title file that fails part way: the window keeps what it read and says why, once.
     void partialLoad() {
         db_->write("reelkeep.dat", "~ A| x ~\r\n~x~\r\n~ B| x ~\r\n");
         StartedSession s(db());
         QVERIFY(!s.window->ended());
         QCOMPARE(s.window->titles(), QStringList{"A"});
-        QCOMPARE(s.prompts.messages().size(), 1);
-        QCOMPARE(s.prompts.messages().first().title, QStringLiteral("Critical Error"));
-        for (const char* action : {"Last", "Next", "Previous"})
-            s.trigger(action);
-        QCOMPARE(s.row(), 0);
+        QCOMPARE(s.prompts.messages.size(), 1);
+        QCOMPARE(s.prompts.messages.first().title, QStringLiteral("Critical Error"));
     }
 
-    // No title file where the settings say: the user is asked until a folder holds one.
-    void databaseDialogCycle() {
-        CatalogueFolder empty, other;
+    // No title file where the settings say: the user is asked until a folder holds one. Open
+    // another, cancelled, keeps the list; the one found replaces it, the details staying.
+    void databaseDialog() {
+        CatalogueFolder empty, bare, other;
+        other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
         Session s(empty.dbPath());
-        s.prompts.answerFile(other.dbPath() + "other.dat");
+        s.prompts.answerFile(bare.dbPath() + "other.dat");
         s.prompts.answerFile(db() + "whatever.dat");
         frmMain& w = s.start();
         QCOMPARE(s.prompts.asked.size(), 2);
         const OpenFileRequest& first = s.prompts.asked[0].openFile;
         QCOMPARE(first.title, QStringLiteral("Find Reelkeep database (reelkeep.dat)"));
         QCOMPARE(first.initialFolder, empty.dbPath());
-        QCOMPARE(s.prompts.asked[1].openFile.initialFolder, other.dbPath());
+        QCOMPARE(s.prompts.asked[1].openFile.initialFolder, bare.dbPath());
         QCOMPARE(w.titles().size(), 4);
         QCOMPARE(s.state.prefs.CoverPath, db() + "Covers/");
         QVERIFY(!w.ended());
+        s.select(0);
+        s.prompts.answerFile(std::nullopt); // cancelled: the current database stays
+        s.trigger("OpenAnother");
+        QCOMPARE(w.titles().size(), 4);
+        s.prompts.answerFile(other.dbPath() + "reelkeep.dat");
+        s.trigger("OpenAnother");
+        QCOMPARE(w.titles(), QStringList{"Zardoz"});
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Alien")); // details stay until a selection
     }
 
     void startWithoutDatabaseEnds_data() {
@@ -285,22 +277,7 @@ private Q_SLOTS:
         Session s(empty.dbPath());
         s.prompts.answerFile(answer.isEmpty() ? std::nullopt : std::optional(answer));
         QVERIFY(s.start().ended());
-        QTEST(s.prompts.messages(), "messages");
-    }
-
-    void openAnother() {
-        CatalogueFolder other;
-        other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
-        StartedSession s(db());
-        s.select(0);
-        s.prompts.answerFile(std::nullopt); // cancelled: the current database stays
-        s.trigger("OpenAnother");
-        QCOMPARE(s.window->titles().size(), 4);
-        s.prompts.answerFile(other.dbPath() + "reelkeep.dat");
-        s.trigger("OpenAnother");
-        QCOMPARE(s.window->titles(), QStringList{"Zardoz"});
-        QCOMPARE(s.caption("Label1"), QStringLiteral("Alien")); // details stay until a selection
-        QCOMPARE(s.prompts.asked.last().openFile.initialFolder, db());
+        QTEST(s.prompts.messages, "messages");
     }
 
     void findBox() {
@@ -437,8 +414,7 @@ private Q_SLOTS:
         const auto before = snapshot(copy.dbPath());
         QVERIFY(before.size() > 20);
 
-        Session s(copy.dbPath());
-        s.store.write(kRkv, "SavePath", out.dbPath());
+        Session s(copy.dbPath(), "RKV/SavePath=" + out.dbPath());
         frmMain& w = s.start();
         for (int row = 0; row < w.titles().size(); ++row)
             s.select(row);
@@ -461,11 +437,9 @@ private Q_SLOTS:
         QCOMPARE(snapshot(copy.dbPath()), before);
     }
 
-    void changeOnDiskIsAnnouncedAndShown() {
+    // A title file renamed over the old one, as the catalogue program saves, is announced.
+    void changeOnDiskIsAnnounced() {
         StartedSession s(db());
-        s.select(0);
-        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: VCD-1"));
-        // The catalogue program saves by writing a new file and renaming it over the old one.
         db_->writeLines("reelkeep.new",
                         {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
         QFile::remove(db() + "reelkeep.dat");
@@ -473,10 +447,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(
             s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
             5000);
-        s.trigger("Previous"); // no move; select again to read again
-        s.select(0);
-        s.window->List1_Click();
-        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
     }
 
     // About's links open on a left click (a refusal changes nothing); the own buttons just close.
