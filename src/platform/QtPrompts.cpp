@@ -137,13 +137,19 @@ std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial) {
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent_);
-    if (!ok)
+    QFontDialog dialog(font, parent_);
+    // A face this machine lacks opens on a fallback family in its regular style; closed without
+    // a change, the dialog keeps the choice as it was rather than storing that fallback.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
     const QColor colour = QColorDialog::getColor(initial.colour, parent_);
     if (!colour.isValid())
         return std::nullopt;
+    if (chosen == shown)
+        return FontChoice{initial.name,   initial.pointSize, initial.bold,
+                          initial.italic, initial.underline, colour};
     return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(),
                       chosen.italic(), chosen.underline(),  colour};
 }

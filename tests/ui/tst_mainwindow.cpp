@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -385,6 +386,21 @@ private Q_SLOTS:
                           .fileName = {}});
         QCOMPARE(filters, QStringList({"All Files (*.*)", "DB Files(*.dat)"}));
         QCOMPARE(listed, QStringList({"film", "reelkeep.dat"}));
+
+        // A font this machine lacks, and both dialogs closed with OK: the choice is unchanged,
+        // not the face the font dialog fell back to; a face picked there is taken.
+        const FontChoice lacking{"Arial Black", 12, true, false, false, QColor(255, 0, 0)};
+        for (const FontChoice& picked : {lacking, FontChoice{"Liberation Serif", 14, false, false,
+                                                             false, QColor(255, 0, 0)}}) {
+            WhenModal([&](QWidget* fonts) {
+                static_cast<QFontDialog*>(fonts)->setCurrentFont(
+                    picked == lacking ? static_cast<QFontDialog*>(fonts)->currentFont()
+                                      : QFont(picked.name, int(picked.pointSize)));
+                WhenModal([](QWidget* colours) { static_cast<QDialog*>(colours)->accept(); });
+                static_cast<QDialog*>(fonts)->accept();
+            });
+            QCOMPARE(prompts.chooseFont(lacking), std::optional(picked));
+        }
     }
 
     // The windows a command opens come up modally; the media information one named after the title.
