@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -89,7 +90,8 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
                             QStringLiteral("Command14"), QRectF(7080, 5880, 1455, 615));
     connect(Command14, &QPushButton::clicked, this, &frmMediaInfo::Command14_Click);
     // The window has no default button: Enter in a path box presses nothing, where Qt would
-    // press the next button along, a file dialog or a run.
+    // press the next button along, a file dialog or a run. keyPressEvent gives Enter back to a
+    // focused button.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
@@ -212,6 +214,13 @@ void frmMediaInfo::done(int result) {
     // Closing while MediaInfo runs stops it; the run then shows nothing.
     runner_.cancel();
     QDialog::done(result);
+}
+
+void frmMediaInfo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QDialog::keyPressEvent(event);
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
 }
 
 bool frmMediaInfo::retry(const MediaInfoError& error) {

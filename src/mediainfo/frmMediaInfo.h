@@ -40,6 +40,7 @@ public Q_SLOTS:
 
 protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     template <class W> W* place(W* widget, const QString& name, const QRectF& twips);

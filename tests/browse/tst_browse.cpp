@@ -104,14 +104,16 @@ private Q_SLOTS:
     void dateButtons() {
         for (const auto& [button, text] :
              {std::pair{"Command3", "2006-03-14"}, {"Command4", "2006-03"}, {"Command5", "2006"}}) {
-            FilterSettings start = sample(true); // the date criterion off: a button leaves it so
-            start.FilterEnteredText = QStringLiteral("1999");
-            Opened opened{start};
-            click(opened.dialog, button);
-            FilterSettings expected = start;
-            expected.FilterEnteredText = text;
-            QCOMPARE(shown(opened.dialog), expected);
-            QCOMPARE(opened.filter, start);
+            for (const bool present : {false, true}) { // the date criterion on, then off
+                FilterSettings start = sample(present);
+                start.FilterEnteredText = QStringLiteral("1999");
+                Opened opened{start};
+                click(opened.dialog, button);
+                FilterSettings expected = start;
+                expected.FilterEnteredText = text;
+                QCOMPARE(shown(opened.dialog), expected);
+                QCOMPARE(opened.filter, start);
+            }
         }
     }
 

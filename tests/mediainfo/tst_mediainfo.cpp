@@ -160,7 +160,9 @@ private Q_SLOTS:
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(s.prompts.asked.isEmpty());
-        s.get<QPushButton>(tool ? "Command12" : "Command1")->click();
+        auto* select = s.get<QPushButton>(tool ? "Command12" : "Command1"); // Enter on it does
+        select->setFocus();
+        QTest::keyClick(select, Qt::Key_Return);
         const OpenFileRequest& asked = s.prompts.asked.first().openFile;
         QCOMPARE(asked.title + u'|' + asked.initialFolder,
                  tool ? "Find MediaInfo Executable (mediainfo.exe)|/db/"

@@ -385,6 +385,7 @@ private Q_SLOTS:
                           .initialFolder = folder.dbPath(),
                           .fileName = {}});
         QCOMPARE(filters, QStringList({"All Files (*.*)", "DB Files(*.dat)"}));
+        listed.sort(); // the view may not have sorted them yet
         QCOMPARE(listed, QStringList({"film", "reelkeep.dat"}));
 
         // A font this machine lacks, and both dialogs closed with OK: the choice is unchanged,
@@ -453,9 +454,11 @@ private Q_SLOTS:
         QCOMPARE(snapshot(copy.dbPath()), before);
     }
 
-    // A title file renamed over the old one, as the catalogue program saves, is announced.
-    void changeOnDiskIsAnnounced() {
+    // A title file renamed over the old one, as the catalogue program saves, is announced, and
+    // the next selection shows it without a Reload.
+    void changeOnDiskIsAnnouncedAndShown() {
         StartedSession s(db());
+        s.select(0);
         db_->writeLines("reelkeep.new",
                         {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
         QFile::remove(db() + "reelkeep.dat");
@@ -463,6 +466,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(
             s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
             5000);
+        s.window->List1_Click();
+        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
     }
 
     // About's links open on a left click (a refusal changes nothing); the own buttons just close.
