@@ -369,7 +369,7 @@ void frmMain::Timer1_Timer() {
         state_.pending.relayout = false;
         Form_Resize();
     }
-    if (state_.pending.filter && !walking_) {
+    if (state_.pending.filter && !busy_) {
         state_.pending.filter = false;
         if (state_.filter.anyOn())
             FilterExe();
@@ -716,6 +716,7 @@ void frmMain::findNext() {
 // ---- export --------------------------------------------------------------------------------
 
 void frmMain::JoveExport_Click() {
+    const QScopedValueRollback busy(busy_, true);
     SingleTitleExport(prompts_, state_.prefs).JoveExport_Click(state_.title);
 }
 
@@ -729,7 +730,7 @@ void frmMain::JoveBatch_Click() {
                     SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
-    const QScopedValueRollback walking(walking_, true);
+    const QScopedValueRollback busy(busy_, true);
     QCoreApplication::processEvents();
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     BatchExport batch(reader, state_.prefs, prompts_, &wait);
@@ -752,7 +753,7 @@ void frmMain::Filter_Click() {
 void frmMain::FilterExe() {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
-    const QScopedValueRollback walking(walking_, true);
+    const QScopedValueRollback busy(busy_, true);
     CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     reader.skipCovers();
     auto* scratch = static_cast<TitleListModel*>(list2_->model());

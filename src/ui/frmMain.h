@@ -125,7 +125,8 @@ private:
     QHash<QString, QPair<qint64, QDateTime>> watchedStamps_; // size and time when last loaded
     bool ended_ = false;
     bool loaded_ = false;
-    // A filter run or batch export is walking the list: a pending filter waits until it ends,
-    // since running it would replace the list under the walk.
-    bool walking_ = false;
+    // A filter run or batch export is walking the list, or a single-title export is writing the
+    // title on display: a pending filter waits until it ends, since running it from a dialog's or
+    // a step's event processing would replace the list or the title under it.
+    bool busy_ = false;
 };

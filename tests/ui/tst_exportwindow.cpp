@@ -62,6 +62,13 @@ private Q_SLOTS:
         const auto s = open("2", "CpFolderOverwrite=" + overwrite);
         s->prompts.answerFile(media("cd1/Alien.CD1.avi"));
         s->prompts.answerFile(media("cd2/Alien"));
+        // A filter asked for just before waits while the first file dialog is up through a tick
+        // of the timer: run there, it would replace the title being exported.
+        s->state.filter.FilterStatusOn = s->state.pending.filter = true;
+        s->prompts.onAsk = [&p = s->prompts](const ScriptedPrompts::Asked&) {
+            if (p.asked.size() == 1)
+                QTest::qWait(700);
+        };
         s->trigger("JoveExport");
         QCOMPARE(s->prompts.asked[1].openFile.title, QStringLiteral("Select media file, part 2."));
         QCOMPARE(s->prompts.asked[1].openFile.initialFolder, QDir::cleanPath(media("cd1")));
