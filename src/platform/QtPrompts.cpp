@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <algorithm>
 
 QStringList QtPrompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -14,8 +15,7 @@ QStringList QtPrompts::nameFilters(const QString& filter) {
         QStringList patterns =
             parts[i + 1].split(QRegularExpression(QStringLiteral("[;, ]")), Qt::SkipEmptyParts);
         // "*.*" means every file, also one without a dot, which Qt's own "*.*" leaves out.
-        patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
-                                  QStringLiteral("*"));
+        std::replace(patterns.begin(), patterns.end(), QStringLiteral("*.*"), QStringLiteral("*"));
         // Qt reads the patterns from the last parentheses; the dialog shows the description
         // alone, with its own parentheses if it has any.
         filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
