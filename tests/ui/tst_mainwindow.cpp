@@ -288,6 +288,8 @@ private Q_SLOTS:
         QCOMPARE(s.row(), 0);
         QTest::keyClick(find, Qt::Key_Return);
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien 2"));
+        QTest::keyClick(find, Qt::Key_F3); // from the last match round to the first
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Alien"));
         QTest::keyClick(find, Qt::Key_Escape);
         QCOMPARE(find->text(), QString());
         // The menus' shortcuts reach the window from the box, which would take them for editing.
@@ -339,6 +341,11 @@ private Q_SLOTS:
         QCOMPARE(s.status(), QStringLiteral("Found: 1 entries."));
         QCOMPARE(s.row(), -1);
         QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca")); // the display stays
+        // A second run narrows the first's result, which holds Alien but not Alien 2.
+        s.state.filter = {};
+        s.state.filter.FilterStatusOn = s.state.pending.filter = true;
+        QTRY_VERIFY(!s.state.pending.filter);
+        QCOMPARE(s.window->titles(), QStringList{"Alien"});
 
         WhenModal([](QWidget* dialog) {
             QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
