@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(applicationIcon());
 
     QtSettingsStore store;
+    QtSettingsStore::keepQtSettingsIn(store.folder());
     QtPrompts prompts;
     QtDesktop desktop;
     SystemClock clock;

@@ -64,7 +64,7 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
     // export may take up next, still gets its own.
     if (titleFound && current.CoverFile.isEmpty()) {
         const QString cover = reader_.coverPathFor(current.Idx);
-        if (FileExists(cover))
+        if (CatalogueFileExists(cover))
             current.CoverFile = cover;
     }
 }

@@ -1,24 +1,24 @@
 #include "CatalogueFile.h"
 
 #include "CatalogueText.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "RegularFile.h"
 
 namespace CatalogueFile {
 
 Contents read(const QString& path, const QString& fileLabel) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const bool missing = !QFileInfo::exists(path) || QFileInfo(path).isDir();
-        return {{},
-                missing ? ReadFailure::fileNotFound(fileLabel)
-                        : ReadFailure::accessError(fileLabel)};
+    RegularFile file(path);
+    switch (file.status()) {
+    case RegularFile::Status::Absent:
+        return {{}, ReadFailure::fileNotFound(fileLabel)};
+    case RegularFile::Status::Denied:
+        return {{}, ReadFailure::accessError(fileLabel)};
+    case RegularFile::Status::Open:
+        break;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const std::optional<QByteArray> bytes = file.readAll();
+    if (!bytes)
         return {{}, ReadFailure::ioError(fileLabel)};
-    return {DecodeCatalogueBytes(bytes), std::nullopt};
+    return {DecodeCatalogueBytes(*bytes), std::nullopt};
 }
 
 } // namespace CatalogueFile

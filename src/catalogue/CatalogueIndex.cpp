@@ -1,6 +1,7 @@
 #include "CatalogueIndex.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
 #include <QFileInfo>
 
 CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::FileKind kind,
@@ -9,8 +10,10 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
     const auto it = entries_.find(path);
     if (walk && it != entries_.end() && it->walk == walk)
         return {it->index, std::nullopt};
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
+    // A FIFO or a device counts as absent: opening one may block, reading it may never end.
+    // A NUL would cut the name short.
+    const QFileInfo info(path.contains(QChar(0)) ? QString() : path);
+    if (!info.isFile()) {
         entries_.remove(path);
         return {nullptr, ReadFailure::fileNotFound(fileLabel)};
     }
@@ -19,31 +22,28 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
         return {it->index, std::nullopt};
     }
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    RegularFile file(path);
+    if (file.status() != RegularFile::Status::Open) {
         entries_.remove(path);
-        return {nullptr, ReadFailure::accessError(fileLabel)};
+        return {nullptr, file.status() == RegularFile::Status::Absent
+                             ? ReadFailure::fileNotFound(fileLabel)
+                             : ReadFailure::accessError(fileLabel)};
     }
-    FileBytes bytes;
-    if (file.isSequential()) {
-        bytes = FileBytes(file.readAll());
-    } else {
-        // As many bytes as the file had when it was looked at; a file that grew meanwhile has
-        // another size at the next use and is read again.
-        bytes = FileBytes(file.size());
-        qsizetype got = 0;
-        while (got < bytes.size()) {
-            const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
-            if (n <= 0)
-                break;
-            got += n;
+    // As many bytes as the file had when it was opened; a file that grew meanwhile has another
+    // size at the next use and is read again.
+    FileBytes bytes(file.size());
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = file.file().read(bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            entries_.remove(path);
+            return {nullptr, ReadFailure::ioError(fileLabel)};
         }
-        bytes.truncate(got);
+        if (n == 0)
+            break;
+        got += n;
     }
-    if (file.error() != QFileDevice::NoError) {
-        entries_.remove(path);
-        return {nullptr, ReadFailure::ioError(fileLabel)};
-    }
+    bytes.truncate(got);
     // The time read before the bytes: a write racing the read is seen at the next use.
     auto index = std::make_shared<const RecordIndex>(std::move(bytes), kind);
     entries_.insert(path, Entry{info.size(), info.lastModified(), index, walk});

@@ -35,7 +35,7 @@ ReaderResult lookup(CatalogueIndex& index, const QString& path, const QString& l
                     const QString& key, const Step& step, bool missingIsQuiet) {
     const CatalogueIndex::Lookup found = index.get(path, kind, label);
     if (!found.index) {
-        if (missingIsQuiet && !FileExists(path))
+        if (missingIsQuiet && !CatalogueFileExists(path))
             return ReaderResult::notFound();
         return ReaderResult::failed(*found.failure);
     }
@@ -80,7 +80,7 @@ ReaderResult CatalogueReader::ReadImdbRecord(const QString& title, CurrentTitle&
     const Step step = [&](const QString& record) { return RecordSteps::imdb(record, title, into); };
     if (index_)
         return lookup(*index_, path, RecordSteps::kImdbLabel, FileKind::Imdb, title, step, true);
-    if (!FileExists(path))
+    if (!CatalogueFileExists(path))
         return ReaderResult::notFound();
     return scan(path, RecordSteps::kImdbLabel, true, step);
 }
@@ -91,7 +91,7 @@ ReaderResult CatalogueReader::ReadMediaRecord(CurrentTitle& into) const {
     if (index_)
         return lookup(*index_, path, RecordSteps::kMediaLabel, FileKind::Media, into.Title, step,
                       true);
-    if (!FileExists(path))
+    if (!CatalogueFileExists(path))
         return ReaderResult::notFound();
     return scan(path, RecordSteps::kMediaLabel, false, step);
 }

@@ -1,7 +1,12 @@
 #include "FileExists.h"
 
-#include <QFileInfo>
+#include "RegularFile.h"
 
 bool FileExists(const QString& path) {
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return KindOf(path) != PathKind::Missing;
+}
+
+bool CatalogueFileExists(const QString& path) {
+    const PathKind kind = KindOf(path);
+    return kind == PathKind::File || kind == PathKind::Folder;
 }

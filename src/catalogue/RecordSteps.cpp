@@ -76,7 +76,7 @@ std::optional<ReaderResult> title(const QString& record, const QString& key, Cur
 
     if (coverPath) {
         const QString cover = *coverPath + TrimSpaces(into.Idx) + QStringLiteral(".jpg");
-        into.CoverFile = FileExists(cover) ? cover : QString();
+        into.CoverFile = CatalogueFileExists(cover) ? cover : QString();
     }
     return ReaderResult::found();
 }

@@ -43,7 +43,7 @@ TitleList fromIndex(CatalogueIndex& index, const QString& path) {
 TitleList ReadTitleList(const QString& dbPath, CatalogueIndex* index) {
     TitleList list;
     const QString path = dbPath + CatalogueFile::kTitles;
-    if (!FileExists(path))
+    if (!CatalogueFileExists(path))
         return list;
     if (index)
         return fromIndex(*index, path);

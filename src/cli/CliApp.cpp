@@ -107,11 +107,14 @@ int CliApp::settingsCommand(const QStringList& args) {
         err_ << "reelkeep-cli: no setting " << args[1] << '/' << args[2] << '\n';
         return kUsageError;
     }
-    if (!store_.write(args[1], args[2], args[3])) {
-        err_ << "reelkeep-cli: the setting could not be saved\n";
-        return 1;
-    }
-    return 0;
+    // Stored all the same: the value may be meant for a later version, or be fixed by hand.
+    if (const auto how = HowUnknownTextIsRead(args[1], args[2], args[3]))
+        err_ << "reelkeep-cli: warning: " << args[1] << '/' << args[2] << '=' << args[3]
+             << " is not a value the program knows; " << *how << '\n';
+    const SettingsSaved saved = store_.write(args[1], args[2], args[3]);
+    for (const Message& message : saved.messages())
+        err_ << message.asPlainText() << '\n';
+    return saved.saved ? 0 : 1;
 }
 
 std::optional<TitleList> CliApp::listForWalk() {
@@ -248,7 +251,9 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
             Prompts::Buttons::Ok);
     }
     // Titles after a failure in the title file were never reached: not every document is there.
-    return prompts.failed() || list->failure ? 1 : 0;
+    if (list->outcome == TitleList::Outcome::Failed)
+        return kUsageError;
+    return prompts.failed() ? 1 : 0;
 }
 
 int CliApp::exportTitleCommand(const QStringList& args) {
@@ -269,7 +274,7 @@ int CliApp::exportTitleCommand(const QStringList& args) {
         out_ << document << '\n';
     if (!result.folderJpg.isEmpty())
         out_ << result.folderJpg << '\n';
-    return result.failed ? 1 : 0;
+    return result.failed || prompts.failed() ? 1 : 0;
 }
 
 int CliApp::filterCommand(const QStringList& arguments) {
@@ -313,5 +318,7 @@ int CliApp::filterCommand(const QStringList& arguments) {
             ++found;
         });
     err_ << FilterRun::statusText(found) << '\n';
-    return 0;
+    if (list->outcome == TitleList::Outcome::Failed)
+        return kUsageError;
+    return prompts.failed() ? 1 : 0;
 }

@@ -5,6 +5,9 @@
 Prompts::Answer CliPrompts::message(const Message& message, Buttons buttons) {
     err_ << message.asPlainText() << '\n';
     err_.flush();
+    // "Critical Error" and "Wrong format": a file could not be read as it should.
+    if (message.icon == Message::Icon::Critical)
+        failed_ = true;
     switch (buttons) {
     case Buttons::AbortRetryIgnore:
         failed_ = true;

@@ -1,6 +1,6 @@
 // Prompts for the command line: no dialog ever opens. A message box is printed on standard
-// error as "Title: text"; the error choice answers Ignore and marks the run as failed; every
-// question a person would answer is cancelled.
+// error as "Title: text"; the error choice answers Ignore and, like a read failure's box, marks
+// the run as failed; every question a person would answer is cancelled.
 #pragma once
 
 #include "Prompts.h"

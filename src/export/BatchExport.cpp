@@ -18,6 +18,8 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
                                      const DocumentSink& onDocument) {
     Result result;
     WalkReports reports(prompts_);
+    if (!dryRun)
+        FileWriter::removeStaleTemporaries(folder);
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -36,12 +38,16 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
         QString path;
         const StepOutcome outcome =
             RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-                if (auto error = BatchDocumentPath(folder, current.Idx, path))
+                if (auto error = BatchDocumentPath(folder, current.Idx, path)) {
+                    error->title = current.Title;
                     return error;
+                }
                 const bool existed = dryRun && FileExists(path);
                 if (!dryRun) {
-                    if (auto error = WriteIt(folder, current, genres, writer_))
+                    if (auto error = WriteIt(folder, current, genres, writer_)) {
+                        error->title = current.Title;
                         return error;
+                    }
                 }
                 if (onDocument)
                     onDocument(path, existed);
@@ -57,6 +63,11 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
             }
         }
     }
+    // "Done!" means on disk: the new documents go there together, in one wait.
+    if (!dryRun && !result.aborted && RunWithErrorChoice(prompts_, [&] {
+                                          return writer_.syncNewFiles();
+                                      }) == StepOutcome::Aborted)
+        result.aborted = true;
     if (progress_)
         progress_->finish();
     return result;

@@ -1,11 +1,25 @@
 #include "FileWriter.h"
 
+#include "RegularFile.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 #include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 FileWriter& FileWriter::standard() {
     static FileWriter writer;
@@ -18,6 +32,18 @@ bool FileWriter::writeBytes(QIODevice& file, const QByteArray& bytes) {
 
 namespace {
 
+const QString kTemporaryPrefix = QStringLiteral(".reelkeep-");
+const QString kTemporarySuffix = QStringLiteral(".tmp");
+
+ExportError accessError(const QString& path, const QString& reason) {
+    return {75, QStringLiteral("Path/File access error"), {}, path, reason};
+}
+
+// The device's own reason, where it gave one.
+QString reasonOf(const QFileDevice& file) {
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
 // A new file beside `target`, created the way any new file is, so that the user's umask decides
 // who may read it: Jove Player or a media server may read the documents under another account.
 // QTemporaryFile would make it readable by its owner alone.
@@ -25,8 +51,8 @@ bool openTemporary(QFile& file, const QFileInfo& target) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         // A short name of its own: the target's name may already be as long as names go.
         file.setFileName(target.absoluteDir().filePath(
-            QStringLiteral(".reelkeep-") +
-            QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp")));
+            kTemporaryPrefix + QString::number(QRandomGenerator::global()->generate(), 36) +
+            kTemporarySuffix));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (!file.exists())
@@ -35,47 +61,132 @@ bool openTemporary(QFile& file, const QFileInfo& target) {
     return false;
 }
 
+// Waits until the open file's bytes are on the disk; the system's reason when they are not.
+std::optional<QString> flushToDisk(QFile& file) {
+#if defined(Q_OS_UNIX)
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+#elif defined(Q_OS_WIN)
+    if (::_commit(file.handle()) != 0)
+        return qt_error_string(errno);
+#else
+    Q_UNUSED(file);
+#endif
+    return std::nullopt;
+}
+
+// Puts on disk the new files in `folder`, their names in the folder included.
+std::optional<QString> syncFolder(const QString& folder, const QStringList& files) {
+#if defined(Q_OS_LINUX)
+    // One call for the whole file system: a batch may have written 100,000 new files.
+    Q_UNUSED(files);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const bool synced = ::syncfs(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!synced)
+        return qt_error_string(error);
+#else
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return file.errorString();
+        if (const auto reason = flushToDisk(file))
+            return reason;
+    }
+#if defined(Q_OS_UNIX)
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+#endif
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<ExportError> FileWriter::write(const QString& path, const QByteArray& bytes) {
+    if (path.contains(QChar(0)))
+        return ExportError{52,
+                           QStringLiteral("Bad file name"),
+                           {},
+                           path,
+                           QStringLiteral("The name holds a NUL character")};
     const QFileInfo info(path);
     // A file its owner made read-only is one they mean to keep: the rename below would replace
     // it all the same, where opening it for writing would fail.
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        return ExportError{75, QStringLiteral("Path/File access error")};
+        return accessError(path, QStringLiteral("The file is read-only"));
     // A temporary file beside the target, renamed over it: readers see the old file or the new
-    // one, never a part. No fsync: a document is rewritten at the next export, and syncing
-    // every one of a batch's files would cost more than writing them.
+    // one, never a part.
     QFile file;
     if (!openTemporary(file, info)) {
         if (!info.absoluteDir().exists())
-            return ExportError{76, QStringLiteral("Path not found")};
-        return ExportError{75, QStringLiteral("Path/File access error")};
+            return ExportError{76, QStringLiteral("Path not found"), {}, path, reasonOf(file)};
+        return accessError(path, reasonOf(file));
     }
     auto removeTemporary = qScopeGuard([&] { file.remove(); });
-    const bool written = writeBytes(file, bytes) && file.flush();
+    if (!writeBytes(file, bytes) || !file.flush())
+        return ExportError{57, QStringLiteral("Device I/O error"), {}, path, reasonOf(file)};
+    // A file that replaces another is on disk before the rename, lest a power loss leave an
+    // empty file where a good one was; a new one loses nothing and waits for syncNewFiles.
+    const bool replaces = info.exists();
+    if (replaces) {
+        if (const auto reason = flushToDisk(file))
+            return ExportError{57, QStringLiteral("Device I/O error"), {}, path, *reason};
+    }
     file.close();
-    if (!written)
-        return ExportError{57, QStringLiteral("Device I/O error")};
     // A file replaced keeps who may read and write it.
-    if (info.exists() && !file.setPermissions(info.permissions()))
-        return ExportError{75, QStringLiteral("Path/File access error")};
+    if (replaces && !file.setPermissions(info.permissions()))
+        return accessError(path, reasonOf(file));
     std::error_code error;
     // Unlike QFile::rename, replaces an existing target in one step, on every platform.
     std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
                             std::filesystem::path(path.toStdU16String()), error);
     if (error)
-        return ExportError{75, QStringLiteral("Path/File access error")};
+        return accessError(path, QString::fromLocal8Bit(error.message()));
     removeTemporary.dismiss();
+    if (!replaces)
+        created_ << info.absoluteFilePath();
     return std::nullopt;
 }
 
-bool FileWriter::copy(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    return !write(target, bytes);
+std::optional<ExportError> FileWriter::copy(const QString& source, const QString& target) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(source);
+    if (!bytes)
+        return ExportError{53,
+                           QStringLiteral("File not found"),
+                           {},
+                           source,
+                           QStringLiteral("The picture is not a file that can be read")};
+    return write(target, *bytes);
+}
+
+std::optional<ExportError> FileWriter::syncNewFiles() {
+    QHash<QString, QStringList> byFolder;
+    for (const QString& path : std::as_const(created_))
+        byFolder[QFileInfo(path).absolutePath()] << path;
+    for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it)
+        if (const auto reason = syncFolder(it.key(), it.value()))
+            return ExportError{57, QStringLiteral("Device I/O error"), {}, it.key(), *reason};
+    created_.clear();
+    return std::nullopt;
+}
+
+void FileWriter::removeStaleTemporaries(const QString& folder) {
+    static const QRegularExpression ours(QStringLiteral("^\\.reelkeep-[0-9a-z]+\\.tmp$"));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QDir dir(folder);
+    const QFileInfoList entries =
+        dir.entryInfoList({kTemporaryPrefix + u'*' + kTemporarySuffix},
+                          QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System);
+    for (const QFileInfo& entry : entries)
+        if (entry.isFile() && ours.match(entry.fileName()).hasMatch() &&
+            entry.lastModified().toUTC() < before)
+            QFile::remove(entry.absoluteFilePath());
 }

@@ -1,12 +1,14 @@
 // Writing files that other programs read: always through a temporary file beside the target,
-// renamed over it, so that a failure never leaves half a file. Tests derive from it to make a
-// disk fill up or a folder vanish in the middle of an export.
+// renamed over it, so that a failure never leaves half a file. A file that replaces another is
+// on disk before it takes its place; new files go to disk together at the end of an export.
+// Tests derive from it to make a disk fill up or a folder vanish in the middle of an export.
 #pragma once
 
 #include "ExportError.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QIODevice;
@@ -16,9 +18,17 @@ public:
     virtual ~FileWriter() = default;
 
     // Creates or replaces `path` with `bytes`; a file without its owner's write permission stays.
+    // A path holding a NUL is refused: the system would cut the name there and write elsewhere.
     std::optional<ExportError> write(const QString& path, const QByteArray& bytes);
-    // Copies `source` to `target`, replacing it; false on any failure.
-    bool copy(const QString& source, const QString& target);
+    // Copies `source`, which must be a regular file, to `target`, replacing it.
+    std::optional<ExportError> copy(const QString& source, const QString& target);
+    // Puts on disk the files this writer created since the last call, before an export reports
+    // that it is done.
+    std::optional<ExportError> syncNewFiles();
+
+    // This program's temporary files in `folder` that a killed export left behind: older than
+    // an hour, so that no running export loses its own.
+    static void removeStaleTemporaries(const QString& folder);
 
     // The writer of the real file system.
     static FileWriter& standard();
@@ -26,4 +36,7 @@ public:
 protected:
     // Puts `bytes` into the open temporary file; false when the device refuses them.
     virtual bool writeBytes(QIODevice& file, const QByteArray& bytes);
+
+private:
+    QStringList created_; // new files not yet known to be on disk
 };

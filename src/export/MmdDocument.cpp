@@ -120,7 +120,7 @@ QString GenresFor(const CurrentTitle& title, const QString& genreSource) {
 QString BuildMmd(const CurrentTitle& t, const QString& genres, const std::optional<MmdPart>& part) {
     QString doc = QStringLiteral("<media type=\"Video\"><avitype>0</avitype>");
     doc += makeXmlTags(QStringLiteral("genre"), genres);
-    if (FileExists(t.CoverFile))
+    if (CatalogueFileExists(t.CoverFile))
         doc += element("image", replaceChars(t.CoverFile));
     auto optional = [&doc](const char* tag, const QString& value) {
         if (!value.isEmpty())

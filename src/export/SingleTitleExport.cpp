@@ -87,10 +87,15 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
                 const QString targetPath = QFileInfo(target).absoluteFilePath();
                 for (const QString& part : mediaFiles)
                     if (QFileInfo(part).absoluteFilePath().compare(targetPath, kFileNameCase) == 0)
-                        return ExportError{58, QStringLiteral("The document would replace the "
-                                                              "media file %1")
-                                                   .arg(part)};
-                return writer_.write(target, bytes);
+                        return ExportError{58,
+                                           QStringLiteral("The document would replace the "
+                                                          "media file %1")
+                                               .arg(part),
+                                           title.Title, target};
+                auto error = writer_.write(target, bytes);
+                if (error)
+                    error->title = title.Title;
+                return error;
             });
         if (outcome == StepOutcome::Aborted) {
             result.failed = result.aborted = true;
@@ -102,18 +107,26 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
             result.failed = true;
     }
 
-    if (prefs_.CpFolderImage && FileExists(title.CoverFile) && !mediaFiles.isEmpty()) {
+    if (prefs_.CpFolderImage && CatalogueFileExists(title.CoverFile) && !mediaFiles.isEmpty()) {
         const QString target = GetbeforeSlash(mediaFiles.first()) + QStringLiteral("folder.jpg");
         const bool exists = FileExists(target);
         if (!exists || prefs_.CpFolderOverwrite) {
-            if (writer_.copy(title.CoverFile, target)) {
-                result.folderJpg = target;
-            } else {
+            if (const auto error = writer_.copy(title.CoverFile, target)) {
                 result.failed = true;
                 prompts_.message({Message::Icon::Question, MessageTexts::kCopyFailedTitle,
-                                  MessageTexts::kCopyFailedText});
+                                  MessageTexts::kCopyFailedText,
+                                  FailureDetails(title.Title, error->file, error->reason)});
+            } else {
+                result.folderJpg = target;
             }
         }
+    }
+    // "Jove files written" means on disk.
+    const StepOutcome synced = RunWithErrorChoice(prompts_, [&] { return writer_.syncNewFiles(); });
+    result.failed = result.failed || synced != StepOutcome::Done;
+    if (synced == StepOutcome::Aborted) {
+        result.aborted = true;
+        return result;
     }
     prompts_.message({Message::Icon::Information, MessageTexts::kMmdWrittenTitle,
                       MessageTexts::kMmdWrittenText});

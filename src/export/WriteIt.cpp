@@ -3,14 +3,33 @@
 #include "DatabasePaths.h"
 #include "MmdDocument.h"
 
+#include <algorithm>
+
+namespace {
+
+// A character no file name of ours may hold: control characters, NUL above all, which would
+// cut the name short; on Windows also those its file names cannot hold.
+bool unsafeInName(QChar c) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return true;
+#ifdef Q_OS_WIN
+    if (QStringView(u"<>:\"|?*").contains(c))
+        return true;
+#endif
+    return false;
+}
+
+} // namespace
+
 std::optional<ExportError> BatchDocumentPath(const QString& folder, const QString& idx,
                                              QString& path) {
     if (idx.isEmpty())
         return ExportError{52, QStringLiteral("Bad file name: the title has no index")};
-    if (idx.contains(u'/') || idx.contains(u'\\') || idx.contains(QStringLiteral("..")))
+    if (idx.contains(u'/') || idx.contains(u'\\') || idx.contains(QStringLiteral("..")) ||
+        std::any_of(idx.cbegin(), idx.cend(), unsafeInName))
         return ExportError{52, QStringLiteral("Bad file name: the index \"%1\" is not a plain "
                                               "file name")
-                                   .arg(idx)};
+                                   .arg(VisibleName(idx))};
     if (folder.isEmpty()) // not the root of the file system, which the separator would make it
         return ExportError{76, QStringLiteral("Path not found: no export path is set")};
     path = WithClosingSeparator(folder) + idx + QStringLiteral(".mmd");

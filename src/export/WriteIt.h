@@ -9,7 +9,8 @@
 #include <optional>
 
 // The document's path: the folder (a closing separator added when missing) and the untrimmed
-// Idx. An Idx that is empty or could leave the folder ("..", a separator) names no file.
+// Idx. An Idx that is empty, could leave the folder ("..", a separator) or holds a character no
+// file name should (a control character, NUL above all) names no file.
 std::optional<ExportError> BatchDocumentPath(const QString& folder, const QString& idx,
                                              QString& path);
 

@@ -21,7 +21,8 @@ std::optional<MediaInfoError> SaveReport(const QString& path, const QString& tex
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text.toUtf8()) < 0 ||
         !file.commit())
-        return MediaInfoError{75, QStringLiteral("Path/File access error: the report could not "
-                                                 "be saved")};
+        return MediaInfoError{
+            75, QStringLiteral("Path/File access error: the report could not be saved"), path,
+            file.error() == QFileDevice::NoError ? QString() : file.errorString()};
     return std::nullopt;
 }

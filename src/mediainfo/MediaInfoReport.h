@@ -4,10 +4,17 @@
 #include <QString>
 #include <optional>
 
-// What the error choice names: a number and its description.
+// What the error choice names: a number and its description; below it the file and the
+// system's reason, where known.
 struct MediaInfoError {
+    MediaInfoError(int number = 0, QString description = {}, QString file = {}, QString reason = {})
+        : number(number), description(std::move(description)), file(std::move(file)),
+          reason(std::move(reason)) {}
+
     int number = 0;
     QString description;
+    QString file;
+    QString reason;
 
     friend bool operator==(const MediaInfoError&, const MediaInfoError&) = default;
 };

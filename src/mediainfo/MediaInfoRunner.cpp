@@ -1,13 +1,16 @@
 #include "MediaInfoRunner.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
 MediaInfoResult MediaInfoRunner::run(const QString& tool, const QString& media) {
     QProcess process;
     process.setProgram(tool);
-    process.setArguments({media});
+    // Absolute, so that a name starting with "-" is never read as an option: MediaInfo knows no
+    // "--" to end its options.
+    process.setArguments({QFileInfo(media).absoluteFilePath()});
     // A tool that reads its input must not wait for a terminal that is not there; what it says
     // on standard error is no part of the report.
     process.setStandardInputFile(QProcess::nullDevice());

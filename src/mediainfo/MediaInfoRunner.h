@@ -24,8 +24,8 @@ public:
     void setTimeLimit(std::chrono::milliseconds limit) { limit_ = limit; }
     std::chrono::milliseconds timeLimit() const { return limit_; }
 
-    // Runs `tool` with the single argument `media` and waits for it to end, at most the time
-    // limit; a tool still running then is killed.
+    // Runs `tool` with the single argument `media`, made absolute, and waits for it to end, at most
+    // the time limit; a tool still running then is killed.
     MediaInfoResult run(const QString& tool, const QString& media);
 
     bool running() const { return loop_ != nullptr; }

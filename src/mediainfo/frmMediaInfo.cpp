@@ -1,6 +1,7 @@
 #include "frmMediaInfo.h"
 
 #include "Disk_Utils.h"
+#include "ExportError.h"
 #include "FileExists.h"
 #include "MessageTexts.h"
 #include "Prompts.h"
@@ -162,8 +163,9 @@ void frmMediaInfo::Command12_Click() {
                            QStringLiteral("mediainfo.exe")});
     if (!tool)
         return;
-    if (!store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool))
-        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
+    for (const Message& message :
+         store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool).messages())
+        prompts_.message(message, Prompts::Buttons::Ok);
     Text2_->setText(*tool);
 }
 
@@ -225,6 +227,6 @@ void frmMediaInfo::keyPressEvent(QKeyEvent* event) {
 
 bool frmMediaInfo::retry(const MediaInfoError& error) {
     const Message message{Message::Icon::None, MessageTexts::kErrorChoiceTitle,
-                          ErrorChoiceText(error)};
+                          ErrorChoiceText(error), FailureDetails({}, error.file, error.reason)};
     return prompts_.message(message, Prompts::Buttons::AbortRetryIgnore) == Prompts::Answer::Retry;
 }

@@ -3,5 +3,7 @@
 QString Message::asPlainText() const {
     QString body = text;
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!details.isEmpty())
+        body += u'\n' + details;
     return title + QStringLiteral(": ") + body;
 }

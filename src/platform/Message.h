@@ -7,11 +7,18 @@
 struct Message {
     enum class Icon { None, Information, Question, Exclamation, Critical };
 
+    Message() = default;
+    Message(Icon icon, QString title, QString text, QString details = {})
+        : icon(icon), title(std::move(title)), text(std::move(text)), details(std::move(details)) {}
+
     Icon icon = Icon::None;
     QString title;
     QString text;
+    // Below the text, in smaller print: which file, which title, why. Lines end with "\n".
+    QString details;
 
-    // "Title: text", line breaks as written by the CLI on standard error.
+    // "Title: text", then the details on lines of their own, line breaks as written by the CLI on
+    // standard error.
     QString asPlainText() const;
 
     friend bool operator==(const Message&, const Message&) = default;

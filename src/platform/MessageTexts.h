@@ -32,10 +32,20 @@ inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
 inline const QString kBatchDone = QStringLiteral("Done!");
 inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
 
-// Ours: the settings store could not keep a value.
-inline Message settingsNotSaved() {
+// Ours: the settings store could not keep a value; `details` names the file.
+inline Message settingsNotSaved(const QString& details = {}) {
     return {Message::Icon::Critical, QStringLiteral("Settings"),
-            QStringLiteral("The settings could not be saved: their file cannot be written.")};
+            QStringLiteral("The settings could not be saved: their file cannot be written."),
+            details};
+}
+
+// Ours: a settings file that could not be read was replaced when settings were saved.
+inline Message settingsReplaced(const QString& details = {}) {
+    return {Message::Icon::Exclamation, QStringLiteral("Settings"),
+            QStringLiteral("The settings file could not be read, so it was replaced by a new "
+                           "one. The settings just saved are kept; whatever else it held that "
+                           "could not be read is lost."),
+            details};
 }
 
 // "Select media file, part 2."

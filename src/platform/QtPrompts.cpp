@@ -92,6 +92,8 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
+    if (!message.details.isEmpty())
+        box.setInformativeText(Qt::convertFromPlainText(message.details, Qt::WhiteSpaceNormal));
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

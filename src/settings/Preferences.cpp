@@ -34,6 +34,72 @@ std::optional<bool> ReadBooleanText(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<int> ReadColourNumber(const QString& text) {
+    bool ok = false;
+    const qlonglong n = text.trimmed().toLongLong(&ok);
+    if (!ok || n < 0 || n > 0xFFFFFF)
+        return std::nullopt;
+    return int(n);
+}
+
+std::optional<double> ReadNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<int> ReadWindowState(const QString& text) {
+    bool whole = false;
+    const int value = text.trimmed().toInt(&whole);
+    if (!whole || value < 0 || value > 2)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QString> HowUnknownTextIsRead(const QString& application, const QString& key,
+                                            const QString& text) {
+    const QString fallback = SettingsKeys::fallbackOf(application, key);
+    const auto asDefault = [&] { return QStringLiteral("it is read as %1").arg(fallback); };
+    const auto isOneOf = [&](std::initializer_list<const char*> known) {
+        for (const char* k : known)
+            if (text == QLatin1String(k))
+                return true;
+        return false;
+    };
+    if (application == kRkv) {
+        if (key == QLatin1String("Genre") && !isOneOf({"IMDB", "RK", "COMBINE"}))
+            return QStringLiteral("it is read as IMDB (the values are IMDB, RK and COMBINE)");
+        if (key.startsWith(QLatin1String("Main")) && !ReadNumber(text))
+            return QStringLiteral("it is not a number: the window keeps the place and size it "
+                                  "opens with");
+        if (key == QLatin1String("State") && !ReadWindowState(text))
+            return QStringLiteral("it is read as no state (the values are 0, 1 and 2)");
+        return std::nullopt;
+    }
+    if (application != kViewer)
+        return std::nullopt;
+    if (key.startsWith(QLatin1String("Font"))) {
+        FontPref font;
+        font.Spec = text;
+        if (!DescribeFont(font))
+            return asDefault();
+    } else if (key.startsWith(QLatin1String("FColor"))) {
+        if (!ReadColourNumber(text))
+            return QStringLiteral("it is no colour number: the desktop's colour is used");
+    } else if (key.startsWith(QLatin1String("CpFolder"))) {
+        if (!isOneOf({"True", "False"}))
+            return QStringLiteral("it is read as False (only True is true)");
+    } else if (key.startsWith(QLatin1String("JBEU"))) {
+        if (!ReadBooleanText(text))
+            return asDefault();
+    } else if (key.startsWith(QLatin1String("JBEF"))) {
+        if (!isOneOf({"Location", "Medium", "User Index"}))
+            return QStringLiteral("the rule selects no title (the fields are Location, Medium "
+                                  "and User Index)");
+    }
+    return std::nullopt;
+}
+
 Preferences ReadPreferences(const SettingsStore& store) {
     Preferences p;
     p.DBPath = read(store, kViewer, QStringLiteral("DBPath"));

@@ -32,3 +32,14 @@ bool ReadExactTrue(const QString& text);
 // Booleans of the batch rules: "True"/"False" in any letter case, or a number (0 is false).
 // nullopt for anything else.
 std::optional<bool> ReadBooleanText(const QString& text);
+// A colour: blue * 65536 + green * 256 + red in decimal; nullopt for anything else.
+std::optional<int> ReadColourNumber(const QString& text);
+// A window edge or size in twips; nullopt for a text that is no number.
+std::optional<double> ReadNumber(const QString& text);
+// The window state: 0 normal, 1 minimised, 2 maximised; nullopt for anything else.
+std::optional<int> ReadWindowState(const QString& text);
+
+// How a stored text is read when its key's reading does not know it ("read as IMDB"); nullopt
+// when it is read as it stands, and for a key the program does not know.
+std::optional<QString> HowUnknownTextIsRead(const QString& application, const QString& key,
+                                            const QString& text);

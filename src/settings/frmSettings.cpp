@@ -300,9 +300,10 @@ void frmSettings::Command7_Click() {
 }
 
 void frmSettings::Command1_Click() {
-    bool kept = true; // every value reached the store
+    // One save for all: a crash in the middle must not leave half the new settings.
+    QList<SettingsEntry> entries;
     const auto store = [&](const QString& application, const QString& key, const QString& text) {
-        kept &= store_.write(application, key, text);
+        entries.append({application, key, text});
     };
     for (const int n : {1, 2, 3, 4, 5, 0}) {
         store(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
@@ -338,8 +339,8 @@ void frmSettings::Command1_Click() {
     for (int k = 1; k <= 5; ++k)
         store(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
 
-    if (!kept)
-        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
+    for (const Message& message : store_.save(entries).messages())
+        prompts_.message(message, Prompts::Buttons::Ok);
     pending_.relayout = true;
     accept();
 }

@@ -1,6 +1,7 @@
 #include "FontSlots.h"
 
 #include "MainLayout.h"
+#include "Preferences.h"
 
 #include <QFontDatabase>
 
@@ -26,11 +27,10 @@ const std::vector<FontSlotUse>& FontSlotUses() {
 }
 
 std::optional<QColor> ColourFromPreference(const QString& text) {
-    bool ok = false;
-    const qlonglong n = text.trimmed().toLongLong(&ok);
-    if (!ok || n < 0 || n > 0xFFFFFF)
+    const std::optional<int> n = ReadColourNumber(text);
+    if (!n)
         return std::nullopt;
-    return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
+    return QColor(*n & 0xFF, (*n >> 8) & 0xFF, (*n >> 16) & 0xFF);
 }
 
 QFont FaceFont(const QString& face, int pointSize) {

@@ -10,7 +10,9 @@
 #include "GatherTitle.h"
 #include "MainLayout.h"
 #include "MessageTexts.h"
+#include "Preferences.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 #include "SingleTitleExport.h"
@@ -85,12 +87,6 @@ QStringList clearedLabels() {
     for (int i = 17; i <= 34; ++i)
         names << QStringLiteral("Label%1").arg(i);
     return names;
-}
-
-std::optional<double> number(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
 }
 
 QFont designFont(const QString& face) {
@@ -338,8 +334,8 @@ void frmMain::Form_Load() {
 void frmMain::restoreGeometry() {
     const QString rkv = SettingsKeys::kRkv;
     auto twips = [&](const char* key) {
-        return number(store_.read(rkv, QString::fromLatin1(key),
-                                  SettingsKeys::fallbackOf(rkv, QString::fromLatin1(key))));
+        return ReadNumber(store_.read(rkv, QString::fromLatin1(key),
+                                      SettingsKeys::fallbackOf(rkv, QString::fromLatin1(key))));
     };
     const double d = dpi();
     if (const auto left = twips("MainLeft"))
@@ -351,16 +347,13 @@ void frmMain::restoreGeometry() {
     if (const auto height = twips("MainHeight"))
         resize(width(), Twips::toPixels(*height, d));
 
-    const auto state = store_.value(rkv, QStringLiteral("State"));
-    bool whole = false;
-    const int value = state ? state->trimmed().toInt(&whole) : 0;
-    if (!whole)
-        return;
-    if (value == 1)
+    const auto stored = store_.value(rkv, QStringLiteral("State"));
+    const std::optional<int> state = stored ? ReadWindowState(*stored) : std::nullopt;
+    if (state == 1)
         setWindowState(Qt::WindowMinimized);
-    else if (value == 2)
+    else if (state == 2)
         setWindowState(Qt::WindowMaximized);
-    else if (value == 0)
+    else if (state == 0)
         setWindowState(Qt::WindowNoState);
 }
 
@@ -395,28 +388,24 @@ void frmMain::Close_Click() {
 
 void frmMain::CloseSave_Click() {
     const QString viewer = SettingsKeys::kViewer;
-    bool kept = true; // every value reached the store
-    const auto store = [&](const QString& application, const QString& key, const QString& text) {
-        kept &= store_.write(application, key, text);
-    };
-    store(viewer, QStringLiteral("DBPath"), state_.prefs.DBPath);
-    store(viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath);
+    QList<SettingsEntry> entries{{viewer, QStringLiteral("DBPath"), state_.prefs.DBPath},
+                                 {viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath}};
     if (!isMinimized()) {
         const QString rkv = SettingsKeys::kRkv;
         const double d = dpi();
-        auto save = [&](const char* key, int pixels) {
-            store(rkv, QString::fromLatin1(key),
-                  QString::number(std::lround(Twips::fromPixels(pixels, d))));
+        auto place = [&](const char* key, int pixels) {
+            entries.append({rkv, QString::fromLatin1(key),
+                            QString::number(std::lround(Twips::fromPixels(pixels, d)))});
         };
-        save("MainLeft", x());
-        save("MainTop", y());
-        save("MainWidth", width());
-        save("MainHeight", height());
-        store(rkv, QStringLiteral("State"),
-              isMaximized() ? QStringLiteral("2") : QStringLiteral("0"));
+        place("MainLeft", x());
+        place("MainTop", y());
+        place("MainWidth", width());
+        place("MainHeight", height());
+        entries.append({rkv, QStringLiteral("State"),
+                        isMaximized() ? QStringLiteral("2") : QStringLiteral("0")});
     }
-    if (!kept)
-        prompts_.message(MessageTexts::settingsNotSaved(), Prompts::Buttons::Ok);
+    for (const Message& message : store_.save(entries).messages())
+        prompts_.message(message, Prompts::Buttons::Ok);
     endProgram();
 }
 
@@ -492,7 +481,7 @@ std::optional<DatabasePaths> frmMain::FindDatabase() {
             return std::nullopt;
         }
         // The title file is always "reelkeep.dat" in the chosen folder.
-        if (FileExists(paths->dbPath + CatalogueFile::kTitles))
+        if (CatalogueFileExists(paths->dbPath + CatalogueFile::kTitles))
             return paths;
         folder = paths->dbPath;
     }
@@ -576,8 +565,11 @@ void frmMain::List1_Click() {
     GatherTitle(
         reader, key, state_.title, [this](const Message& m) { showMessage(m); },
         [this] {
-            if (FileExists(state_.title.CoverFile))
-                image1_->setPixmap(QPixmap(state_.title.CoverFile));
+            // Read as any catalogue file is: a cover that is a FIFO or a device is no cover.
+            QPixmap cover;
+            if (const auto bytes = ReadRegularFile(state_.title.CoverFile))
+                cover.loadFromData(*bytes);
+            image1_->setPixmap(cover);
         });
 
     const TitleView view = DescribeTitle(state_.title, QLocale());

@@ -100,7 +100,26 @@ private Q_SLOTS:
         const CliRun lost =
             RunCli(under.dbPath() + "file", {"settings", "set", "RKV", "Genre", "RK"});
         QCOMPARE(lost.status, 1);
-        QCOMPARE(lost.err, "reelkeep-cli: the setting could not be saved\n");
+        QCOMPARE(lost.err, "Settings: The settings could not be saved: their file cannot be "
+                           "written.\nFile: " +
+                               under.dbPath() + "file/RKV.ini\n");
+        // A value the program does not know is stored, with a word on how it will be read.
+        const CliRun odd = cli({"settings", "set", "RKV", "Genre", "Combine"});
+        QCOMPARE(odd.status, 0);
+        QCOMPARE(odd.err, "reelkeep-cli: warning: RKV/Genre=Combine is not a value the program "
+                          "knows; it is read as IMDB (the values are IMDB, RK and COMBINE)\n");
+        QVERIFY(cli({"settings"}).out.contains("\nRKV/Genre=Combine\n"));
+        // A file QSettings cannot parse is replaced, and the user told so, once.
+        QFile broken(settings_->filePath("RKV.ini"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[Settings\n\x01") > 0);
+        broken.close();
+        const CliRun replaced = cli({"settings", "set", "RKV", "Genre", "RK"});
+        QCOMPARE(replaced.status, 0);
+        QVERIFY2(replaced.err.startsWith("Settings: The settings file could not be read, so it "
+                                         "was replaced by a new one."),
+                 qPrintable(replaced.err));
+        QVERIFY(replaced.err.endsWith("\nFile: " + broken.fileName() + "\n"));
+        QCOMPARE(cli({"settings", "set", "RKV", "Genre", "IMDB"}).err, QString());
     }
 
     void mmdAndExportTitle() {
@@ -131,17 +150,60 @@ private Q_SLOTS:
         QCOMPARE(Contents(media.dbPath() + "b.mmd"), QByteArray("media of part 2"));
     }
 
-    // A title file that fails part way: the batch exports what was read, and fails.
-    void batchAfterAPartialLoad() {
+    // A walk that met a read failure fails (1); one that could not read the title list fails as
+    // list does (2), after going over what was read. "<out>" stands for the export folder.
+    void walkStatus_data() {
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        const QStringList good = {"~ A| SINGLE| VCD-1| x| x| x| x| x| x| x| x| 7| x ~"};
+        const QStringList torn =
+            good + QStringList{"~x~", "~ B| S| VCD-2| x| x| x| x| x| x| x| x| 8| x ~"};
+        const QStringList batch = {"export-batch", "--to", "<out>"};
+        QTest::newRow("filter meets no history")
+            << good << QStringList{"filter", "--entered", ""} << 1 << "A\n";
+        QTest::newRow("filter on a torn title list") << torn << QStringList{"filter"} << 2 << "A\n";
+        QTest::newRow("batch meets no history") << good << batch << 1 << "<out>7.mmd\n";
+        QTest::newRow("dry batch on a torn title list")
+            << torn << batch + QStringList{"--dry-run"} << 2 << "<out>7.mmd (new)\n";
+        QTest::newRow("title export meets no history")
+            << good << QStringList{"export-title", "A", "<out>a.avi"} << 1 << "<out>a.mmd\n";
+    }
+    void walkStatus() {
+        QFETCH(QStringList, titles);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        CatalogueFolder db, folder;
+        db.writeLines("reelkeep.dat", titles);
+        const CliRun run = cli(QStringList{"--db", db.dbPath()} +
+                               arguments.replaceInStrings("<out>", folder.dbPath()));
+        QTEST(run.status, "status");
+        QCOMPARE(run.out, out.replace("<out>", folder.dbPath()));
+    }
+
+    // An index that would name a file elsewhere writes nothing: a NUL would cut the name to
+    // "imdb.dat" and a line feed ends up in a name no shell lists right.
+    void hostileIndex() {
         CatalogueFolder db, out;
-        db.writeLines("reelkeep.dat", {"~ A| SINGLE| VCD-1| x| x| x| x| x| x| x| x| 7| x ~", "~x~",
-                                       "~ B| SINGLE| VCD-2| x| x| x| x| x| x| x| x| 8| x ~"});
-        for (const char* file : {"imdb.dat", "media.dat", "History.dat"})
-            db.write(file, "");
-        const CliRun run =
-            cli({"--db", db.dbPath(), "export-batch", "--to", out.dbPath(), "--dry-run"});
-        QCOMPARE(run.out, out.dbPath() + "7.mmd (new)\n");
+        db.write("reelkeep.dat",
+                 QByteArray("~ A| S| VCD-1| x| x| x| x| x| x| x| x| imdb.dat") + '\0' +
+                     "| x ~\r\n~ B| S| VCD-2| x| x| x| x| x| x| x| x| b\nc| x ~\r\n");
+        db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
+        out.write("imdb.dat", "kept");
+        const CliRun run = cli({"--db", db.dbPath(), "export-batch", "--to", out.dbPath()});
         QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(QDir(out.dbPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"imdb.dat"});
+        QCOMPARE(Contents(out.dbPath() + "imdb.dat"), "kept");
+        QCOMPARE(run.err, QString::fromUtf8(
+                              "An error occured: Error 52 (Bad file name: the index \"imdb.dat␀\" "
+                              "is not a plain file name) occured.\n\nWhat do you want to do?\n"
+                              "Title: A\n"
+                              "An error occured: Error 52 (Bad file name: the index \"b␊c\" is "
+                              "not a plain file name) occured.\n\nWhat do you want to do?\n"
+                              "Title: B\n"
+                              "0 documents written, 2 failed.\nJove Batch: Done!\n"));
     }
 
     // Output that a full disk swallows makes a failure, not a success.

@@ -274,7 +274,8 @@ private Q_SLOTS:
         QCOMPARE(filesIn(e.out.dbPath()), QStringList{"folder.jpg"});
         QCOMPARE(Contents(e.out.dbPath() + "folder.jpg"), "the old picture");
         QCOMPARE(e.prompts.messages[1],
-                 (Message{Message::Icon::Question, "Copy failed", "Failed to copy picture?"}));
+                 (Message{Message::Icon::Question, "Copy failed", "Failed to copy picture?",
+                          "Title: A\nFile: " + e.out.dbPath() + "folder.jpg"}));
     }
 };
 

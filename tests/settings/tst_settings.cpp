@@ -10,10 +10,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -92,6 +94,7 @@ private Q_SLOTS:
                          "JBEF5=User Index;JBES1=VCD-;JBES2=DVDR-;JBES3=CD-;JBES4=SVCD;JBES5=DVD-")
                      .arg(SettingsKeys::DefaultFolder())
                      .split(u';'));
+        QCOMPARE(s.store.saves, 1); // a crash cannot leave half of them saved
         QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
         QVERIFY(s.pending.relayout);
     }
@@ -182,10 +185,10 @@ private Q_SLOTS:
         s.store.refuseWrites = true;
         s.click("Option2");
         s.click("Command1");
-        QCOMPARE(
-            s.prompts.messages,
-            QList<Message>({{Message::Icon::Critical, "Settings",
-                             "The settings could not be saved: their file cannot be written."}}));
+        QCOMPARE(s.prompts.messages,
+                 QList<Message>({{Message::Icon::Critical, "Settings",
+                                  "The settings could not be saved: their file cannot be written.",
+                                  "File: settings.ini"}}));
         QCOMPARE(s.prefs.GenreSource, QStringLiteral("RK"));
         QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
     }
@@ -260,6 +263,63 @@ private Q_SLOTS:
             QCOMPARE(store.read(SettingsKeys::kViewer, QString("JBES%1").arg(i + 1), "absent"),
                      texts[i]);
         QCOMPARE(store.value(QStringLiteral("RKV"), QStringLiteral("State")), std::nullopt);
+    }
+
+    // The real store on a settings file that is not what it should be. One that would block
+    // or never end reads as empty and is never written over; one QSettings cannot parse is
+    // replaced by the save, which says so.
+    void hostileSettingsFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("link to /dev/zero") << "zero" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("cannot be parsed") << "garbage" << true;
+    }
+    void hostileSettingsFile() {
+        QFETCH(QString, kind);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        QtSettingsStore store(dir.path());
+        const QString file = store.filePath(SettingsKeys::kRkv);
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", file));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(file));
+        else {
+            QFile garbage(file);
+            QVERIFY(garbage.open(QIODevice::WriteOnly));
+            garbage.write("[Settings\n\x01\x02");
+        }
+        QCOMPARE(ReadPreferences(store).GenreSource, QStringLiteral("IMDB"));
+
+        const SettingsSaved outcome = store.save({{SettingsKeys::kRkv, "Genre", "COMBINE"},
+                                                  {SettingsKeys::kRkv, "SavePath", "/films/"}});
+        QCOMPARE(outcome.saved, saved);
+        QCOMPARE(outcome.messages().size(), 1);
+        QCOMPARE(outcome.messages().first().text,
+                 saved ? "The settings file could not be read, so it was replaced by a new one. "
+                         "The settings just saved are kept; whatever else it held that could not "
+                         "be read is lost."
+                       : "The settings could not be saved: their file cannot be written.");
+        QCOMPARE(outcome.messages().first().details, "File: " + file);
+        QCOMPARE(store.read(SettingsKeys::kRkv, "Genre", "absent"), saved ? "COMBINE" : "absent");
+        QCOMPARE(QFileInfo(file).isFile(), saved); // a special file stays what it was
+    }
+
+    // With a settings folder of its own, Qt's own settings (the file dialog's history) go there
+    // too, rather than into the user's configuration folder.
+    void qtSettingsStayInTheFolder() {
+        QTemporaryDir dir;
+        QtSettingsStore::keepQtSettingsIn(dir.path());
+        { // the dialog keeps its history as it goes
+            QFileDialog dialog;
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            dialog.setDirectory(dir.path());
+        }
+        QVERIFY(QFile::exists(dir.filePath("QtProject.conf")));
     }
 };
 

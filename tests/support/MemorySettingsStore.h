@@ -14,17 +14,22 @@ public:
         const auto it = values_.find({application, key});
         return it == values_.end() ? std::nullopt : std::optional(*it);
     }
-    bool write(const QString& application, const QString& key, const QString& text) override {
+    SettingsSaved save(const QList<SettingsEntry>& entries) override {
+        ++saves;
         if (refuseWrites)
-            return false;
-        values_.insert({application, key}, text);
-        writes << (application == SettingsKeys::kRkv ? SettingsKeys::kRkv + u'/' : QString()) +
-                      key + u'=' + text;
-        return true;
+            return {false, {QStringLiteral("settings.ini")}, {}};
+        for (const SettingsEntry& e : entries) {
+            values_.insert({e.application, e.key}, e.text);
+            writes << (e.application == SettingsKeys::kRkv ? SettingsKeys::kRkv + u'/'
+                                                           : QString()) +
+                          e.key + u'=' + e.text;
+        }
+        return {};
     }
 
     // Every write in order as "key=text", naming the application only when it is "RKV".
     QStringList writes;
+    int saves = 0;             // how many steps the writes took
     bool refuseWrites = false; // as a store whose file cannot be written
 
 private:

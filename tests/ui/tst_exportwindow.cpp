@@ -121,24 +121,31 @@ private Q_SLOTS:
         QCOMPARE(QDir(media("cd1")).entryList(QDir::Files), QStringList());
     }
 
-    // A document that cannot be written raises the error choice ("later/" appears when asked).
+    // A document that cannot be written raises the error choice, which names the title, the file
+    // and the system's reason below its text ("later/" appears when asked).
     void errorChoice_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("error"); // %1: the media file
+        QTest::addColumn<QString>("error");   // %1: the media file
+        QTest::addColumn<QString>("details"); // <media>: the media folder
         QTest::addColumn<bool>("success");
         const QString missing = "76 (Path not found";
-        QTest::newRow("Abort") << "later/a.avi" << int(Prompts::Answer::Abort) << missing << false;
+        const QString later = "Title: Alien\nFile: <media>later/a.mmd\n"
+                              "Reason: No such file or directory";
+        QTest::newRow("Abort") << "later/a.avi" << int(Prompts::Answer::Abort) << missing << later
+                               << false;
         QTest::newRow("Retry after the folder appeared")
-            << "later/a.avi" << int(Prompts::Answer::Retry) << missing << true;
+            << "later/a.avi" << int(Prompts::Answer::Retry) << missing << later << true;
         QTest::newRow("the document would replace its media file")
             << "cd1/film.mmd" << int(Prompts::Answer::Ignore)
-            << "58 (The document would replace the media file %1" << true;
+            << "58 (The document would replace the media file %1"
+            << "Title: Alien\nFile: <media>cd1/film.mmd" << true;
     }
     void errorChoice() {
         QFETCH(QString, file);
         QFETCH(int, answer);
         QFETCH(QString, error);
+        QFETCH(QString, details);
         media_.write("cd1/film.mmd", "the media file");
         const auto s = open("1");
         s->prompts.answerFile(media(file));
@@ -151,7 +158,8 @@ private Q_SLOTS:
         QCOMPARE(s->prompts.messages.first(),
                  (Message{Message::Icon::Exclamation, "An error occured",
                           QString("Error %1) occured.\r\n\r\nWhat do you want to do?")
-                              .arg(error.arg(media(file)))}));
+                              .arg(error.contains("%1") ? error.arg(media(file)) : error),
+                          details.replace("<media>", media_.dbPath())}));
         QCOMPARE(QFile::exists(media("later/a.mmd")), answer == int(Prompts::Answer::Retry));
         QCOMPARE(Contents(media("cd1/film.mmd")), QByteArray("the media file"));
         QTEST(s->prompts.messages.last().title == "MMD-files written", "success");

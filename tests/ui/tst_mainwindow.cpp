@@ -124,6 +124,7 @@ private Q_SLOTS:
         s.state.prefs.DBPath = QStringLiteral("/elsewhere/");
         s.store.refuseWrites = refused;
         QSignalSpy ended(&w, &frmMain::programEnded);
+        const int savesBefore = s.store.saves;
         s.trigger(action);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(s.store.value(kViewer, "DBPath"),
@@ -136,8 +137,10 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.messages,
                  refused ? QList<Message>({{Message::Icon::Critical, "Settings",
                                             "The settings could not be saved: their file cannot "
-                                            "be written."}})
+                                            "be written.",
+                                            "File: settings.ini"}})
                          : QList<Message>());
+        QCOMPARE(s.store.saves - savesBefore, action == "CloseSave"); // all at once, or nothing
     }
 
     // The display rules' results land in the right controls; a reader's failure is shown once.
