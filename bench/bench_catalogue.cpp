@@ -19,7 +19,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -194,8 +196,9 @@ void Batch(benchmark::State& state) {
     }
 }
 
-// Writing the batch's files with plain writes and renames, into an empty folder as the batch
-// does.
+// Writing the batch's files with plain writes and renames, into the same folder as the batch
+// does, and putting them on disk the same way: a file that replaces another before its rename,
+// the new ones together at the end.
 void BatchFloor(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
     // The documents' names and sizes: a first batch run writes them.
@@ -216,11 +219,17 @@ void BatchFloor(benchmark::State& state) {
         for (const auto& [name, bytes] : files) {
             const QString path = out.filePath(name);
             QFile tmp(path + QStringLiteral(".tmp"));
-            tmp.open(QIODevice::WriteOnly);
+            tmp.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
             tmp.write(bytes);
+            if (QFileInfo::exists(path))
+                ::fsync(tmp.handle());
             tmp.close();
-            QFile::rename(tmp.fileName(), path);
+            ::rename(QFile::encodeName(tmp.fileName()).constData(),
+                     QFile::encodeName(path).constData());
         }
+        const int folder = ::open(QFile::encodeName(out.path()).constData(), O_RDONLY);
+        ::syncfs(folder);
+        ::close(folder);
     }
 }
 

@@ -27,7 +27,16 @@ FileWriter& FileWriter::standard() {
 }
 
 bool FileWriter::writeBytes(QIODevice& file, const QByteArray& bytes) {
-    return file.write(bytes) == bytes.size();
+    // Until the device refuses outright: a short write keeps no reason, the next one fails with
+    // the system's ("No space left on device").
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 namespace {
@@ -53,12 +62,22 @@ bool openTemporary(QFile& file, const QFileInfo& target) {
         file.setFileName(target.absoluteDir().filePath(
             kTemporaryPrefix + QString::number(QRandomGenerator::global()->generate(), 36) +
             kTemporarySuffix));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        // Unbuffered: a failed write then carries the system's reason.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return true;
         if (!file.exists())
             return false; // not a name taken by chance: the folder refuses
     }
     return false;
+}
+
+// A path as the file system takes it, converted as QFile converts the names it opens.
+std::filesystem::path nativePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 // Waits until the open file's bytes are on the disk; the system's reason when they are not.
@@ -146,8 +165,7 @@ std::optional<ExportError> FileWriter::write(const QString& path, const QByteArr
         return accessError(path, reasonOf(file));
     std::error_code error;
     // Unlike QFile::rename, replaces an existing target in one step, on every platform.
-    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
+    std::filesystem::rename(nativePath(file.fileName()), nativePath(path), error);
     if (error)
         return accessError(path, QString::fromLocal8Bit(error.message()));
     removeTemporary.dismiss();

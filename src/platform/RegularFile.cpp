@@ -64,10 +64,10 @@ RegularFile::RegularFile(const QString& path) {
     status_ = Status::Open;
 }
 
-std::optional<QByteArray> RegularFile::readAll() {
+std::optional<QByteArray> RegularFile::readAll(qint64 margin) {
     if (status_ != Status::Open)
         return std::nullopt;
-    const qint64 limit = size_ + kGrowthMargin;
+    const qint64 limit = size_ + margin;
     QByteArray bytes(size_, Qt::Uninitialized);
     qint64 got = 0;
     for (;;) {

@@ -32,8 +32,8 @@ public:
     QFile& file() { return file_; }
 
     // The whole file; nullopt when a read failed or the file grew past its size when opened
-    // plus the margin.
-    std::optional<QByteArray> readAll();
+    // plus `margin`.
+    std::optional<QByteArray> readAll(qint64 margin = kGrowthMargin);
 
 private:
     QFile file_;

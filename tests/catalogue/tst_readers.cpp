@@ -6,9 +6,11 @@
 #include "CurrentTitle.h"
 #include "DatabasePaths.h"
 #include "MergeGenres.h"
+#include "RegularFile.h"
 #include "TitleListReader.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TitleList::Outcome)
 
@@ -296,6 +298,72 @@ private Q_SLOTS:
                     QVERIFY(t.UserIdx.startsWith("f| f| "));
             }
         }
+    }
+
+    // A file that is not what it should be: a FIFO would block the open, /dev/zero never ends.
+    // Either counts as absent, indexed and sequential alike: the title list asks for the
+    // database, the title and history readers report Error 53, the IMDB and media readers find
+    // nothing, and a cover is no cover.
+    void hostileFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected"); // the list, then what each reader met, the cover
+        const std::pair<const char*, QString> files[] = {
+            {"reelkeep.dat", "missing 53 found found found -"},
+            {"imdb.dat", "1 found none found found 17.jpg"},
+            {"media.dat", "1 found found none found 17.jpg"},
+            {"History.dat", "1 found found found 53 17.jpg"},
+            {"Covers/17.jpg", "1 found found found found -"}};
+        for (const auto& [file, expected] : files)
+            for (const char* kind : {"FIFO", "link to /dev/zero"})
+                QTest::newRow(qPrintable(QString("%1, %2").arg(file, kind)))
+                    << QString(file) << expected;
+    }
+    void hostileFiles() {
+        QFETCH(QString, file);
+        CatalogueFolder db;
+        db.writeLines("reelkeep.dat", {rec(kAlien)});
+        db.writeLines("imdb.dat", {rec(kImdb)});
+        db.writeLines("media.dat", {rec(kMedia)});
+        db.writeLines("History.dat", {rec(kHistory)});
+        db.write("Covers/17.jpg", "cover");
+        const QString path = db.dbPath() + file;
+        QFile::remove(path);
+        if (QByteArray(QTest::currentDataTag()).contains("FIFO"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", path));
+
+        const auto met = [](const ReaderResult& r) {
+            return r.failure               ? QString::number(r.failure->number)
+                   : r.outcome == O::Found ? QStringLiteral("found")
+                                           : QStringLiteral("none");
+        };
+        CatalogueIndex index;
+        for (CatalogueIndex* use : {&index, static_cast<CatalogueIndex*>(nullptr)}) {
+            const TitleList list = ReadTitleList(db.dbPath(), use);
+            const CatalogueReader reader(db.dbPath(), db.coverPath(), use);
+            CurrentTitle t;
+            QStringList shown = {list.outcome == TitleList::Outcome::Missing
+                                     ? QStringLiteral("missing")
+                                     : QString::number(list.titles.size()),
+                                 met(reader.ReadTitleRecord("Alien", t))};
+            t.Title = QStringLiteral("Alien"); // the media reader looks for the title read
+            shown << met(reader.ReadImdbRecord("Alien", t)) << met(reader.ReadMediaRecord(t))
+                  << met(reader.ReadHistoryRecord("Alien", t))
+                  << (t.CoverFile.isEmpty() ? QStringLiteral("-")
+                                            : QFileInfo(t.CoverFile).fileName());
+            QTEST(shown.join(u' '), "expected");
+        }
+    }
+
+    // A file read no further than its size when opened plus a margin: one that grows past it
+    // (a size of 0 for a file of the system's that has text) is a read failure.
+    void growingFile() {
+        const QString path = QStringLiteral("/proc/self/status");
+        if (KindOf(path) != PathKind::File || QFileInfo(path).size() != 0)
+            QSKIP("no file that reads longer than its size here");
+        QVERIFY(RegularFile(path).readAll().value_or(QByteArray()).contains("Name:"));
+        QCOMPARE(RegularFile(path).readAll(16), std::nullopt);
     }
 
     void load_data() {

@@ -12,6 +12,8 @@
 #include "XmlCheck.h"
 
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -196,39 +198,68 @@ private Q_SLOTS:
         QTEST(EvaluateJoveBatch(r, t), "selected");
     }
 
+    // Rows of the index, the folder and the file written, or the details of the refusal: an
+    // index that would name a file elsewhere writes nothing (a NUL would cut the name to
+    // "imdb.dat"); a failure of the system names the file and its reason.
     void writeIt_data() {
         QTest::addColumn<QString>("idx");
-        QTest::addColumn<QString>("folder"); // <out>: the export folder, without its separator
-        QTest::addColumn<QString>("file");   // empty: refused
+        QTest::addColumn<QString>("folder");  // <out>: the export folder, without its separator
+        QTest::addColumn<QString>("file");    // empty: refused
+        QTest::addColumn<QString>("details"); // of the refusal
         const auto row = [](const char* tag, const QString& idx, const char* folder,
-                            const QString& file) { QTest::newRow(tag) << idx << folder << file; };
+                            const QString& file, const QString& details = {}) {
+            QTest::newRow(tag) << idx << folder << file << details;
+        };
         row("plain", "17", "<out>/", "17.mmd");
         row("untrimmed", " 17", "<out>", " 17.mmd"); // a folder without its separator too
         row("as long as names go", QString(251, u'x'), "<out>/", QString(251, u'x') + ".mmd");
         row("no export path", "17", "", QString());
-        row("read-only older document", "17", "<out>/", QString());
-        for (const char* refused : {"", "a/b", "a\\b", ".."})
-            QTest::newRow(*refused ? refused : "empty") << refused << "<out>/" << QString();
+        row("read-only older document", "17", "<out>/", QString(),
+            "File: <out>/17.mmd\nReason: The file is read-only");
+        row("longer than names go", QString(300, u'x'), "<out>/", QString(),
+            "File: <out>/" + QString(300, u'x') + ".mmd\nReason: File name too long");
+        row("no such folder", "17", "<out>/gone/", QString(),
+            "File: <out>/gone/17.mmd\nReason: No such file or directory");
+        row("file size limit", "17", "<out>/", QString(),
+            "File: <out>/17.mmd\nReason: File too large");
+        const QString refused[] = {"",      "a/b",   "a\\b",  "..",  QString("imdb.dat") + QChar(0),
+                                   "a\x01", "a\x1f", "a\x7f", "a\nb"};
+        for (const QString& idx : refused)
+            row(qPrintable(VisibleName(idx).isEmpty() ? "empty" : VisibleName(idx)), idx, "<out>/",
+                QString());
     }
     void writeIt() {
         QFETCH(QString, idx);
         QFETCH(QString, folder);
         QFETCH(QString, file);
+        QFETCH(QString, details);
         CatalogueFolder out;
+        const QString outPath = out.dbPath().chopped(1);
         const CurrentTitle t = titleOf("Title=T|Idx=" + idx);
         out.write("17.mmd", "an older document, longer than the new one");
         using P = QFileDevice;
-        const bool readOnly = QByteArray(QTest::currentDataTag()).startsWith("read-only");
+        const QByteArray tag = QTest::currentDataTag();
         QFile::setPermissions(out.dbPath() + "17.mmd",
-                              P::ReadOwner | (readOnly ? P::Permissions() : P::WriteOwner) |
+                              P::ReadOwner |
+                                  (tag.startsWith("read-only") ? P::Permissions() : P::WriteOwner) |
                                   P::ReadGroup);
         const mode_t umaskBefore = umask(022);
-        const auto error = WriteIt(folder.replace("<out>", out.dbPath().chopped(1)), t, {});
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{16, limit.rlim_max};
+        const auto sigxfsz = signal(SIGXFSZ, SIG_IGN); // the write fails instead
+        if (tag == "file size limit")
+            setrlimit(RLIMIT_FSIZE, &small);
+        const auto error = WriteIt(folder.replace("<out>", outPath), t, {});
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, sigxfsz);
         umask(umaskBefore);
         QCOMPARE(error.has_value(), file.isEmpty());
         if (error) {
             QCOMPARE(error->message().title, QStringLiteral("An error occured"));
             QVERIFY(error->message().text.endsWith(" occured.\r\n\r\nWhat do you want to do?"));
+            QCOMPARE(error->message().details, details.replace("<out>", outPath));
+            QCOMPARE(filesIn(out.dbPath()), QStringList{"17.mmd"});
             QCOMPARE(Contents(out.dbPath() + "17.mmd"),
                      "an older document, longer than the new one");
             return;
@@ -239,8 +270,35 @@ private Q_SLOTS:
         const auto others = file == "17.mmd" ? P::Permissions() : P::ReadOther;
         QCOMPARE(QFile::permissions(out.dbPath() + file) & ~(P::ReadUser | P::WriteUser),
                  P::ReadOwner | P::WriteOwner | P::ReadGroup | others);
-        QCOMPARE(QDir(out.dbPath()).entryList(QDir::Files | QDir::Hidden).size(),
-                 2 - (file == "17.mmd"));
+        QCOMPARE(filesIn(out.dbPath()).size(), 2 - (file == "17.mmd"));
+    }
+
+    // The writer itself refuses a name with a NUL, whoever asks: the system would write to the
+    // name cut short there.
+    void writerRefusesNul() {
+        CatalogueFolder out;
+        const auto error =
+            FileWriter::standard().write(out.dbPath() + "imdb.dat" + QChar(0) + ".mmd", "document");
+        QCOMPARE(error.value_or(ExportError()).number, 52);
+        QCOMPARE(filesIn(out.dbPath()), QStringList());
+    }
+
+    // A batch killed mid-way leaves its temporary file behind; the next batch removes those of
+    // ours over an hour old, and nothing else.
+    void staleTemporaries() {
+        Export e;
+        const QString folder = e.out.dbPath();
+        for (const char* name :
+             {".reelkeep-old1.tmp", ".reelkeep-new1.tmp", ".reelkeep-notes", "old.tmp"}) {
+            QFile file(folder + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (QByteArray(name) != ".reelkeep-new1.tmp")
+                file.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
+                                 QFileDevice::FileModificationTime);
+        }
+        QCOMPARE(e.batch(folder), 3);
+        QCOMPARE(filesIn(folder), QStringList({".reelkeep-new1.tmp", ".reelkeep-notes", "1.mmd",
+                                               "2.mmd", "3.mmd", "old.tmp"}));
     }
 
     void diskFillsDuringBatch() {

@@ -85,6 +85,8 @@ private Q_SLOTS:
         QVERIFY(ownReport_.contains(QStringLiteral("clip one.mkv")));
         QVERIFY(QFile::link(mediainfo_, dir_ + "/media info"));
         QVERIFY(QFile::link("/bin/true", tmp_.path() + "/bin/mediainfo"));
+        for (const char* name : {"/--x.avi", "/-f.jpg"})
+            QVERIFY(QFile::link(clip_, dir_ + name));
     }
 
     // What the report box shows, and the error choice (its text up to ")") a failure raises.
@@ -118,6 +120,14 @@ private Q_SLOTS:
             "Error: 75 (Path/File access error: MediaInfo could not be started");
         row("media missing", dir_ + "/gone.mkv", sh("echo ran"), kHeading);
         row("tool missing", clip_, dir_ + "/gone", kHeading);
+        // Typed without a folder: MediaInfo is handed the whole path, never an option.
+        // (MediaInfo adds a line on the extension, which does not fit the content.)
+        const QString invalid = "FileExtension_Invalid                    : mkv mk3d mka mks\n";
+        for (const char* name : {"--x.avi", "-f.jpg"})
+            row(name, name, mediainfo_,
+                QString(ownReport_)
+                    .replace(clip_, dir_ + u'/' + name)
+                    .replace("\nVideo\n", "\n" + invalid + "Video\n"));
     }
     void getInfo() {
         QFETCH(QString, media);
@@ -129,7 +139,10 @@ private Q_SLOTS:
         s.form->setTimeLimit(std::chrono::milliseconds(limitMs));
         s.prompts.answerMessage(Answer(answer));
         s.prompts.onAsk = [&](const ScriptedPrompts::Asked&) { script(tool, "echo fixed"); };
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir_); // where a name typed without a folder is
         s.getInfo(media, tool);
+        QDir::setCurrent(before);
         QList<Message> expected;
         if (!error.isEmpty())
             expected << Message{{}, "An error occured", error + ")\r\n\r\nWhat do you want to do?"};

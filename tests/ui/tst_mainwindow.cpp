@@ -366,13 +366,17 @@ private Q_SLOTS:
     void realDialogs() {
         QtPrompts prompts;
         Qt::TextFormat format = Qt::AutoText;
+        QTextDocument details; // the lines below the text, as shown
         WhenModal([&](QWidget* box) {
             format = box->findChild<QLabel*>("qt_msgbox_label")->textFormat();
+            details.setHtml(box->findChild<QLabel*>("qt_msgbox_informativelabel")->text());
             box->close();
         });
-        prompts.message({Message::Icon::Critical, "Critical Error", "<b>x</b> & y"},
+        prompts.message({Message::Icon::Critical, "Critical Error", "<b>x</b> & y",
+                         "Title: <i>A</i>\nFile: /a & b"},
                         Prompts::Buttons::Ok);
         QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(details.toPlainText(), "Title: <i>A</i>\nFile: /a & b");
 
         CatalogueFolder folder;
         folder.write("film", "no extension");

@@ -1,0 +1,78 @@
+// The names documents are written under, on arbitrary index texts: whatever the catalogue
+// holds, a batch document lands in the export folder under exactly the name it was given, or
+// nothing is written at all. A name cut short by a NUL, or one that leaves the folder, breaks
+// the property. The same holds for the file writer given any name without a separator, so
+// that the writer's own guard is tried too.
+//
+// Input: the index's bytes, read as the catalogue reads them, as Latin-1 and as raw UTF-16
+// (lone surrogates included). Files are really written, into a folder of the run's own.
+#include "CatalogueText.h"
+#include "FuzzSupport.h"
+#include "WriteIt.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Sandbox {
+    QTemporaryDir root;
+    QString out = root.filePath(QStringLiteral("out"));
+    Sandbox() {
+        if (!root.isValid() || !QDir().mkpath(out))
+            fuzz::Fail("no sandbox folder");
+    }
+};
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// What the folder must hold after a write of `name`: the name itself, as the file system keeps
+// it, or nothing.
+void checkFolder(const Sandbox& box, const QString& name, bool written, const char* what) {
+    const QStringList found = entries(box.out);
+    const QString expected = QFile::decodeName(QFile::encodeName(name));
+    fuzz::Check(entries(box.root.path()) == QStringList{QStringLiteral("out")}, what, name);
+    if (written)
+        fuzz::Check(found == QStringList{expected}, what,
+                    VisibleName(name) + QStringLiteral(" -> ") + found.join(u'|'));
+    else
+        fuzz::Check(found.isEmpty(), what,
+                    VisibleName(name) + QStringLiteral(" -> ") + found.join(u'|'));
+    for (const QString& entry : found)
+        QFile::remove(box.out + u'/' + entry);
+}
+
+void tryIndex(const Sandbox& box, const QString& idx) {
+    CurrentTitle title;
+    title.Title = QStringLiteral("T");
+    title.Idx = idx;
+    QString path;
+    const bool named = !BatchDocumentPath(box.out, idx, path);
+    FileWriter writer; // of this try alone: the files it made are not synced
+    const bool written = !WriteIt(box.out, title, {}, writer);
+    fuzz::Check(named || !written, "a refused index was written", VisibleName(idx));
+    checkFolder(box, idx + QStringLiteral(".mmd"), written, "a batch document went astray");
+
+    // The writer on the same name with its separators and ".." taken out, which the batch
+    // refuses first: what is left must still land under its own name, or nowhere.
+    QString plain = idx;
+    plain.remove(u'/').remove(u'\\').replace(QStringLiteral(".."), QStringLiteral("_"));
+    if (plain.isEmpty() || plain == QStringLiteral("."))
+        return;
+    const bool kept = !writer.write(box.out + u'/' + plain, "x");
+    checkFolder(box, plain, kept, "the writer wrote under another name");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const Sandbox box;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    tryIndex(box, DecodeCatalogueBytes(bytes));
+    tryIndex(box, QString::fromLatin1(bytes));
+    tryIndex(box, QString(reinterpret_cast<const QChar*>(bytes.constData()), bytes.size() / 2));
+    return 0;
+}
