@@ -4,6 +4,7 @@
 #include "CatalogueReader.h"
 #include "CliPrompts.h"
 #include "DatabasePaths.h"
+#include "ExportError.h"
 #include "FilterRun.h"
 #include "GatherTitle.h"
 #include "MessageTexts.h"
@@ -120,7 +121,7 @@ int CliApp::settingsCommand(const QStringList& args) {
 std::optional<TitleList> CliApp::listForWalk() {
     TitleList list = ReadTitleList(dbPath_, &index_);
     if (list.outcome == TitleList::Outcome::Missing) {
-        err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+        err_ << "reelkeep-cli: no reelkeep.dat in " << VisibleName(dbPath_) << '\n';
         return std::nullopt;
     }
     // A walk goes over what was read before a failure, as the viewer's list holds it.
@@ -147,7 +148,7 @@ int CliApp::listCommand(const QStringList& args) {
     case TitleList::Outcome::Missing:
         break;
     }
-    err_ << "reelkeep-cli: no reelkeep.dat in " << dbPath_ << '\n';
+    err_ << "reelkeep-cli: no reelkeep.dat in " << VisibleName(dbPath_) << '\n';
     return kUsageError;
 }
 

@@ -25,9 +25,15 @@ QStringList QtPrompts::nameFilters(const QString& filter) {
 
 namespace {
 
+// A folder to open a dialog in: a hand-edited setting may hold a NUL, which names no folder and
+// would only earn a warning from Qt on the terminal.
+QString startFolder(const QString& folder) {
+    return folder.contains(QChar(0)) ? QString() : folder;
+}
+
 std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& request,
                                      QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.title, request.initialFolder);
+    QFileDialog dialog(parent, request.title, startFolder(request.initialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -54,7 +60,7 @@ std::optional<QString> QtPrompts::saveFile(const OpenFileRequest& request) {
 }
 
 std::optional<QString> QtPrompts::chooseFolder(const QString& title, const QString& start) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, title, start);
+    const QString folder = QFileDialog::getExistingDirectory(parent_, title, startFolder(start));
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder);
