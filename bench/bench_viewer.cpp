@@ -1,6 +1,10 @@
 // The viewer on a large catalogue, on the offscreen platform: how long from start until the
 // list is on screen, and how long a selection takes to be read and painted. Prints
-// "viewer_start_ms N" and "viewer_select_ms N" (the median of 25 selections).
+// "viewer_start_ms N" and "viewer_select_ms N" (the median of 25 selections). Then the
+// selection of titles with one huge field, text without blanks (what costs a control most):
+// "viewer_bound_title_ms" and "viewer_bound_summary_ms" for a title and a summary of
+// "viewer_bound_chars" (kShownChars) characters, "viewer_summary_30mb_ms" and
+// "viewer_summary_200mb_ms" (medians).
 #include "AppState.h"
 #include "CatalogueGenerator.h"
 #include "Clock.h"
@@ -8,49 +12,140 @@
 #include "QtDesktop.h"
 #include "QtPrompts.h"
 #include "QtSettingsStore.h"
+#include "TitleDisplay.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListView>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// The viewer on the catalogue in the folder `db`, at the window size the measures are taken at.
+struct Viewer {
+    QTemporaryDir settings;
+    QtSettingsStore store{settings.path()};
+    QtPrompts prompts;
+    QtDesktop desktop;
+    SystemClock clock;
+    AppState state;
+    std::unique_ptr<frmMain> window;
+    QListView* list = nullptr;
+
+    explicit Viewer(const QString& db) {
+        store.write(QStringLiteral("ReelkeepViewer"), QStringLiteral("DBPath"), db + u'/');
+        store.write(QStringLiteral("RKV"), QStringLiteral("MainWidth"), QStringLiteral("16500"));
+        store.write(QStringLiteral("RKV"), QStringLiteral("MainHeight"), QStringLiteral("11500"));
+    }
+    void start() {
+        window = Init::Main(state, store, prompts, desktop, clock);
+        window->repaint();
+        QApplication::processEvents();
+        list = window->findChild<QListView*>(QStringLiteral("List1"));
+    }
+    // Milliseconds from choosing the row until the window is painted.
+    double select(int row) {
+        QElapsedTimer timer;
+        timer.start();
+        list->setCurrentIndex(list->model()->index(row, 0));
+        window->repaint();
+        return double(timer.nsecsElapsed()) / 1e6;
+    }
+};
+
+double median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// `size` characters without a blank.
+QByteArray solid(qsizetype size) {
+    const QByteArray pattern("abcdefghijklmnopqrstuvwxyz0123456789");
+    QByteArray text(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        text[i] = pattern[i % pattern.size()];
+    return text;
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+struct Entry {
+    QByteArray title;
+    qsizetype summary; // characters
+    int repeats;
+};
+
+// A catalogue of an ordinary title followed by `entries`, their texts without blanks; the
+// median time of selecting each entry, coming each time from the ordinary title.
+std::vector<double> selectEntries(const std::vector<Entry>& entries) {
+    QTemporaryDir db;
+    QByteArray titleFile, imdbFile;
+    for (qsizetype i = -1; i < qsizetype(entries.size()); ++i) {
+        const Entry entry = i < 0 ? Entry{"Plain", 1, 0} : entries[i];
+        const QByteArray& title = entry.title;
+        titleFile += "~ " + title + "| SINGLE| x| Drama| Present| DVD| 5| x| y| NULL| NULL| " +
+                     QByteArray::number(i) + "| NULL ~\r\n";
+        imdbFile += "~ " + title + "| x| " + title + "| x| 1999| x| x| " + solid(entry.summary) +
+                    "| Drama| x| R| English| 100| 7.5| | x ~\r\n";
+    }
+    write(db.filePath(QStringLiteral("reelkeep.dat")), titleFile);
+    write(db.filePath(QStringLiteral("imdb.dat")), imdbFile);
+    write(db.filePath(QStringLiteral("media.dat")), {});
+    write(db.filePath(QStringLiteral("History.dat")), {});
+    imdbFile.clear();
+
+    Viewer viewer(db.path());
+    viewer.start();
+    viewer.select(0); // the first show builds the index of the files
+    std::vector<double> medians;
+    for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
+        std::vector<double> times;
+        for (int r = 0; r < entries[i].repeats; ++r) {
+            viewer.select(0);
+            times.push_back(viewer.select(int(i) + 1));
+        }
+        medians.push_back(median(times));
+    }
+    return medians;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int titles = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
 
-    QTemporaryDir db, settings;
+    QTemporaryDir db;
     CatalogueGenerator({titles, 7, false}).writeTo(db.path());
-    QtSettingsStore store(settings.path());
-    store.write(QStringLiteral("ReelkeepViewer"), QStringLiteral("DBPath"), db.path() + u'/');
-    store.write(QStringLiteral("RKV"), QStringLiteral("MainWidth"), QStringLiteral("16500"));
-    store.write(QStringLiteral("RKV"), QStringLiteral("MainHeight"), QStringLiteral("11500"));
-    QtPrompts prompts;
-    QtDesktop desktop;
-    SystemClock clock;
-    AppState state;
-
+    Viewer viewer(db.path());
     QElapsedTimer timer;
     timer.start();
-    auto window = Init::Main(state, store, prompts, desktop, clock);
-    window->repaint();
-    QApplication::processEvents();
+    viewer.start();
     const double startMs = double(timer.nsecsElapsed()) / 1e6;
 
-    auto* list = window->findChild<QListView*>(QStringLiteral("List1"));
     std::vector<double> selections;
-    for (int i = 0; i < 25; ++i) {
-        const int row = int(qint64(i) * (titles - 1) / 24);
-        timer.restart();
-        list->setCurrentIndex(list->model()->index(row, 0));
-        window->repaint();
-        selections.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(selections.begin(), selections.end());
+    for (int i = 0; i < 25; ++i)
+        selections.push_back(viewer.select(int(qint64(i) * (titles - 1) / 24)));
     std::printf("viewer_start_ms %.1f\nviewer_select_ms %.2f\nviewer_titles %d\n", startMs,
-                selections[selections.size() / 2], int(window->titles().size()));
+                median(selections), int(viewer.window->titles().size()));
+    viewer.window.reset();
+
+    // A title is shown twice, in the list and in Label1: at the bound, the costliest field.
+    const double title = selectEntries({{solid(kShownChars), 1, 15}})[0];
+    const std::vector<double> summaries = selectEntries(
+        {{"Bound", kShownChars, 15}, {"Thirty", 30 << 20, 5}, {"TwoHundred", 200 << 20, 3}});
+    std::printf("viewer_bound_chars %lld\nviewer_bound_title_ms %.2f\nviewer_bound_summary_ms "
+                "%.2f\nviewer_summary_30mb_ms %.1f\nviewer_summary_200mb_ms %.1f\n",
+                static_cast<long long>(kShownChars), title, summaries[0], summaries[1],
+                summaries[2]);
     return 0;
 }

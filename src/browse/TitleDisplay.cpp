@@ -15,12 +15,12 @@ namespace {
 const QString kSearchHint = QStringLiteral("Double click to search IMDB");
 
 QString prefixedOrEmpty(const QString& prefix, const QString& field) {
-    return field.isEmpty() ? QString() : prefix + field;
+    return field.isEmpty() ? QString() : prefix + ShownText(field);
 }
 
 // The catalogue stores line breaks as CR LF; the text boxes break on "\n" alone.
-QString boxText(QString field) {
-    return field.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+QString boxText(const QString& field) {
+    return ShownText(field).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 RatingView describeRating(const QString& imdbRating) {
@@ -29,8 +29,8 @@ RatingView describeRating(const QString& imdbRating) {
         return view;
     const double score = LeadingNumber(imdbRating) * 10;
     view.barValue = qRound(std::clamp(score, 0.0, 100.0));
-    view.barToolTip = imdbRating;
-    view.caption = imdbRating;
+    view.caption = ShownText(imdbRating);
+    view.barToolTip = view.caption;
     if (score == 0)
         view.colour = RatingView::Colour::Frame;
     else if (score < 41)
@@ -44,6 +44,18 @@ RatingView describeRating(const QString& imdbRating) {
 
 } // namespace
 
+QString ShownText(QStringView text) {
+    if (text.size() <= kShownChars)
+        return text.toString();
+    qsizetype end = kShownChars;
+    const QChar last = text[end - 1], next = text[end];
+    if ((last.isHighSurrogate() && next.isLowSurrogate()) || (last == u'\r' && next == u'\n'))
+        --end;
+    QString cut;
+    cut.reserve(end + 1);
+    return cut.append(text.first(end)).append(QChar(u'\u2026'));
+}
+
 TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
     TitleView view;
     auto& out = view.controls;
@@ -55,20 +67,20 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
         out.push_back({QLatin1String(control), text, std::nullopt});
     };
 
-    label("Label1", t.Title);
+    label("Label1", ShownText(t.Title));
     label("Label2", prefixedOrEmpty(QStringLiteral("AKA: "), t.AkaTitle));
     out.push_back({QStringLiteral("Label11"), prefixedOrEmpty(QStringLiteral("IMDB: "), t.ImdbName),
-                   t.ImdbLink.isEmpty() ? kSearchHint : t.ImdbLink});
+                   t.ImdbLink.isEmpty() ? kSearchHint : ShownText(t.ImdbLink)});
     out.push_back({QStringLiteral("Label12"), prefixedOrEmpty(QStringLiteral("Genre: "), t.Genre),
-                   QStringLiteral("Reelkeep Genre: ") + t.CatalogueGenre +
-                       QStringLiteral(" - IMDB Genre: ") + t.ImdbGenre});
+                   QStringLiteral("Reelkeep Genre: ") + ShownText(t.CatalogueGenre) +
+                       QStringLiteral(" - IMDB Genre: ") + ShownText(t.ImdbGenre)});
     plain("Text17", boxText(t.Comments));
     label("Label13", prefixedOrEmpty(QStringLiteral("Directed by "), t.Director));
     plain("Text14", boxText(t.Actors));
-    label("Label15", t.Tagline);
+    label("Label15", ShownText(t.Tagline));
     plain("Text16", boxText(t.Summary));
     label("Label31", prefixedOrEmpty(QStringLiteral("MPAA: "), t.Mpaa));
-    label("Label3", QStringLiteral("IDX: ") + t.Idx);
+    label("Label3", QStringLiteral("IDX: ") + ShownText(t.Idx));
     label("Label32", prefixedOrEmpty(QStringLiteral("User IDX: "), t.UserIdx));
     label("Label33", prefixedOrEmpty(QStringLiteral("Entry type: "), t.EntryType));
     label("Label4", prefixedOrEmpty(QStringLiteral("Year: "), t.Year));
@@ -82,10 +94,11 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
     if (t.Entered.isEmpty()) {
         label("Label17", QString());
     } else {
-        const QString caption = QStringLiteral("Entered: ") +
-                                FormatEnteredDate(t.Entered, QStringLiteral("dd MMM yyyy"), locale);
+        const QString caption =
+            QStringLiteral("Entered: ") +
+            ShownText(FormatEnteredDate(t.Entered, QStringLiteral("dd MMM yyyy"), locale));
         out.push_back({QStringLiteral("Label17"), caption,
-                       caption + QStringLiteral(" (") + t.Entered + u')'});
+                       caption + QStringLiteral(" (") + ShownText(t.Entered) + u')'});
     }
     plain("Label18", prefixedOrEmpty(QStringLiteral("No Files: "), t.NoFiles));
     plain("Label19", prefixedOrEmpty(QStringLiteral("Length: "), t.Length));
@@ -95,7 +108,11 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
     plain("Label23", prefixedOrEmpty(QStringLiteral("Bitrate: "), t.VideoBitrate));
     plain("Label24", prefixedOrEmpty(QStringLiteral("Width: "), t.Width));
     plain("Label25", prefixedOrEmpty(QStringLiteral("Height: "), t.Height));
-    plain("Label26", prefixedOrEmpty(QStringLiteral("Aspect: "), Aspected(t.Width, t.Height)));
+    // Aspected reads numbers through QLocale, seconds for a field of megabytes; a width or height
+    // longer than a control shows is no size.
+    const bool sized = t.Width.size() <= kShownChars && t.Height.size() <= kShownChars;
+    plain("Label26", prefixedOrEmpty(QStringLiteral("Aspect: "),
+                                     sized ? Aspected(t.Width, t.Height) : QString()));
     plain("Label27", prefixedOrEmpty(QStringLiteral("Codec: "), t.AudioCodec));
     plain("Label28", prefixedOrEmpty(QStringLiteral("Bitrate: "), t.AudioBitrate));
     plain("Label29", prefixedOrEmpty(QStringLiteral("Samplerate: "), t.Samplerate));

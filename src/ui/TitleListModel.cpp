@@ -1,5 +1,7 @@
 #include "TitleListModel.h"
 
+#include "TitleDisplay.h"
+
 void TitleListModel::setTitles(const TitleKeys& titles) {
     beginResetModel();
     titles_ = titles;
@@ -13,7 +15,9 @@ int TitleListModel::rowCount(const QModelIndex& parent) const {
 QVariant TitleListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= titles_.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::DisplayRole) // every visible row is laid out on each repaint
+        return ShownText(titles_.at(index.row()));
+    if (role == Qt::EditRole)
         return titles_.at(index.row()).toString();
     return {};
 }

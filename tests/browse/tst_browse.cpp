@@ -216,6 +216,47 @@ private Q_SLOTS:
         QTEST(shown(DescribeTitle(t, kUs)), "expected");
     }
 
+    // A long field is shown whole up to the bound, beyond it cut to its start and "…", in
+    // captions, text boxes and tooltips alike; the cut parts no surrogate pair and no CR LF.
+    void bounded_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected"); // as shown() writes the control
+        const QString x(kShownChars, u'x'), cut = x + u'…', shorter = x.chopped(1);
+        const auto row = [](const char* tag, const char* field, const QString& value,
+                            const QString& expected) {
+            QTest::newRow(tag) << QString(field) << value << expected;
+        };
+        row("box at the bound", "Summary", x, "Text16=" + x);
+        row("box one over", "Summary", x + "y", "Text16=" + cut);
+        row("CR LF at the cut", "Comments", shorter + "\r\ny", "Text17=" + shorter + "…");
+        row("caption at the bound", "Director", x, "Label13=Directed by " + x + " [=]");
+        row("caption one over", "Title", x + "y", "Label1=" + cut + " [=]");
+        row("surrogate pair at the cut", "Title", shorter + "\U0001F600",
+            "Label1=" + shorter + "… [=]");
+        row("tooltip", "ImdbLink", x + "y", "Label11= [" + cut + "]");
+        row("tooltip of two fields", "ImdbGenre", x + "y",
+            "Label12= [Reelkeep Genre:  - IMDB Genre: " + cut + "]");
+        row("entered", "Entered", x + "y",
+            "Label17=Entered: " + cut + " [Entered: " + cut + " (" + cut + ")]");
+        row("rating", "ImdbRating", "7" + x, "Label34=IMDB Rating: 7" + shorter + "… [=]");
+    }
+    void bounded() {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        CurrentTitle t;
+        for (const auto& f : CurrentTitle::fields())
+            if (field == f.name)
+                t.*f.member = value;
+        const TitleView view = DescribeTitle(t, kUs);
+        QCOMPARE(shown(view, qPrintable(expected.section(u'=', 0, 0))), expected);
+        if (field == "ImdbRating") { // the rating caption and the bar's tooltip too
+            QCOMPARE(view.rating.caption, "7" + QString(kShownChars - 1, u'x') + u'…');
+            QCOMPARE(view.rating.barToolTip, Tip(view.rating.caption));
+        }
+    }
+
     // Each helper on "arguments => result" cases, the arguments separated by "|".
     void helpers_data() {
         QTest::addColumn<QString>("helper");

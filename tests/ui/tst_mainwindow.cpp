@@ -4,6 +4,7 @@
 #include "CatalogueFolder.h"
 #include "MainLayout.h"
 #include "QtPrompts.h"
+#include "TitleDisplay.h"
 #include "Twips.h"
 #include "ViewerSession.h"
 #include "Wait.h"
@@ -169,6 +170,22 @@ private Q_SLOTS:
         // A double click on the IMDB caption hands the title's address to the desktop.
         QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
         QCOMPARE(s.desktop.opened, QStringList{"https://example.org/c"});
+    }
+
+    // A title and a summary of megabytes: the list and the controls show their starts and "…";
+    // the key stays whole.
+    void hugeFieldIsCut() {
+        const QString huge(3'000'000, u'x'), cut = huge.left(kShownChars) + u'…';
+        db_->writeLines("reelkeep.dat",
+                        {"~ " + huge + "| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        db_->writeLines("imdb.dat", {"~ " + huge + "| x| x| x| 1999| x| x| " + huge +
+                                     "| x| x| x| x| x| 7| | x ~"});
+        StartedSession s(db());
+        s.select(0);
+        QCOMPARE(s.caption("Label1"), cut);
+        QCOMPARE(s.control<QPlainTextEdit>("Text16")->toPlainText(), cut);
+        QCOMPARE(s.control<QListView>("List1")->model()->index(0, 0).data().toString(), cut);
+        QCOMPARE(s.window->titles().first(), huge);
     }
 
     void navigation_data() {
