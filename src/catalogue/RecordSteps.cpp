@@ -13,7 +13,7 @@ namespace {
 // A null target passes a field over.
 class FieldCopier {
 public:
-    explicit FieldCopier(const QString& framed) : fields_(framed) {}
+    explicit FieldCopier(QStringView framed) : fields_(framed) {}
 
     bool copy(QString* target, bool nullMeansEmpty = true) {
         QString field;
@@ -46,7 +46,7 @@ std::optional<ReaderResult> title(const QString& record, const QString& key, Cur
     // A record without any separator ends the search.
     if (!record.contains(u'|'))
         return ReaderResult::notFound();
-    QString framed;
+    QStringView framed;
     if (!FrameRecord(record, framed))
         return bad(kTitleLabel);
     FieldCopier fields(framed);
@@ -84,7 +84,7 @@ std::optional<ReaderResult> title(const QString& record, const QString& key, Cur
 std::optional<ReaderResult> imdb(const QString& record, const QString& key, CurrentTitle& into) {
     if (!record.contains(u'|'))
         return std::nullopt;
-    QString framed;
+    QStringView framed;
     if (!FrameRecord(record, framed))
         return bad(kImdbLabel);
     FieldCopier fields(framed);
@@ -109,7 +109,7 @@ std::optional<ReaderResult> imdb(const QString& record, const QString& key, Curr
 std::optional<ReaderResult> media(const QString& line, CurrentTitle& into) {
     if (!isFramedLine(line))
         return ReaderResult::formatError();
-    QString framed;
+    QStringView framed;
     if (!FrameRecord(line, framed))
         return bad(kMediaLabel);
     if (!framed.contains(u'|'))
@@ -135,7 +135,7 @@ std::optional<ReaderResult> media(const QString& line, CurrentTitle& into) {
 std::optional<ReaderResult> history(const QString& line, const QString& key, CurrentTitle& into) {
     if (!isFramedLine(line))
         return ReaderResult::formatError();
-    QString framed;
+    QStringView framed;
     if (!FrameRecord(line, framed))
         return bad(kHistoryLabel);
     if (!framed.contains(u'|'))
@@ -156,7 +156,7 @@ Shape shapeOf(FileKind file, const QString& record) {
         return {file == FileKind::Title ? Shape::Kind::Stop : Shape::Kind::Skipped, {}};
     if (!continued && !isFramedLine(record))
         return {Shape::Kind::Stop, {}};
-    QString framed;
+    QStringView framed;
     if (!FrameRecord(record, framed))
         return {Shape::Kind::Stop, {}};
     QString first;

@@ -23,11 +23,18 @@ bool FrameRecord(const QString& record, QString& framed) {
     return true;
 }
 
+bool FrameRecord(QStringView record, QStringView& framed) {
+    if (record.size() < 4)
+        return false;
+    framed = record.mid(2, record.size() - 4);
+    return true;
+}
+
 bool RecordFields::take(QString& field) {
     const qsizetype bar = text_.indexOf(u'|', at_);
     if (bar < 0)
         return false;
-    field = text_.mid(at_, bar - at_);
+    field = text_.mid(at_, bar - at_).toString();
     at_ = bar + 2;
     return true;
 }
