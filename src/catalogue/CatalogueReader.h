@@ -29,7 +29,7 @@ public:
     ReaderResult ReadHistoryRecord(const QString& title, CurrentTitle& into) const;
 
     // A walk's hint: the titles it reads from the IMDB file after the current one, in order.
-    // Their places in memory are asked for early, since that file is read in an order of its
+    // Their places in memory are prefetched, since that file is read in an order of its
     // own. Only an index already built makes use of it.
     void expectImdb(QStringView next, QStringView afterNext) const;
 

@@ -1,31 +1,21 @@
 #include "CatalogueText.h"
 
 #include <QStringDecoder>
-#include <array>
 #include <cstring>
 
 namespace {
 
-// Windows-1252 byte -> UTF-16, as the platform's converter maps it (undefined bytes keep
-// their code as C1 controls).
-const std::array<char16_t, 256>& windows1252() {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        QByteArray all(256, '\0');
-        for (int i = 0; i < 256; ++i)
-            all[i] = char(i);
-        QStringDecoder decoder("windows-1252", QStringDecoder::Flag::Stateless);
-        const QString text = decoder.decode(all);
-        for (int i = 0; i < 256; ++i)
-            t[i] = text.size() == 256 ? text.at(i).unicode() : char16_t(i);
-        return t;
-    }();
-    return table;
-}
+// Windows-1252 is Latin-1 but for 0x80-0x9F. A fixed table, not the platform's converter: Qt
+// built without ICU would fall back to Latin-1 and misread every "’" and "€". The five bytes
+// the code page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their code, as C1 controls.
+constexpr char16_t kHighHalf[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178}; // 0x98
 
-// Windows-1252 is Latin-1 but for 0x80-0x9F.
 char16_t fromWindows1252(unsigned char c) {
-    return (c & 0xE0) == 0x80 ? windows1252()[c] : char16_t(c);
+    return (c & 0xE0) == 0x80 ? kHighHalf[c - 0x80] : char16_t(c);
 }
 
 } // namespace
@@ -82,6 +72,13 @@ void AppendCatalogueText(QString& text, QByteArrayView bytes, bool utf8) {
     WidenCatalogueText(reinterpret_cast<char16_t*>(text.data()) + at, bytes);
 }
 
+void WidenCatalogueTextPortable(char16_t* out, QByteArrayView bytes) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = fromWindows1252(in[i]);
+}
+
+#if defined(__GNUC__) || defined(__clang__)
 // Blocks of 16 bytes are widened at once, and only a block holding a byte in 0x80-0x9F is
 // looked up again, byte by byte. The last block overlaps the one before rather than reading
 // past the text.
@@ -92,8 +89,7 @@ void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype n = bytes.size();
     if (n < kBlock) {
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = fromWindows1252(in[i]);
+        WidenCatalogueTextPortable(out, bytes);
         return;
     }
     const auto widen = [&](qsizetype from) {
@@ -113,6 +109,11 @@ void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
     if (n % kBlock)
         widen(n - kBlock);
 }
+#else
+void WidenCatalogueText(char16_t* out, QByteArrayView bytes) {
+    WidenCatalogueTextPortable(out, bytes);
+}
+#endif
 
 bool IsCatalogueText(QByteArrayView bytes, QStringView text) {
     if (bytes.size() != text.size())

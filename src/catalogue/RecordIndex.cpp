@@ -15,6 +15,14 @@ bool ascii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
+// A hint to fetch memory into the cache ahead of its use; compilers without the built-in
+// simply go without.
+template <int ForWriting = 0> void prefetchAddress([[maybe_unused]] const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address, ForWriting);
+#endif
+}
+
 } // namespace
 
 RecordIndex::RecordIndex(FileBytes bytes, FileKind kind)
@@ -34,13 +42,13 @@ QString RecordIndex::text(const Span& span) const {
     return joined;
 }
 
-// Every line of a record's start is asked of memory at once, not one by one as the decoder
-// reaches it: in a walk the records are far apart. Past a few kilobytes the processor's own
-// prefetching has caught on.
+// Every line of a record's start is prefetched at once, not one by one as the decoder reaches
+// it: in a walk the records are far apart. Past a few kilobytes the processor's own prefetching
+// has caught on.
 void RecordIndex::prefetch(const Span& span) const {
     const qsizetype end = std::min(span.end, span.begin + 4096);
     for (qsizetype at = span.begin; at < end; at += 64)
-        __builtin_prefetch(bytes_.data() + at);
+        prefetchAddress(bytes_.data() + at);
 }
 
 template <typename Match>
@@ -59,7 +67,7 @@ void RecordIndex::expect(QStringView next, QStringView afterNext) const {
     if (!slotBlock_.data())
         return;
     const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
-    __builtin_prefetch(table + (qHash(afterNext) & slotMask_));
+    prefetchAddress(table + (qHash(afterNext) & slotMask_));
     // The first slot with the key's hash is most likely the key's; the lookup tells for sure.
     if (const Slot* slot = probe(qHash(next), [](const Slot&) { return true; }))
         prefetch(slot->record);
@@ -72,14 +80,14 @@ void RecordIndex::hashKeys() const {
     slotBlock_ = FileBytes::zeroed(qsizetype(capacity * sizeof(Slot)));
     auto* table = reinterpret_cast<Slot*>(slotBlock_.data());
     slotMask_ = capacity - 1;
-    // The slots of the keys a few places on are asked of memory while this one goes in: in a
-    // large table nearly every slot is a miss of its own.
+    // The slots of the keys a few places on are prefetched while this one goes in: in a large
+    // table nearly every slot is a miss of its own.
     constexpr qsizetype kAhead = 8;
     std::array<size_t, kAhead> ahead{};
     const auto hashAhead = [&](qsizetype i) {
         if (i < keys_.size()) {
             ahead[size_t(i % kAhead)] = qHash(keys_.at(i));
-            __builtin_prefetch(table + (ahead[size_t(i % kAhead)] & slotMask_), 1);
+            prefetchAddress<1>(table + (ahead[size_t(i % kAhead)] & slotMask_));
         }
     };
     for (qsizetype i = 0; i < kAhead; ++i)

@@ -21,8 +21,8 @@ public:
     // The text of the record a scan for `key` stops at; nullopt when it would reach the end.
     std::optional<QString> recordFor(const QString& key) const;
 
-    // A hint, a title or two ahead of the lookups: the table slot of `afterNext` is asked of
-    // memory, and the record of `next`, whose slot was asked for at the hint before.
+    // A hint, a title or two ahead of the lookups: the table slot of `afterNext` is prefetched,
+    // and the record of `next`, whose slot was prefetched at the hint before.
     void expect(QStringView next, QStringView afterNext) const;
 
     // The title file as the list loader reads it: the keys before the first stopping record,
