@@ -47,11 +47,10 @@ ReaderResult lookup(CatalogueIndex& index, const QString& path, const QString& l
 
 } // namespace
 
-CatalogueReader::CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index)
-    : dbPath_(std::move(dbPath)), titlePath_(dbPath_ + CatalogueFile::kTitles),
-      imdbPath_(dbPath_ + CatalogueFile::kImdb), mediaPath_(dbPath_ + CatalogueFile::kMedia),
-      historyPath_(dbPath_ + CatalogueFile::kHistory), coverPath_(std::move(coverPath)),
-      index_(index) {}
+CatalogueReader::CatalogueReader(const QString& dbPath, QString coverPath, CatalogueIndex* index)
+    : titlePath_(dbPath + CatalogueFile::kTitles), imdbPath_(dbPath + CatalogueFile::kImdb),
+      mediaPath_(dbPath + CatalogueFile::kMedia), historyPath_(dbPath + CatalogueFile::kHistory),
+      coverPath_(std::move(coverPath)), index_(index) {}
 
 void CatalogueReader::expectImdb(QStringView next, QStringView afterNext) const {
     if (!index_)

@@ -17,10 +17,7 @@ class CatalogueIndex;
 class CatalogueReader {
 public:
     // Both folders end with a separator; file names are appended directly.
-    CatalogueReader(QString dbPath, QString coverPath, CatalogueIndex* index = nullptr);
-
-    const QString& dbPath() const { return dbPath_; }
-    const QString& coverPath() const { return coverPath_; }
+    CatalogueReader(const QString& dbPath, QString coverPath, CatalogueIndex* index = nullptr);
 
     ReaderResult ReadTitleRecord(const QString& title, CurrentTitle& into) const;
     ReaderResult ReadImdbRecord(const QString& title, CurrentTitle& into) const;
@@ -41,7 +38,6 @@ public:
     void skipCovers() { lookForCovers_ = false; }
 
 private:
-    QString dbPath_;
     // The four files' paths, made once: a walk reads them for every title.
     QString titlePath_;
     QString imdbPath_;

@@ -22,7 +22,6 @@ public:
     static constexpr std::chrono::milliseconds kDefaultTimeLimit{60000};
 
     void setTimeLimit(std::chrono::milliseconds limit) { limit_ = limit; }
-    std::chrono::milliseconds timeLimit() const { return limit_; }
 
     // Runs `tool` with the single argument `media`, made absolute, and waits for it to end, at most
     // the time limit; a tool still running then is killed.
