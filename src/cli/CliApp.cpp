@@ -207,9 +207,7 @@ int CliApp::mmdCommand(const QStringList& args) {
 
 int CliApp::exportBatchCommand(const QStringList& arguments) {
     QStringList args = arguments;
-    QString folder =
-        store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
-                    SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
+    QString folder = ReadSavePath(store_);
     bool dryRun = false;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();

@@ -69,3 +69,20 @@ bool DescribeFont(FontPref& font) {
         FontDescription(font.Name, font.Size, font.Bold, font.Italic, font.Underline);
     return true;
 }
+
+QString FontSpec(const QString& name, double size, bool bold, bool italic, bool underline) {
+    return QString(bold ? u'B' : u'_') + (italic ? u'I' : u'_') + (underline ? u'U' : u'_') +
+           FontSizeText(size) + u' ' + name;
+}
+
+std::optional<QColor> ColourFromPreference(const QString& text) {
+    bool ok = false;
+    const qlonglong n = text.trimmed().toLongLong(&ok);
+    if (!ok || n < 0 || n > 0xFFFFFF)
+        return std::nullopt;
+    return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
+}
+
+QString ColourPreference(const QColor& colour) {
+    return QString::number(colour.blue() * 65536 + colour.green() * 256 + colour.red());
+}

@@ -1,9 +1,12 @@
 // A font preference: its stored spec ("B__10 Arial": three flag characters, the point size, a
-// blank, the face name), its colour number and the parts parsed from the spec.
+// blank, the face name), its colour number and the parts parsed from the spec. Both formats are
+// read and written here alone.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 struct FontPref {
     QString Name;
@@ -29,3 +32,11 @@ QString FontDescription(const QString& name, double size, bool bold, bool italic
 
 // A point size in its shortest decimal form: "12", "10.5".
 QString FontSizeText(double size);
+
+// The spec of a font as the settings dialog stores it: "B_U10.5 Arial".
+QString FontSpec(const QString& name, double size, bool bold, bool italic, bool underline);
+
+// A colour preference: blue * 65536 + green * 256 + red in decimal. nullopt for a text that is
+// no such number.
+std::optional<QColor> ColourFromPreference(const QString& text);
+QString ColourPreference(const QColor& colour);

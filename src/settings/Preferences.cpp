@@ -3,18 +3,25 @@
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 
+#include <cmath>
+
 namespace {
 
 using SettingsKeys::kRkv;
 using SettingsKeys::kViewer;
 
+using SettingsKeys::numbered;
+
 QString read(const SettingsStore& store, const QString& application, const QString& key) {
-    return store.read(application, key, SettingsKeys::fallbackOf(application, key));
+    return SettingsKeys::readOrDefault(store, application, key);
 }
 
-QString numbered(const char* stem, int n) {
-    return QString::fromLatin1(stem) + QString::number(n);
+QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
 }
+
+const QString kSavePath = QStringLiteral("SavePath");
+const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 } // namespace
 
@@ -32,14 +39,6 @@ std::optional<bool> ReadBooleanText(const QString& text) {
     if (number)
         return value != 0;
     return std::nullopt;
-}
-
-std::optional<int> ReadColourNumber(const QString& text) {
-    bool ok = false;
-    const qlonglong n = text.trimmed().toLongLong(&ok);
-    if (!ok || n < 0 || n > 0xFFFFFF)
-        return std::nullopt;
-    return int(n);
 }
 
 std::optional<double> ReadNumber(const QString& text) {
@@ -84,7 +83,7 @@ std::optional<QString> HowUnknownTextIsRead(const QString& application, const QS
         if (!DescribeFont(font))
             return asDefault();
     } else if (key.startsWith(QLatin1String("FColor"))) {
-        if (!ReadColourNumber(text))
+        if (!ColourFromPreference(text))
             return QStringLiteral("it is no colour number: the desktop's colour is used");
     } else if (key.startsWith(QLatin1String("CpFolder"))) {
         if (!isOneOf({"True", "False"}))
@@ -135,4 +134,55 @@ Preferences ReadPreferences(const SettingsStore& store) {
 
     p.GenreSource = read(store, kRkv, QStringLiteral("Genre"));
     return p;
+}
+
+QString ReadSavePath(const SettingsStore& store) {
+    return read(store, kRkv, kSavePath);
+}
+
+SettingsSaved WritePreferences(SettingsStore& store, const Preferences& p,
+                               const QString& savePath) {
+    QList<SettingsEntry> entries;
+    for (const int n : {1, 2, 3, 4, 5, 0}) {
+        entries.append({kViewer, numbered("Font", n), p.Fonts[n].Spec});
+        entries.append({kViewer, numbered("FColor", n), p.Fonts[n].Color});
+    }
+    entries.append({kViewer, QStringLiteral("CpFolderImage"), boolText(p.CpFolderImage)});
+    entries.append({kViewer, QStringLiteral("CpFolderOverwrite"), boolText(p.CpFolderOverwrite)});
+    entries.append({kRkv, kSavePath, savePath});
+    entries.append({kRkv, QStringLiteral("Genre"), p.GenreSource});
+    for (int k = 1; k <= 5; ++k)
+        entries.append({kViewer, numbered("JBEU", k), boolText(p.JoveRules[k].Use)});
+    for (int k = 1; k <= 5; ++k)
+        entries.append({kViewer, numbered("JBEF", k), p.JoveRules[k].Field});
+    for (int k = 1; k <= 5; ++k)
+        entries.append({kViewer, numbered("JBES", k), p.JoveRules[k].Prefix});
+    return store.save(entries);
+}
+
+WindowPlace ReadWindowPlace(const SettingsStore& store) {
+    WindowPlace place;
+    std::optional<double>* edges[] = {&place.left, &place.top, &place.width, &place.height};
+    for (int i = 0; i < 4; ++i)
+        *edges[i] = ReadNumber(read(store, kRkv, QString::fromLatin1(kPlaceKeys[i])));
+    if (const auto state = store.value(kRkv, QStringLiteral("State")))
+        place.state = ReadWindowState(*state);
+    return place;
+}
+
+SettingsSaved WriteClosingState(SettingsStore& store, const Preferences& prefs,
+                                const std::optional<WindowPlace>& place) {
+    QList<SettingsEntry> entries{{kViewer, QStringLiteral("DBPath"), prefs.DBPath},
+                                 {kViewer, QStringLiteral("CoverPath"), prefs.CoverPath}};
+    if (place) {
+        const std::optional<double> edges[] = {place->left, place->top, place->width,
+                                               place->height};
+        for (int i = 0; i < 4; ++i)
+            if (edges[i])
+                entries.append({kRkv, QString::fromLatin1(kPlaceKeys[i]),
+                                QString::number(std::lround(*edges[i]))});
+        if (place->state)
+            entries.append({kRkv, QStringLiteral("State"), QString::number(*place->state)});
+    }
+    return store.save(entries);
 }

@@ -1,15 +1,15 @@
 // The preferences read once at start-up, with the defaults of the key table for absent keys
-// and for hand-edited values that cannot be read.
+// and for hand-edited values that cannot be read; how each key is read and written. A key's
+// name and default live in SettingsKeys, its format here and in FontPref.
 #pragma once
 
 #include "FontPref.h"
 #include "JoveRule.h"
+#include "SettingsStore.h"
 
 #include <QString>
 #include <array>
 #include <optional>
-
-class SettingsStore;
 
 struct Preferences {
     QString DBPath;
@@ -32,12 +32,29 @@ bool ReadExactTrue(const QString& text);
 // Booleans of the batch rules: "True"/"False" in any letter case, or a number (0 is false).
 // nullopt for anything else.
 std::optional<bool> ReadBooleanText(const QString& text);
-// A colour: blue * 65536 + green * 256 + red in decimal; nullopt for anything else.
-std::optional<int> ReadColourNumber(const QString& text);
 // A window edge or size in twips; nullopt for a text that is no number.
 std::optional<double> ReadNumber(const QString& text);
 // The window state: 0 normal, 1 minimised, 2 maximised; nullopt for anything else.
 std::optional<int> ReadWindowState(const QString& text);
+
+// The batch export's folder, read where it is used rather than at start-up.
+QString ReadSavePath(const SettingsStore& store);
+
+// What the settings dialog's "&Ok" stores, in its order, in one save: the fonts and colours,
+// the export switches, the export folder, the genre choice and the batch rules.
+SettingsSaved WritePreferences(SettingsStore& store, const Preferences& prefs,
+                               const QString& savePath);
+
+// The main window's place in twips and its state, as "Close and Save" keeps them.
+struct WindowPlace {
+    std::optional<double> left, top, width, height; // nullopt: not stored, or no number
+    std::optional<int> state;                       // 0 normal, 1 minimised, 2 maximised
+};
+WindowPlace ReadWindowPlace(const SettingsStore& store);
+// "Close and Save": the database and covers folders and, when given, the window's place, in
+// one save.
+SettingsSaved WriteClosingState(SettingsStore& store, const Preferences& prefs,
+                                const std::optional<WindowPlace>& place);
 
 // How a stored text is read when its key's reading does not know it ("read as IMDB"); nullopt
 // when it is read as it stands, and for a key the program does not know.

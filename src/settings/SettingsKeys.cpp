@@ -1,5 +1,7 @@
 #include "SettingsKeys.h"
 
+#include "SettingsStore.h"
+
 #include <QDir>
 
 namespace SettingsKeys {
@@ -77,6 +79,14 @@ const Key* find(const QString& application, const QString& key) {
 QString fallbackOf(const QString& application, const QString& key) {
     const Key* k = find(application, key);
     return k && k->fallback ? *k->fallback : QString();
+}
+
+QString numbered(const char* stem, int n) {
+    return QString::fromLatin1(stem) + QString::number(n);
+}
+
+QString readOrDefault(const SettingsStore& store, const QString& application, const QString& key) {
+    return store.read(application, key, fallbackOf(application, key));
 }
 
 } // namespace SettingsKeys

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+class SettingsStore;
+
 namespace SettingsKeys {
 
 inline const QString kViewer = QStringLiteral("ReelkeepViewer");
@@ -25,5 +27,11 @@ QString fallbackOf(const QString& application, const QString& key);
 
 // "C:\" on Windows; elsewhere the user's home folder with a closing "/".
 QString DefaultFolder();
+
+// The keys that come in sets: "Font" and 3 make "Font3".
+QString numbered(const char* stem, int n);
+
+// The stored text of a key of the table, or the table's default when it is absent.
+QString readOrDefault(const SettingsStore& store, const QString& application, const QString& key);
 
 } // namespace SettingsKeys

@@ -40,25 +40,11 @@ constexpr double kHeightTwips = 5100;
 const QStringList kFields = {QStringLiteral("Location"), QStringLiteral("Medium"),
                              QStringLiteral("User Index")};
 
-QString numbered(const char* stem, int n) {
-    return QString::fromLatin1(stem) + QString::number(n);
-}
+using SettingsKeys::numbered;
 
-QString boolText(bool value) {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-// blue*65536 + green*256 + red; a text that is no colour number shows black.
+// A text that is no colour number shows black.
 QColor colourOf(const QString& number) {
-    bool ok = false;
-    const qlonglong n = number.trimmed().toLongLong(&ok);
-    if (!ok || n < 0 || n > 0xFFFFFF)
-        return Qt::black;
-    return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
-}
-
-QString numberOf(const QColor& colour) {
-    return QString::number(colour.blue() * 65536 + colour.green() * 256 + colour.red());
+    return ColourFromPreference(number).value_or(QColor(Qt::black));
 }
 
 // Halves go to the even neighbour, as start-up rounds a stored fractional size.
@@ -221,8 +207,7 @@ void frmSettings::Form_Load() {
         option->setAutoExclusive(true);
     }
 
-    Text7_->setText(store_.read(kRkv, QStringLiteral("SavePath"),
-                                SettingsKeys::fallbackOf(kRkv, QStringLiteral("SavePath"))));
+    Text7_->setText(ReadSavePath(store_));
 
     for (int k = 0; k < 5; ++k) {
         const JoveRule& rule = prefs_.JoveRules[k + 1];
@@ -251,11 +236,10 @@ QString frmSettings::SelFont(int idx) {
     font.Bold = choice->bold;
     font.Italic = choice->italic;
     font.Underline = choice->underline;
-    font.Color = numberOf(choice->colour);
+    font.Color = ColourPreference(choice->colour);
     font.Description =
         FontDescription(font.Name, choice->pointSize, font.Bold, font.Italic, font.Underline);
-    font.Spec = QString(font.Bold ? u'B' : u'_') + (font.Italic ? u'I' : u'_') +
-                (font.Underline ? u'U' : u'_') + FontSizeText(choice->pointSize) + u' ' + font.Name;
+    font.Spec = FontSpec(font.Name, choice->pointSize, font.Bold, font.Italic, font.Underline);
     return font.Description;
 }
 
@@ -300,46 +284,23 @@ void frmSettings::Command7_Click() {
 }
 
 void frmSettings::Command1_Click() {
-    // One save for all: a crash in the middle must not leave half the new settings.
-    QList<SettingsEntry> entries;
-    const auto store = [&](const QString& application, const QString& key, const QString& text) {
-        entries.append({application, key, text});
-    };
-    for (const int n : {1, 2, 3, 4, 5, 0}) {
-        store(kViewer, numbered("Font", n), prefs_.Fonts[n].Spec);
-        store(kViewer, numbered("FColor", n), prefs_.Fonts[n].Color);
-    }
-
     // A greyed box counts as off.
     prefs_.CpFolderImage = Check1_->checkState() == Qt::Checked;
-    store(kViewer, QStringLiteral("CpFolderImage"), boolText(prefs_.CpFolderImage));
     prefs_.CpFolderOverwrite = Check2_->checkState() == Qt::Checked;
-    store(kViewer, QStringLiteral("CpFolderOverwrite"), boolText(prefs_.CpFolderOverwrite));
-
-    store(kRkv, QStringLiteral("SavePath"), Text7_->text());
-
     if (Option1_->isChecked())
         prefs_.GenreSource = QStringLiteral("IMDB");
     else if (Option2_->isChecked())
         prefs_.GenreSource = QStringLiteral("RK");
     else if (Option3_->isChecked())
         prefs_.GenreSource = QStringLiteral("COMBINE");
-    store(kRkv, QStringLiteral("Genre"), prefs_.GenreSource);
-
-    for (int k = 0; k < 5; ++k)
-        prefs_.JoveRules[k + 1].Use = uses_[k]->checkState() == Qt::Checked;
-    for (int k = 0; k < 5; ++k)
-        prefs_.JoveRules[k + 1].Field = fields_[k]->currentText();
-    for (int k = 0; k < 5; ++k)
-        prefs_.JoveRules[k + 1].Prefix = prefixes_[k]->text();
-    for (int k = 1; k <= 5; ++k)
-        store(kViewer, numbered("JBEU", k), boolText(prefs_.JoveRules[k].Use));
-    for (int k = 1; k <= 5; ++k)
-        store(kViewer, numbered("JBEF", k), prefs_.JoveRules[k].Field);
-    for (int k = 1; k <= 5; ++k)
-        store(kViewer, numbered("JBES", k), prefs_.JoveRules[k].Prefix);
-
-    for (const Message& message : store_.save(entries).messages())
+    for (int k = 0; k < 5; ++k) {
+        JoveRule& rule = prefs_.JoveRules[k + 1];
+        rule.Use = uses_[k]->checkState() == Qt::Checked;
+        rule.Field = fields_[k]->currentText();
+        rule.Prefix = prefixes_[k]->text();
+    }
+    // One save for all: a crash in the middle must not leave half the new settings.
+    for (const Message& message : WritePreferences(store_, prefs_, Text7_->text()).messages())
         prompts_.message(message, Prompts::Buttons::Ok);
     pending_.relayout = true;
     accept();

@@ -1,7 +1,6 @@
 #include "FontSlots.h"
 
 #include "MainLayout.h"
-#include "Preferences.h"
 
 #include <QFontDatabase>
 
@@ -24,13 +23,6 @@ const std::vector<FontSlotUse>& FontSlotUses() {
         return v;
     }();
     return uses;
-}
-
-std::optional<QColor> ColourFromPreference(const QString& text) {
-    const std::optional<int> n = ReadColourNumber(text);
-    if (!n)
-        return std::nullopt;
-    return QColor(*n & 0xFF, (*n >> 8) & 0xFF, (*n >> 16) & 0xFF);
 }
 
 QFont FaceFont(const QString& face, int pointSize) {

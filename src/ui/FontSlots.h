@@ -1,10 +1,8 @@
 // Which controls take which of the six font preferences, and whether they take its colour.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QString>
-#include <optional>
 #include <vector>
 
 struct FontSlotUse {
@@ -15,10 +13,6 @@ struct FontSlotUse {
 
 // In the order the layout applies them.
 const std::vector<FontSlotUse>& FontSlotUses();
-
-// A colour preference (blue*65536 + green*256 + red, as decimal text); nullopt when the text is
-// no number, which leaves the control's colour as it was.
-std::optional<QColor> ColourFromPreference(const QString& text);
 
 // A font by face name. Faces the system lacks are matched by fontconfig; a missing "... Black"
 // face becomes its family at black weight, which keeps headings heavy where Arial Black is absent.

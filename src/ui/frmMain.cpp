@@ -6,6 +6,7 @@
 #include "Desktop.h"
 #include "FileExists.h"
 #include "FilterRun.h"
+#include "FontPref.h"
 #include "FontSlots.h"
 #include "GatherTitle.h"
 #include "MainLayout.h"
@@ -332,28 +333,21 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::restoreGeometry() {
-    const QString rkv = SettingsKeys::kRkv;
-    auto twips = [&](const char* key) {
-        return ReadNumber(store_.read(rkv, QString::fromLatin1(key),
-                                      SettingsKeys::fallbackOf(rkv, QString::fromLatin1(key))));
-    };
+    const WindowPlace place = ReadWindowPlace(store_);
     const double d = dpi();
-    if (const auto left = twips("MainLeft"))
-        move(Twips::toPixels(*left, d), y());
-    if (const auto top = twips("MainTop"))
-        move(x(), Twips::toPixels(*top, d));
-    if (const auto width = twips("MainWidth"))
-        resize(Twips::toPixels(*width, d), height());
-    if (const auto height = twips("MainHeight"))
-        resize(width(), Twips::toPixels(*height, d));
-
-    const auto stored = store_.value(rkv, QStringLiteral("State"));
-    const std::optional<int> state = stored ? ReadWindowState(*stored) : std::nullopt;
-    if (state == 1)
+    if (place.left)
+        move(Twips::toPixels(*place.left, d), y());
+    if (place.top)
+        move(x(), Twips::toPixels(*place.top, d));
+    if (place.width)
+        resize(Twips::toPixels(*place.width, d), height());
+    if (place.height)
+        resize(width(), Twips::toPixels(*place.height, d));
+    if (place.state == 1)
         setWindowState(Qt::WindowMinimized);
-    else if (state == 2)
+    else if (place.state == 2)
         setWindowState(Qt::WindowMaximized);
-    else if (state == 0)
+    else if (place.state == 0)
         setWindowState(Qt::WindowNoState);
 }
 
@@ -387,24 +381,14 @@ void frmMain::Close_Click() {
 }
 
 void frmMain::CloseSave_Click() {
-    const QString viewer = SettingsKeys::kViewer;
-    QList<SettingsEntry> entries{{viewer, QStringLiteral("DBPath"), state_.prefs.DBPath},
-                                 {viewer, QStringLiteral("CoverPath"), state_.prefs.CoverPath}};
+    std::optional<WindowPlace> place;
     if (!isMinimized()) {
-        const QString rkv = SettingsKeys::kRkv;
         const double d = dpi();
-        auto place = [&](const char* key, int pixels) {
-            entries.append({rkv, QString::fromLatin1(key),
-                            QString::number(std::lround(Twips::fromPixels(pixels, d)))});
-        };
-        place("MainLeft", x());
-        place("MainTop", y());
-        place("MainWidth", width());
-        place("MainHeight", height());
-        entries.append({rkv, QStringLiteral("State"),
-                        isMaximized() ? QStringLiteral("2") : QStringLiteral("0")});
+        place = WindowPlace{Twips::fromPixels(x(), d), Twips::fromPixels(y(), d),
+                            Twips::fromPixels(width(), d), Twips::fromPixels(height(), d),
+                            isMaximized() ? 2 : 0};
     }
-    for (const Message& message : store_.save(entries).messages())
+    for (const Message& message : WriteClosingState(store_, state_.prefs, place).messages())
         prompts_.message(message, Prompts::Buttons::Ok);
     endProgram();
 }
@@ -717,9 +701,7 @@ void frmMain::JoveBatch_Click() {
                            MessageTexts::kBatchQuestion};
     if (prompts_.message(question, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    const QString folder =
-        store_.read(SettingsKeys::kRkv, QStringLiteral("SavePath"),
-                    SettingsKeys::fallbackOf(SettingsKeys::kRkv, QStringLiteral("SavePath")));
+    const QString folder = ReadSavePath(store_);
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
     const QScopedValueRollback busy(busy_, true);
