@@ -2,6 +2,7 @@
 
 #include "DatabasePaths.h"
 #include "EnteredDate.h"
+#include "MainControls.h"
 
 #include <QByteArray>
 #include <QUrl>
@@ -9,6 +10,8 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+
+namespace Name = MainControls::Name;
 
 namespace {
 
@@ -67,56 +70,58 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
         out.push_back({QLatin1String(control), text, std::nullopt});
     };
 
-    label("Label1", ShownText(t.Title));
-    label("Label2", prefixedOrEmpty(QStringLiteral("AKA: "), t.AkaTitle));
-    out.push_back({QStringLiteral("Label11"), prefixedOrEmpty(QStringLiteral("IMDB: "), t.ImdbName),
+    label(Name::Label1, ShownText(t.Title));
+    label(Name::Label2, prefixedOrEmpty(QStringLiteral("AKA: "), t.AkaTitle));
+    out.push_back({QLatin1String(Name::Label11),
+                   prefixedOrEmpty(QStringLiteral("IMDB: "), t.ImdbName),
                    t.ImdbLink.isEmpty() ? kSearchHint : ShownText(t.ImdbLink)});
-    out.push_back({QStringLiteral("Label12"), prefixedOrEmpty(QStringLiteral("Genre: "), t.Genre),
+    out.push_back({QLatin1String(Name::Label12),
+                   prefixedOrEmpty(QStringLiteral("Genre: "), t.Genre),
                    QStringLiteral("Reelkeep Genre: ") + ShownText(t.CatalogueGenre) +
                        QStringLiteral(" - IMDB Genre: ") + ShownText(t.ImdbGenre)});
-    plain("Text17", boxText(t.Comments));
-    label("Label13", prefixedOrEmpty(QStringLiteral("Directed by "), t.Director));
-    plain("Text14", boxText(t.Actors));
-    label("Label15", ShownText(t.Tagline));
-    plain("Text16", boxText(t.Summary));
-    label("Label31", prefixedOrEmpty(QStringLiteral("MPAA: "), t.Mpaa));
-    label("Label3", QStringLiteral("IDX: ") + ShownText(t.Idx));
-    label("Label32", prefixedOrEmpty(QStringLiteral("User IDX: "), t.UserIdx));
-    label("Label33", prefixedOrEmpty(QStringLiteral("Entry type: "), t.EntryType));
-    label("Label4", prefixedOrEmpty(QStringLiteral("Year: "), t.Year));
-    label("Label5", prefixedOrEmpty(QStringLiteral("Status: "), t.Status));
-    label("Label6", prefixedOrEmpty(QStringLiteral("Location: "), t.Location));
-    label("Label7", prefixedOrEmpty(QStringLiteral("RK Rating: "), t.Rating));
-    label("Label34", prefixedOrEmpty(QStringLiteral("IMDB Rating: "), t.ImdbRating));
-    label("Label8", prefixedOrEmpty(QStringLiteral("Runtime: "), t.Runtime));
-    label("Label9", prefixedOrEmpty(QStringLiteral("Medium: "), t.Medium));
-    label("Label10", prefixedOrEmpty(QStringLiteral("Language: "), t.Language));
+    plain(Name::Text17, boxText(t.Comments));
+    label(Name::Label13, prefixedOrEmpty(QStringLiteral("Directed by "), t.Director));
+    plain(Name::Text14, boxText(t.Actors));
+    label(Name::Label15, ShownText(t.Tagline));
+    plain(Name::Text16, boxText(t.Summary));
+    label(Name::Label31, prefixedOrEmpty(QStringLiteral("MPAA: "), t.Mpaa));
+    label(Name::Label3, QStringLiteral("IDX: ") + ShownText(t.Idx));
+    label(Name::Label32, prefixedOrEmpty(QStringLiteral("User IDX: "), t.UserIdx));
+    label(Name::Label33, prefixedOrEmpty(QStringLiteral("Entry type: "), t.EntryType));
+    label(Name::Label4, prefixedOrEmpty(QStringLiteral("Year: "), t.Year));
+    label(Name::Label5, prefixedOrEmpty(QStringLiteral("Status: "), t.Status));
+    label(Name::Label6, prefixedOrEmpty(QStringLiteral("Location: "), t.Location));
+    label(Name::Label7, prefixedOrEmpty(QStringLiteral("RK Rating: "), t.Rating));
+    label(Name::Label34, prefixedOrEmpty(QStringLiteral("IMDB Rating: "), t.ImdbRating));
+    label(Name::Label8, prefixedOrEmpty(QStringLiteral("Runtime: "), t.Runtime));
+    label(Name::Label9, prefixedOrEmpty(QStringLiteral("Medium: "), t.Medium));
+    label(Name::Label10, prefixedOrEmpty(QStringLiteral("Language: "), t.Language));
     if (t.Entered.isEmpty()) {
-        label("Label17", QString());
+        label(Name::Label17, QString());
     } else {
         const QString caption =
             QStringLiteral("Entered: ") +
             ShownText(FormatEnteredDate(t.Entered, QStringLiteral("dd MMM yyyy"), locale));
-        out.push_back({QStringLiteral("Label17"), caption,
+        out.push_back({QLatin1String(Name::Label17), caption,
                        caption + QStringLiteral(" (") + ShownText(t.Entered) + u')'});
     }
-    plain("Label18", prefixedOrEmpty(QStringLiteral("No Files: "), t.NoFiles));
-    plain("Label19", prefixedOrEmpty(QStringLiteral("Length: "), t.Length));
-    plain("Label20", prefixedOrEmpty(QStringLiteral("Format: "), t.Format));
-    plain("Label21", prefixedOrEmpty(QStringLiteral("Codec: "), t.VideoCodec));
-    plain("Label22", prefixedOrEmpty(QStringLiteral("Framerate: "), t.Framerate));
-    plain("Label23", prefixedOrEmpty(QStringLiteral("Bitrate: "), t.VideoBitrate));
-    plain("Label24", prefixedOrEmpty(QStringLiteral("Width: "), t.Width));
-    plain("Label25", prefixedOrEmpty(QStringLiteral("Height: "), t.Height));
+    plain(Name::Label18, prefixedOrEmpty(QStringLiteral("No Files: "), t.NoFiles));
+    plain(Name::Label19, prefixedOrEmpty(QStringLiteral("Length: "), t.Length));
+    plain(Name::Label20, prefixedOrEmpty(QStringLiteral("Format: "), t.Format));
+    plain(Name::Label21, prefixedOrEmpty(QStringLiteral("Codec: "), t.VideoCodec));
+    plain(Name::Label22, prefixedOrEmpty(QStringLiteral("Framerate: "), t.Framerate));
+    plain(Name::Label23, prefixedOrEmpty(QStringLiteral("Bitrate: "), t.VideoBitrate));
+    plain(Name::Label24, prefixedOrEmpty(QStringLiteral("Width: "), t.Width));
+    plain(Name::Label25, prefixedOrEmpty(QStringLiteral("Height: "), t.Height));
     // Aspected reads numbers through QLocale, seconds for a field of megabytes; a width or height
     // longer than a control shows is no size.
     const bool sized = t.Width.size() <= kShownChars && t.Height.size() <= kShownChars;
-    plain("Label26", prefixedOrEmpty(QStringLiteral("Aspect: "),
-                                     sized ? Aspected(t.Width, t.Height) : QString()));
-    plain("Label27", prefixedOrEmpty(QStringLiteral("Codec: "), t.AudioCodec));
-    plain("Label28", prefixedOrEmpty(QStringLiteral("Bitrate: "), t.AudioBitrate));
-    plain("Label29", prefixedOrEmpty(QStringLiteral("Samplerate: "), t.Samplerate));
-    plain("Label30", prefixedOrEmpty(QStringLiteral("Channels: "), t.AudioChannels));
+    plain(Name::Label26, prefixedOrEmpty(QStringLiteral("Aspect: "),
+                                         sized ? Aspected(t.Width, t.Height) : QString()));
+    plain(Name::Label27, prefixedOrEmpty(QStringLiteral("Codec: "), t.AudioCodec));
+    plain(Name::Label28, prefixedOrEmpty(QStringLiteral("Bitrate: "), t.AudioBitrate));
+    plain(Name::Label29, prefixedOrEmpty(QStringLiteral("Samplerate: "), t.Samplerate));
+    plain(Name::Label30, prefixedOrEmpty(QStringLiteral("Channels: "), t.AudioChannels));
 
     view.rating = describeRating(t.ImdbRating);
     return view;

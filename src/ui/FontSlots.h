@@ -11,7 +11,7 @@ struct FontSlotUse {
     bool colour; // the slot's colour too, not only its face
 };
 
-// In the order the layout applies them.
+// From the main window's table of controls, in its order.
 const std::vector<FontSlotUse>& FontSlotUses();
 
 // A font by face name. Faces the system lacks are matched by fontconfig; a missing "... Black"

@@ -9,6 +9,7 @@
 #include "FontPref.h"
 #include "FontSlots.h"
 #include "GatherTitle.h"
+#include "MainControls.h"
 #include "MainLayout.h"
 #include "MessageTexts.h"
 #include "Preferences.h"
@@ -67,29 +68,6 @@ QString plainToolTip(const QString& text) {
 constexpr double kMinWidth = 4800;
 constexpr double kMinHeight = 6000;
 
-struct FrameSpec {
-    const char* name;
-    const char* caption;
-};
-const FrameSpec kFrames[] = {
-    {"Frame1", "Movie List"},        {"Frame4", "Poster"},
-    {"Frame5", "Title Information"}, {"Frame11", "Comments"},
-    {"Frame8", "Movie Crew"},        {"Frame9", "Description"},
-    {"Frame6", "Misc Information"},  {"Frame2", "Video Information"},
-    {"Frame3", "Audio Information"}, {"Frame7", "IMDB Rating"},
-};
-
-// Captions ClearForm empties, in the order it empties them.
-QStringList clearedLabels() {
-    QStringList names;
-    for (int i = 1; i <= 13; ++i)
-        names << QStringLiteral("Label%1").arg(i);
-    names << QStringLiteral("Label15");
-    for (int i = 17; i <= 34; ++i)
-        names << QStringLiteral("Label%1").arg(i);
-    return names;
-}
-
 QFont designFont(const QString& face) {
     return FaceFont(face, 9);
 }
@@ -129,52 +107,68 @@ double frmMain::dpi() const {
     return logicalDpiX();
 }
 
-QLabel* frmMain::addLabel(QGroupBox* frame, const QString& name, const QString& caption) {
-    auto* label = new QLabel(caption, frame);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    controls_.insert(name, label);
-    return label;
-}
-
 void frmMain::buildControls() {
+    namespace Name = MainControls::Name;
+    using Kind = MainControls::Kind;
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central);
 
-    QHash<QString, QGroupBox*> frames;
-    for (const FrameSpec& spec : kFrames) {
-        auto* frame = new QGroupBox(QString::fromLatin1(spec.caption), central);
-        frame->setObjectName(QString::fromLatin1(spec.name));
-        frames.insert(frame->objectName(), frame);
-        controls_.insert(frame->objectName(), frame);
-    }
-    frame3_ = frames["Frame3"];
-    frame7_ = frames["Frame7"];
-
-    // Frame1: the title list and its two buttons.
     titleModel_ = new TitleListModel(this);
-    list1_ = new QListView(frames["Frame1"]);
-    list1_->setObjectName(QStringLiteral("List1"));
+    for (const MainControls::Control& c : MainControls::all()) {
+        const QString caption = QString::fromLatin1(c.caption);
+        QWidget* frame = *c.frame ? controls_.value(QString::fromLatin1(c.frame)) : central;
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case Kind::Frame:
+            w = new QGroupBox(caption, frame);
+            break;
+        case Kind::List:
+            w = list1_ = new QListView(frame);
+            break;
+        case Kind::Button:
+            w = new QPushButton(caption, frame);
+            break;
+        case Kind::Image:
+            w = image1_ = new QLabel(frame);
+            break;
+        case Kind::Label: {
+            auto* label = new QLabel(caption, frame);
+            label->setTextFormat(Qt::PlainText);
+            w = label;
+            break;
+        }
+        case Kind::TextBox: {
+            auto* text = new QPlainTextEdit(frame);
+            text->setReadOnly(true);
+            text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            w = text;
+            break;
+        }
+        case Kind::Bar:
+            w = progressBar1_ = new QProgressBar(frame);
+            break;
+        }
+        w->setObjectName(QString::fromLatin1(c.name));
+        controls_.insert(w->objectName(), w);
+    }
+    frame3_ = static_cast<QGroupBox*>(controls_.value(Name::Frame3));
+    frame7_ = static_cast<QGroupBox*>(controls_.value(Name::Frame7));
+    label35_ = static_cast<QLabel*>(controls_.value(Name::Label35));
+
     list1_->setModel(titleModel_);
     list1_->setUniformItemSizes(true); // 100,000 titles scroll without measuring each
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    controls_.insert(QStringLiteral("List1"), list1_);
     // The selection, not the current item: a list view makes its first row current when it gets
     // the focus, which must not show a title nobody chose.
     connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmMain::List1_Click);
     connect(list1_, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
-
-    auto* reload = new QPushButton(QStringLiteral("&Reload"), frames["Frame1"]);
-    reload->setObjectName(QStringLiteral("Command1"));
-    connect(reload, &QPushButton::clicked, this, &frmMain::Reload_Click);
-    controls_.insert(QStringLiteral("Command1"), reload);
-    auto* filter = new QPushButton(QStringLiteral("&Filter"), frames["Frame1"]);
-    filter->setObjectName(QStringLiteral("Command2"));
-    connect(filter, &QPushButton::clicked, this, &frmMain::Filter_Click);
-    controls_.insert(QStringLiteral("Command2"), filter);
+    connect(static_cast<QPushButton*>(controls_.value(Name::Command1)), &QPushButton::clicked, this,
+            &frmMain::Reload_Click);
+    connect(static_cast<QPushButton*>(controls_.value(Name::Command2)), &QPushButton::clicked, this,
+            &frmMain::Filter_Click);
 
     // The filter's scratch list: never shown.
     list2_ = new QListView(central);
@@ -182,65 +176,20 @@ void frmMain::buildControls() {
     list2_->setModel(new TitleListModel(this));
     list2_->hide();
 
-    image1_ = new QLabel(frames["Frame4"]);
-    image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setScaledContents(true); // stretched to the whole area, as the covers were drawn
-    controls_.insert(QStringLiteral("Image1"), image1_);
+    for (const char* name : {Name::Label1, Name::Label11, Name::Label2, Name::Label12})
+        static_cast<QLabel*>(controls_.value(name))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    controls_[Name::Label11]->installEventFilter(this);
+    controls_[Name::Label11]->setCursor(Qt::PointingHandCursor);
+    for (const char* name : {Name::Label14, Name::Label16})
+        controls_[name]->setFont(designFont(QStringLiteral("Arial Black")));
+    controls_[Name::Label16]->adjustSize();
 
-    QGroupBox* f5 = frames["Frame5"];
-    for (const auto& [name, caption] : {std::pair{"Label1", "Title:"}, std::pair{"Label11", "IMDB"},
-                                        std::pair{"Label2", "AKA"}, std::pair{"Label12", "Genre"}})
-        addLabel(f5, QString::fromLatin1(name), QString::fromLatin1(caption))
-            ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    controls_["Label11"]->installEventFilter(this);
-    controls_["Label11"]->setCursor(Qt::PointingHandCursor);
-
-    auto addText = [&](QGroupBox* frame, const QString& name) {
-        auto* text = new QPlainTextEdit(frame);
-        text->setObjectName(name);
-        text->setReadOnly(true);
-        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        controls_.insert(name, text);
-    };
-    addText(frames["Frame11"], QStringLiteral("Text17"));
-
-    QGroupBox* f8 = frames["Frame8"];
-    addLabel(f8, QStringLiteral("Label13"), QStringLiteral("Director:"));
-    addLabel(f8, QStringLiteral("Label14"), QStringLiteral("Actors:"))
-        ->setFont(designFont(QStringLiteral("Arial Black")));
-    addText(f8, QStringLiteral("Text14"));
-
-    QGroupBox* f9 = frames["Frame9"];
-    addLabel(f9, QStringLiteral("Label15"), QStringLiteral("Tagline:"));
-    addLabel(f9, QStringLiteral("Label16"), QStringLiteral("Summary:"))
-        ->setFont(designFont(QStringLiteral("Arial Black")));
-    controls_["Label16"]->adjustSize();
-    addText(f9, QStringLiteral("Text16"));
-    addLabel(f9, QStringLiteral("Label31"), QStringLiteral("MPPA"));
-
-    const QStringList miscCaptions = {"IDX:",     "User IDX", "Entry type", "Year:",
-                                      "Status:",  "Place:",   "Rating:",    "IMDB Rating",
-                                      "Runtime:", "Type:",    "Language:",  "Added:"};
-    const QStringList videoCaptions = {"No Files", "Length", "Format", "Codec", "Frame Rate",
-                                       "Bitrate",  "Width",  "Height", "Aspect"};
-    const QStringList audioCaptions = {"Codec", "Bitrate", "Samplerate", "Channels"};
-    const std::pair<const char*, const QStringList*> lower[] = {
-        {"Frame6", &miscCaptions}, {"Frame2", &videoCaptions}, {"Frame3", &audioCaptions}};
-    for (const auto& [frame, captions] : lower) {
-        const QStringList& names = MainLayout::stackedLabels(QString::fromLatin1(frame));
-        for (qsizetype i = 0; i < names.size(); ++i)
-            addLabel(frames[QString::fromLatin1(frame)], names[i], captions->at(i));
-    }
-
-    label35_ = addLabel(frame7_, QStringLiteral("Label35"), QString());
     label35_->setAlignment(Qt::AlignCenter);
     label35_->setAutoFillBackground(true);
-    progressBar1_ = new QProgressBar(frame7_);
-    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
-    controls_.insert(QStringLiteral("ProgressBar1"), progressBar1_);
     frame7_->setAutoFillBackground(true);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -591,19 +540,21 @@ void frmMain::List1_Click() {
 }
 
 void frmMain::ClearForm() {
-    for (const QString& name : clearedLabels())
-        if (auto* label = qobject_cast<QLabel*>(controls_.value(name)))
+    for (const MainControls::Control& c : MainControls::all()) {
+        if (!c.cleared)
+            continue;
+        QWidget* w = controls_.value(QString::fromLatin1(c.name));
+        if (auto* label = qobject_cast<QLabel*>(w))
             label->clear();
-    for (const char* name : {"Text14", "Text16", "Text17"})
-        if (auto* text = qobject_cast<QPlainTextEdit*>(controls_.value(QString::fromLatin1(name))))
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
             text->clear();
-    image1_->clear();
-    progressBar1_->setValue(0);
+        else if (auto* bar = qobject_cast<QProgressBar*>(w))
+            bar->setValue(0);
+    }
     QPalette framePalette = frame7_->palette();
     framePalette.setColor(QPalette::Window, frame3_->palette().color(QPalette::Window));
     frame7_->setPalette(framePalette);
-    // The rating text too: a cleared window shows no rating of a title no longer on display.
-    label35_->clear();
+    // The rating's colour too: a cleared window shows no rating of a title no longer on display.
     QPalette labelPalette = label35_->palette();
     labelPalette.setColor(QPalette::Window, framePalette.color(QPalette::Window));
     label35_->setPalette(labelPalette);

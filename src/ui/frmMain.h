@@ -84,7 +84,6 @@ private:
 
     void buildControls();
     void buildMenus();
-    QLabel* addLabel(QGroupBox* frame, const QString& name, const QString& caption);
     void LoadTitleList(bool askFirst, OnCancel onCancel);
     std::optional<DatabasePaths> FindDatabase();
     void applyDatabase(const DatabasePaths& paths);
