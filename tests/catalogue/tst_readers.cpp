@@ -10,7 +10,6 @@
 #include "TitleListReader.h"
 
 #include <QTest>
-#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TitleList::Outcome)
 
@@ -19,7 +18,9 @@ namespace {
 using O = ReaderResult::Outcome;
 enum Reader { Title, Imdb, Media, History };
 const char* const kFiles[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
-const QStringList kNoFile = {"<no file>"};
+// Files that are not what they should be: none, a FIFO (an open would block), a link to
+// /dev/zero (it never ends). Each counts as absent.
+const QStringList kNoFile = {"<no file>"}, kFifo = {"<fifo>"}, kZero = {"<zero>"};
 const char* const kBad = "5 (Invalid procedure call or argument)";
 const char* const kNotFound = "53 (File not found)";
 const QString kAmelie = QString::fromUtf8("Am\u00e9lie");
@@ -65,6 +66,13 @@ QStringList fields(const QString& base, const QString& edits = {}) {
     return out;
 }
 
+// Puts the special file a marker names at `path`; false for any other text.
+bool makeSpecial(const QString& path, const QString& marker) {
+    return marker == kFifo[0]   ? MakeSpecial(path, Special::Fifo)
+           : marker == kZero[0] ? MakeSpecial(path, Special::DevZero)
+                                : false;
+}
+
 } // namespace
 
 class TestReaders : public QObject {
@@ -74,7 +82,8 @@ private Q_SLOTS:
     // Shared framing and decoding are the title reader's rows; the others test their own fields.
     void read_data() {
         QTest::addColumn<int>("reader");
-        QTest::addColumn<QByteArray>("file"); // null: none; Windows-1252 unless the row is UTF-8
+        QTest::addColumn<QByteArray>("file"); // null: none; Windows-1252 unless the row is UTF-8;
+                                              // or a special file's marker
         QTest::addColumn<QString>("before");  // fields set before the read
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("result");    // found, none, format, or the error of a failure
@@ -86,9 +95,10 @@ private Q_SLOTS:
         const auto row = [&](const char* tag, const QStringList& lines, const char* result,
                              const QStringList& after, const QString& key = "Alien") {
             const QString text = lines.isEmpty() ? "" : lines.join("\r\n") + "\r\n";
-            const QByteArray file = lines == kNoFile                ? QByteArray()
-                                    : QLatin1String(tag) == "UTF-8" ? text.toUtf8()
-                                                                    : ToWindows1252(text);
+            const QByteArray file = lines == kNoFile                   ? QByteArray()
+                                    : lines == kFifo || lines == kZero ? lines[0].toUtf8()
+                                    : QLatin1String(tag) == "UTF-8"    ? text.toUtf8()
+                                                                       : ToWindows1252(text);
             QTest::addRow("%s: %s", kFiles[reader], tag)
                 << int(reader) << file << before << key << QString(result) << after;
         };
@@ -109,10 +119,10 @@ private Q_SLOTS:
         row("continuation lines",
             {alien.left(alien.indexOf("Comm")) + "one", "", "three", "four| 17| UserIdx ~"},
             "found", all("Comments=one\r\nthree^four"));
-        row("empty line before: key from 2nd character", {"", alien}, "found", all("Title= Alien"),
-            " Alien");
         row("cover named by the trimmed Idx", {rec(kAlien, "12= 17 ")}, "found", all("Idx= 17 "));
-        row("no cover picture", {rec(kAlien, "12=18")}, "found", all("Idx=18;CoverFile="));
+        row("no cover picture", {rec(kAlien, "12=16")}, "found", all("Idx=16;CoverFile="));
+        row("cover is a FIFO", {rec(kAlien, "12=18")}, "found", all("Idx=18;CoverFile="));
+        row("cover links to /dev/zero", {rec(kAlien, "12=19")}, "found", all("Idx=19;CoverFile="));
         row("no separator ends the search", {"~ no separator ~", alien}, "none", kept());
         row("too short to frame", {"~|~", alien}, kBad, kept());
         // The "|" test comes before the framing, so taking the key then runs out of fields.
@@ -152,8 +162,6 @@ private Q_SLOTS:
         before = "Title=Brazil";
         row("other title only", {media}, "none", kept());
         row("after a line without ~", {media, "broken", brazil}, "format", kept());
-        before = "Title=" + kAmelie;
-        row("UTF-8", {rec(kMedia, "1=" + kAmelie)}, "found", all(before));
 
         reader = History;
         before = "";
@@ -174,7 +182,10 @@ private Q_SLOTS:
         for (const Reader each : {Title, Imdb, Media, History}) {
             reader = each;
             row("empty file", {}, "none", {});
-            row("no file", kNoFile, each == Imdb || each == Media ? "none" : kNotFound, {});
+            const char* absent = each == Imdb || each == Media ? "none" : kNotFound;
+            row("no file", kNoFile, absent, {});
+            row("FIFO", kFifo, absent, {});
+            row("link to /dev/zero", kZero, absent, {});
         }
     }
     void read() {
@@ -185,11 +196,12 @@ private Q_SLOTS:
         QFETCH(QString, result);
         QFETCH(QStringList, after);
         CatalogueFolder folder;
-        if (!file.isNull())
+        if (!file.isNull() && !makeSpecial(folder.dbPath() + kFiles[reader], file))
             folder.write(kFiles[reader], file);
         folder.write("Covers/17.jpg", "");
+        QVERIFY(MakeSpecial(folder.coverPath() + "18.jpg", Special::Fifo) &&
+                MakeSpecial(folder.coverPath() + "19.jpg", Special::DevZero));
         after.replaceInStrings("<covers>", folder.coverPath());
-        const CatalogueReader r(folder.dbPath(), folder.coverPath());
         CurrentTitle title;
         for (const QString& pair : fields(before))
             for (const auto& field : CurrentTitle::fields())
@@ -203,8 +215,10 @@ private Q_SLOTS:
                                     ? QString("Critical Error: Error %1 \r\nwhen reading %2")
                                           .arg(result, QString(kFiles[reader]).toLower())
                                     : QString();
-        // Nothing is remembered between reads: a second gives the same, failure included.
-        for (int pass = 0; pass < 2; ++pass) {
+        // Indexed as sequential; a second indexed read gives the same, failure included.
+        CatalogueIndex index;
+        for (CatalogueIndex* use : {static_cast<CatalogueIndex*>(nullptr), &index, &index}) {
+            const CatalogueReader r(folder.dbPath(), folder.coverPath(), use);
             const ReaderResult got = reader == Title   ? r.ReadTitleRecord(key, title)
                                      : reader == Imdb  ? r.ReadImdbRecord(key, title)
                                      : reader == Media ? r.ReadMediaRecord(title)
@@ -300,62 +314,6 @@ private Q_SLOTS:
         }
     }
 
-    // A file that is not what it should be: a FIFO would block the open, /dev/zero never ends.
-    // Either counts as absent, indexed and sequential alike: the title list asks for the
-    // database, the title and history readers report Error 53, the IMDB and media readers find
-    // nothing, and a cover is no cover.
-    void hostileFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected"); // the list, then what each reader met, the cover
-        const std::pair<const char*, QString> files[] = {
-            {"reelkeep.dat", "missing 53 found found found -"},
-            {"imdb.dat", "1 found none found found 17.jpg"},
-            {"media.dat", "1 found found none found 17.jpg"},
-            {"History.dat", "1 found found found 53 17.jpg"},
-            {"Covers/17.jpg", "1 found found found found -"}};
-        for (const auto& [file, expected] : files)
-            for (const char* kind : {"FIFO", "link to /dev/zero"})
-                QTest::newRow(qPrintable(QString("%1, %2").arg(file, kind)))
-                    << QString(file) << expected;
-    }
-    void hostileFiles() {
-        QFETCH(QString, file);
-        CatalogueFolder db;
-        db.writeLines("reelkeep.dat", {rec(kAlien)});
-        db.writeLines("imdb.dat", {rec(kImdb)});
-        db.writeLines("media.dat", {rec(kMedia)});
-        db.writeLines("History.dat", {rec(kHistory)});
-        db.write("Covers/17.jpg", "cover");
-        const QString path = db.dbPath() + file;
-        QFile::remove(path);
-        if (QByteArray(QTest::currentDataTag()).contains("FIFO"))
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
-            QVERIFY(QFile::link("/dev/zero", path));
-
-        const auto met = [](const ReaderResult& r) {
-            return r.failure               ? QString::number(r.failure->number)
-                   : r.outcome == O::Found ? QStringLiteral("found")
-                                           : QStringLiteral("none");
-        };
-        CatalogueIndex index;
-        for (CatalogueIndex* use : {&index, static_cast<CatalogueIndex*>(nullptr)}) {
-            const TitleList list = ReadTitleList(db.dbPath(), use);
-            const CatalogueReader reader(db.dbPath(), db.coverPath(), use);
-            CurrentTitle t;
-            QStringList shown = {list.outcome == TitleList::Outcome::Missing
-                                     ? QStringLiteral("missing")
-                                     : QString::number(list.titles.size()),
-                                 met(reader.ReadTitleRecord("Alien", t))};
-            t.Title = QStringLiteral("Alien"); // the media reader looks for the title read
-            shown << met(reader.ReadImdbRecord("Alien", t)) << met(reader.ReadMediaRecord(t))
-                  << met(reader.ReadHistoryRecord("Alien", t))
-                  << (t.CoverFile.isEmpty() ? QStringLiteral("-")
-                                            : QFileInfo(t.CoverFile).fileName());
-            QTEST(shown.join(u' '), "expected");
-        }
-    }
-
     // A file read no further than its size when opened plus a margin: one that grows past it
     // (a size of 0 for a file of the system's that has text) is a read failure.
     void growingFile() {
@@ -368,7 +326,7 @@ private Q_SLOTS:
 
     void load_data() {
         using O = TitleList::Outcome;
-        QTest::addColumn<QStringList>("lines"); // {"-"}: no title file at all
+        QTest::addColumn<QStringList>("lines"); // or a marker: no file, a FIFO, ...
         QTest::addColumn<O>("outcome");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QString>("failure"); // the text shown, if any, as a wildcard
@@ -389,7 +347,9 @@ private Q_SLOTS:
         row("cannot be opened", {"<folder>"}, O::Failed, {},
             "Error *) \r\nwhen reading reelkeep.dat");
         row("empty file", {}, O::Loaded, {});
-        row("no title file", {"-"}, O::Missing, {});
+        row("no title file", kNoFile, O::Missing, {});
+        row("FIFO", kFifo, O::Missing, {});
+        row("link to /dev/zero", kZero, O::Missing, {});
         // A 16-bit counter once capped a load at 32767 records.
         row("40000 records", QStringList(40000, "~ T| x ~"), O::Loaded, QStringList(40000, "T"));
     }
@@ -399,24 +359,26 @@ private Q_SLOTS:
         QFETCH(QStringList, titles);
         QFETCH(QString, failure);
         CatalogueFolder folder;
+        const QString path = folder.dbPath() + "reelkeep.dat";
         if (lines == QStringList{"<folder>"})
-            QVERIFY(QDir(folder.dbPath()).mkdir("reelkeep.dat"));
-        else if (lines != QStringList{"-"})
+            QVERIFY(MakeSpecial(path, Special::Folder));
+        else if (lines != kNoFile && !makeSpecial(path, lines.value(0)))
             folder.writeLines("reelkeep.dat", lines);
-        const TitleList list = ReadTitleList(folder.dbPath());
-        const QString shown = list.failure ? list.failure->message().text : QString();
-        // "*" in the expected text stands for the error number and description.
-        QVERIFY2(failure.isEmpty() ? shown.isEmpty()
-                                   : shown.startsWith(failure.section(u'*', 0, 0)) &&
-                                         shown.endsWith(failure.section(u'*', -1)),
-                 qPrintable(shown));
-        QCOMPARE(list.outcome, outcome);
-        QCOMPARE(list.titles.toStringList(), titles);
         CatalogueIndex index;
-        QCOMPARE(ReadTitleList(folder.dbPath(), &index).titles.toStringList(), titles);
-        QCOMPARE(list.statusText(), outcome == TitleList::Outcome::Loaded
-                                        ? QString("%1 entries loaded.").arg(titles.size())
-                                        : QString());
+        for (CatalogueIndex* use : {static_cast<CatalogueIndex*>(nullptr), &index}) {
+            const TitleList list = ReadTitleList(folder.dbPath(), use);
+            const QString shown = list.failure ? list.failure->message().text : QString();
+            // "*" in the expected text stands for the error number and description.
+            QVERIFY2(failure.isEmpty() ? shown.isEmpty()
+                                       : shown.startsWith(failure.section(u'*', 0, 0)) &&
+                                             shown.endsWith(failure.section(u'*', -1)),
+                     qPrintable(shown));
+            QCOMPARE(list.outcome, outcome);
+            QCOMPARE(list.titles.toStringList(), titles);
+            QCOMPARE(list.statusText(), outcome == TitleList::Outcome::Loaded
+                                            ? QString("%1 entries loaded.").arg(titles.size())
+                                            : QString());
+        }
     }
 
     void chosenFile_data() {

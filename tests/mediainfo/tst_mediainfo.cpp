@@ -184,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(s.key(), tool ? orCancel(chosen) : std::nullopt);
     }
 
-    // The tool box on opening: the stored key, mediainfo on the search path, or "Not found".
+    // The tool box on opening: the stored key, mediainfo on the search path, or "Not found". A
+    // drive button puts its drive into the media box in root form.
     void opening_data() {
         QTest::addColumn<QString>("stored"); // empty: key absent
         QTest::addColumn<QString>("path");
@@ -206,7 +207,11 @@ private Q_SLOTS:
         // The drive caption shows whole, and the first drive button comes after it.
         const auto* label = s.get<QLabel>("Label1");
         QVERIFY(label->width() >= label->sizeHint().width());
-        QVERIFY(s.get<QPushButton>("cmddrive0")->x() > label->geometry().right());
+        auto* drive = s.get<QPushButton>("cmddrive0");
+        QVERIFY(drive->x() > label->geometry().right());
+        drive->setText("e:");
+        drive->click();
+        QCOMPARE(s.get("Text1")->text(), QStringLiteral("e:\\"));
     }
 
     // Tag: a volume's device, file system and "removable" if it is; optical drives get buttons.
@@ -225,20 +230,13 @@ private Q_SLOTS:
         QTEST(DriveTypeFromMount(mount[0], mount.value(1), mount.size() > 2), "name");
     }
 
-    // A drive button puts its drive into the media box in root form; a mount point stays.
-    void driveButton() {
-        const Session s;
-        s.get<QPushButton>("cmddrive0")->setText("e:");
-        s.get<QPushButton>("cmddrive0")->click();
-        QCOMPARE(s.get("Text1")->text(), QStringLiteral("e:\\"));
-        QCOMPARE(DriveRoot("D"), QStringLiteral("D:\\"));
-        QCOMPARE(DriveRoot("/media/cdrom"), QStringLiteral("/media/cdrom"));
-    }
-
-    void mountTable() {
+    // The mounts table unescapes its paths; a drive is named in root form, a mount point stays.
+    void mountsAndRoots() {
         QCOMPARE(
             ParseMounts("/dev/sr0 /media/My\\040Disc udf ro 0 0\nproc /proc proc rw 0 0\n\n"),
             QList<MountEntry>({{"/dev/sr0", "/media/My Disc", "udf"}, {"proc", "/proc", "proc"}}));
+        QCOMPARE(DriveRoot("D"), QStringLiteral("D:\\"));
+        QCOMPARE(DriveRoot("/media/cdrom"), QStringLiteral("/media/cdrom"));
     }
 
     void saveReport_data() {

@@ -1,5 +1,6 @@
 // Start-up preferences as read from the store (and the real QSettings store); the settings
 // dialog: what it shows, what "&Ok" stores in which order, the choosers, and "&Cancel".
+#include "CatalogueFolder.h"
 #include "MemorySettingsStore.h"
 #include "PendingWork.h"
 #include "Preferences.h"
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -81,20 +81,44 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void okAtOnceStoresEveryKeyInOrder() {
+    // "&Ok" at once stores every key, in order, in one step, so that a crash cannot leave half of
+    // them saved. A store that cannot be written: "&Ok" says so, and the choices hold for the
+    // session. However wide the system's font draws them, captions and field names show whole.
+    void ok_data() {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("stored") << false;
+        QTest::newRow("store out of reach") << true;
+    }
+    void ok() {
+        QFETCH(bool, refused);
         Session s;
+        for (const QWidget* w : s.dialog->findChildren<QWidget*>())
+            if (w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QLabel") ||
+                w->inherits("QComboBox"))
+                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
+        s.store.refuseWrites = refused;
+        if (refused)
+            s.click("Option2");
         s.click("Command1");
-        QCOMPARE(s.store.writes,
-                 QString("Font1=___12 Arial Black;FColor1=255;Font2=__U12 Arial Black;"
-                         "FColor2=8388608;Font3=___12 Arial Black;FColor3=0;Font4=B__12 Arial;"
-                         "FColor4=0;Font5=B__10 Arial;FColor5=255;Font0=___9 Arial;FColor0=0;"
-                         "CpFolderImage=True;CpFolderOverwrite=False;RKV/SavePath=%1;"
-                         "RKV/Genre=IMDB;JBEU1=True;JBEU2=True;JBEU3=True;JBEU4=False;JBEU5=False;"
-                         "JBEF1=Location;JBEF2=Location;JBEF3=Location;JBEF4=Medium;"
-                         "JBEF5=User Index;JBES1=VCD-;JBES2=DVDR-;JBES3=CD-;JBES4=SVCD;JBES5=DVD-")
-                     .arg(SettingsKeys::DefaultFolder())
-                     .split(u';'));
-        QCOMPARE(s.store.saves, 1); // a crash cannot leave half of them saved
+        const QStringList every =
+            QString("Font1=___12 Arial Black;FColor1=255;Font2=__U12 Arial Black;"
+                    "FColor2=8388608;Font3=___12 Arial Black;FColor3=0;Font4=B__12 Arial;"
+                    "FColor4=0;Font5=B__10 Arial;FColor5=255;Font0=___9 Arial;FColor0=0;"
+                    "CpFolderImage=True;CpFolderOverwrite=False;RKV/SavePath=%1;"
+                    "RKV/Genre=IMDB;JBEU1=True;JBEU2=True;JBEU3=True;JBEU4=False;JBEU5=False;"
+                    "JBEF1=Location;JBEF2=Location;JBEF3=Location;JBEF4=Medium;"
+                    "JBEF5=User Index;JBES1=VCD-;JBES2=DVDR-;JBES3=CD-;JBES4=SVCD;JBES5=DVD-")
+                .arg(SettingsKeys::DefaultFolder())
+                .split(u';');
+        QCOMPARE(s.store.writes, refused ? QStringList() : every);
+        QCOMPARE(s.store.saves, 1);
+        QCOMPARE(s.prompts.messages,
+                 refused ? QList<Message>({{Message::Icon::Critical, "Settings",
+                                            "The settings could not be saved: their file cannot "
+                                            "be written.",
+                                            "File: settings.ini"}})
+                         : QList<Message>());
+        QCOMPARE(s.prefs.GenreSource, refused ? "RK" : "IMDB");
         QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
         QVERIFY(s.pending.relayout);
     }
@@ -170,29 +194,6 @@ private Q_SLOTS:
             QVERIFY2(s.store.writes.contains(pair), qPrintable(pair));
     }
 
-    // However wide the system's font draws them, captions and field names show whole.
-    void captionsFit() {
-        Session s;
-        for (const QWidget* w : s.dialog->findChildren<QWidget*>())
-            if (w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QLabel") ||
-                w->inherits("QComboBox"))
-                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
-    }
-
-    // A store that cannot be written: "&Ok" says so, and the choices hold for the session.
-    void okWithAStoreOutOfReach() {
-        Session s;
-        s.store.refuseWrites = true;
-        s.click("Option2");
-        s.click("Command1");
-        QCOMPARE(s.prompts.messages,
-                 QList<Message>({{Message::Icon::Critical, "Settings",
-                                  "The settings could not be saved: their file cannot be written.",
-                                  "File: settings.ini"}}));
-        QCOMPARE(s.prefs.GenreSource, QStringLiteral("RK"));
-        QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
-    }
-
     // A cancelled font dialog keeps a fractional size; "&Cancel" stores nothing, yet keeps fonts.
     void cancel() {
         Session s("Font3=_I_10.5 Arial;FColor3=blue");
@@ -220,7 +221,7 @@ private Q_SLOTS:
         const auto row = [](const char* tag, const char* stored, const char* expected) {
             QTest::newRow(tag) << QString(stored) << QString(expected);
         };
-        // The other defaults are what "&Ok" stores at once (okAtOnceStoresEveryKeyInOrder).
+        // The other defaults are what "&Ok" stores at once (ok).
         row("first start", "", "DBPath=~/;CoverPath=~/");
         row("stored values", "DBPath=/films/;JBES2=;JBEF3=Nowhere;RKV/Genre=COMBINE",
             "DBPath=/films/;Rule2=on Location ;Rule3=on Nowhere CD-;Genre=COMBINE");
@@ -269,29 +270,23 @@ private Q_SLOTS:
     // or never end reads as empty and is never written over; one QSettings cannot parse is
     // replaced by the save, which says so.
     void hostileSettingsFile_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("FIFO") << "fifo" << false;
-        QTest::newRow("link to /dev/zero") << "zero" << false;
-        QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("cannot be parsed") << "garbage" << true;
+        QTest::addColumn<int>("kind"); // a Special, or -1 for a file of garbage
+        QTest::newRow("FIFO") << int(Special::Fifo);
+        QTest::newRow("link to /dev/zero") << int(Special::DevZero);
+        QTest::newRow("folder") << int(Special::Folder);
+        QTest::newRow("cannot be parsed") << -1;
     }
     void hostileSettingsFile() {
-        QFETCH(QString, kind);
-        QFETCH(bool, saved);
+        QFETCH(int, kind);
+        const bool saved = kind < 0;
         QTemporaryDir dir;
         QtSettingsStore store(dir.path());
         const QString file = store.filePath(SettingsKeys::kRkv);
-        if (kind == "fifo")
-            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else if (kind == "zero")
-            QVERIFY(QFile::link("/dev/zero", file));
-        else if (kind == "folder")
-            QVERIFY(QDir().mkpath(file));
-        else {
+        if (kind >= 0) {
+            QVERIFY(MakeSpecial(file, Special(kind)));
+        } else {
             QFile garbage(file);
-            QVERIFY(garbage.open(QIODevice::WriteOnly));
-            garbage.write("[Settings\n\x01\x02");
+            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("[Settings\n\x01\x02"));
         }
         QCOMPARE(ReadPreferences(store).GenreSource, QStringLiteral("IMDB"));
 

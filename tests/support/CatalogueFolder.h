@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <stdexcept>
+#include <sys/stat.h>
 
 // Windows-1252 bytes of a text (characters outside it become "?").
 inline QByteArray ToWindows1252(const QString& text) {
@@ -18,6 +19,25 @@ inline QByteArray ToWindows1252(const QString& text) {
 inline QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The names of the files in a folder, hidden ones included.
+inline QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+// What stands where a file should be: a FIFO blocks an open, /dev/zero never ends.
+enum class Special { Fifo, DevZero, Folder };
+inline bool MakeSpecial(const QString& path, Special kind) {
+    switch (kind) {
+    case Special::Fifo:
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Special::DevZero:
+        return QFile::link("/dev/zero", path);
+    case Special::Folder:
+        return QDir().mkpath(path);
+    }
+    return false;
 }
 
 class CatalogueFolder {

@@ -118,7 +118,7 @@ private Q_SLOTS:
         }
         QTEST(asked.join(u' '), "asked");
         QVERIFY(s->prompts.messages.isEmpty());
-        QCOMPARE(QDir(media("cd1")).entryList(QDir::Files), QStringList());
+        QCOMPARE(FilesIn(media("cd1")), QStringList());
     }
 
     // A document that cannot be written raises the error choice, which names the title, the file
@@ -189,29 +189,26 @@ private Q_SLOTS:
         QCOMPARE(messages[1].title, QStringLiteral("Critical Error"));
         QCOMPARE(messages[2].title, QStringLiteral("An error occured"));
         QCOMPARE(messages.last(), (Message{Message::Icon::Question, "Jove Batch", "Done!"}));
-        QCOMPARE(QDir(media("cd1")).entryList(QDir::Files),
-                 QStringList({"17.mmd", "18.mmd", "19.mmd"}));
+        QCOMPARE(FilesIn(media("cd1")), QStringList({"17.mmd", "18.mmd", "19.mmd"}));
         QCOMPARE(s->status(), QStringLiteral("3 documents written, 1 failed."));
         QCOMPARE(s->caption("Label1"), QString()); // the display is cleared afterwards
         QCOMPARE(s->row(), 0);
         QCOMPARE(s->window->titles().size(), 4);
         QTRY_COMPARE_WITH_TIMEOUT(s->window->titles(), QStringList{"Alien"}, 2000);
 
-        // The command line writes the same documents, byte for byte.
+        // The command line, given the same rule in its store, writes the same documents byte for
+        // byte; given a relative folder, it names them in full; standard error ends as the
+        // window did, with the status text and the closing box.
         const CatalogueFolder settings;
-        const QString cliOut = media("cd2");
-        const auto cli = [&](const QStringList& arguments) {
-            return RunCli(settings.dbPath(), QStringList{"--db", db_.dbPath()} + arguments);
-        };
-        cli({"settings", "set", "ReelkeepViewer", "JBEU4", "True"});
-        // A relative folder; the documents' full paths, and standard error ending as the window
-        // did: the status text, then the closing box.
-        const CliRun run = cli({"export-batch", "--to", QDir::current().relativeFilePath(cliOut)});
+        RunCli(settings.dbPath(), {"settings", "set", "ReelkeepViewer", "JBEU4", "True"});
+        const CliRun run =
+            RunCli(settings.dbPath(), {"--db", db_.dbPath(), "export-batch", "--to",
+                                       QDir::current().relativeFilePath(media("cd2"))});
         QCOMPARE(run.status, 1); // the index-less title fails there too
-        QCOMPARE(run.out, QStringLiteral("%1/17.mmd\n%1/18.mmd\n%1/19.mmd\n").arg(cliOut));
+        QCOMPARE(run.out, QStringLiteral("%1/17.mmd\n%1/18.mmd\n%1/19.mmd\n").arg(media("cd2")));
         QVERIFY(run.err.endsWith("3 documents written, 1 failed.\nJove Batch: Done!\n"));
-        for (const char* name : {"17.mmd", "18.mmd", "19.mmd"})
-            QCOMPARE(Contents(cliOut + "/" + name), Contents(media("cd1/") + name));
+        for (const char* name : {"/17.mmd", "/18.mmd", "/19.mmd"})
+            QCOMPARE(Contents(media("cd2") + name), Contents(media("cd1") + name));
     }
 
     // A batch declined, or aborted at its first error, writes nothing, says nothing more and
@@ -230,7 +227,7 @@ private Q_SLOTS:
         s->prompts.answerMessage(Prompts::Answer::Abort);
         s->trigger("JoveBatch");
         QTEST(int(s->prompts.asked.size()), "messages");
-        QCOMPARE(QDir(media_.dbPath()).entryList(QDir::Files), QStringList());
+        QCOMPARE(FilesIn(media_.dbPath()), QStringList());
         QVERIFY(!s->control("Wait") || !s->control("Wait")->isVisible());
         QCOMPARE(s->row(), -1);
     }

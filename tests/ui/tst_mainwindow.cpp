@@ -61,11 +61,11 @@ QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString& folder) {
     return files;
 }
 
-QHash<QString, QRectF> layout(double W, double H, double S, double labelHeight = 225,
+QHash<QString, QRectF> layout(double W, double H, double S,
                               const QHash<QString, QRectF>& previous = {}) {
     QHash<QString, QRectF> rects;
     for (const Placement& p : MainLayout::compute(
-             W, H, S, [=](const QString&) { return labelHeight; }, previous))
+             W, H, S, [](const QString&) { return 225.0; }, previous))
         rects.insert(p.name, p.rect);
     return rects;
 }
@@ -188,12 +188,11 @@ private Q_SLOTS:
         QCOMPARE(s.window->titles().first(), huge);
     }
 
+    // First and Last are driven by their shortcuts in findBox.
     void navigation_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("to");
-        QTest::newRow("first") << 2 << "First" << 0;
-        QTest::newRow("last") << 0 << "Last" << 3;
         QTest::newRow("next at last") << 3 << "Next" << 3;
         QTest::newRow("next without selection") << -1 << "Next" << 0;
         QTest::newRow("previous") << 2 << "Previous" << 1;
@@ -212,13 +211,24 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), to < 0 ? QString() : s.window->titles().at(to));
     }
 
-    // Start-up lists the titles. Reload (the button) clears the display and reads every file
-    // again, even one rewritten with its size and modification time unchanged.
-    void startAndReload() {
+    // Start-up lists the titles. A title file renamed over the old one, as the catalogue program
+    // saves, is announced, and the next selection shows it without a Reload. Reload (the button)
+    // clears the display and reads every file again, even one rewritten with its size and
+    // modification time unchanged.
+    void startChangeAndReload() {
         StartedSession s(db());
         QCOMPARE(s.window->windowTitle(), QStringLiteral("Reelkeep Viewer for RK3.3.2"));
         QCOMPARE(s.window->titles(), QStringList({"Alien", "Brazil", "Casablanca", "Alien 2"}));
         s.select(0);
+        db_->writeLines("reelkeep.new",
+                        {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
+        QFile::remove(db() + "reelkeep.dat");
+        QFile::rename(db() + "reelkeep.new", db() + "reelkeep.dat");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
+            5000);
+        s.window->List1_Click();
+        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
         const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
         db_->writeLines("History.dat",
                         {"~ Alien| 2007-03-14| x| y ~", "~ Brazil| someday| x| y ~"});
@@ -235,25 +245,6 @@ private Q_SLOTS:
         s.select(0);
         QCOMPARE(s.control("Label17")->toolTip(),
                  QStringLiteral("Entered: 14 Mar 2007 (2007-03-14)"));
-    }
-
-    // Each frame's border runs above its first line of controls, not through it.
-    void framesClearTheirFirstLine() {
-        StartedSession s(db());
-        for (const QGroupBox* frame : s.window->findChildren<QGroupBox*>())
-            for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                QVERIFY2(child->y() >= frame->contentsRect().top(),
-                         qPrintable(child->objectName()));
-    }
-
-    // A title file that fails part way: the window keeps what it read and says why, once.
-    void partialLoad() {
-        db_->write("reelkeep.dat", "~ A| x ~\r\n~x~\r\n~ B| x ~\r\n");
-        StartedSession s(db());
-        QVERIFY(!s.window->ended());
-        QCOMPARE(s.window->titles(), QStringList{"A"});
-        QCOMPARE(s.prompts.messages.size(), 1);
-        QCOMPARE(s.prompts.messages.first().title, QStringLiteral("Critical Error"));
     }
 
     // No title file where the settings say: the user is asked until a folder holds one. Open
@@ -283,21 +274,36 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien")); // details stay until a selection
     }
 
-    void startWithoutDatabaseEnds_data() {
-        QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
+    // No title file, and the dialog cancelled or answered with a name without a folder: the
+    // program ends. A title file that fails part way: the window keeps what it read, says why
+    // once, and stays.
+    void startWithoutAFullList_data() {
+        QTest::addColumn<QByteArray>("titleFile"); // null: none
+        QTest::addColumn<QString>("answer");       // empty: the dialog is cancelled
+        QTest::addColumn<QStringList>("titles");   // empty: the program ended
         QTest::addColumn<QList<Message>>("messages");
-        QTest::newRow("cancelled") << "" << QList<Message>();
+        QTest::newRow("cancelled") << QByteArray() << "" << QStringList() << QList<Message>();
         QTest::newRow("no folder in the name")
-            << "reelkeep.dat"
+            << QByteArray() << "reelkeep.dat" << QStringList()
             << QList<Message>{
                    {Message::Icon::Exclamation, "No Good!", "Can't find database, exitting"}};
+        QTest::newRow("title file fails part way")
+            << QByteArray("~ A| x ~\r\n~x~\r\n~ B| x ~\r\n") << "" << QStringList{"A"}
+            << QList<Message>{{Message::Icon::Critical, "Critical Error",
+                               "Error 5 (Invalid procedure call or argument) \r\nwhen reading "
+                               "reelkeep.dat"}};
     }
-    void startWithoutDatabaseEnds() {
+    void startWithoutAFullList() {
+        QFETCH(QByteArray, titleFile);
         QFETCH(QString, answer);
-        CatalogueFolder empty;
-        Session s(empty.dbPath());
+        QFETCH(QStringList, titles);
+        CatalogueFolder folder;
+        if (!titleFile.isNull())
+            folder.write("reelkeep.dat", titleFile);
+        Session s(folder.dbPath());
         s.prompts.answerFile(answer.isEmpty() ? std::nullopt : std::optional(answer));
-        QVERIFY(s.start().ended());
+        QCOMPARE(s.start().ended(), titles.isEmpty());
+        QCOMPARE(s.window->titles(), titles);
         QTEST(s.prompts.messages, "messages");
     }
 
@@ -327,8 +333,9 @@ private Q_SLOTS:
         QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
     }
 
-    // The menu commands as the user reads and types them; Help stays hidden and off.
-    void menus() {
+    // The menu commands as the user reads and types them; Help stays hidden and off. Each
+    // frame's border runs above its first line of controls, not through it.
+    void menusAndFrames() {
         StartedSession s(db());
         for (const QString& item :
              QString("OpenAnother=Open another database=Ctrl+O;Reload=Reload Database=Ctrl+R;"
@@ -345,6 +352,10 @@ private Q_SLOTS:
         }
         const auto* help = s.control<QAction>("Help");
         QVERIFY(!help->isVisible() && !help->isEnabled());
+        for (const QGroupBox* frame : s.window->findChildren<QGroupBox*>())
+            for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(child->y() >= frame->contentsRect().top(),
+                         qPrintable(child->objectName()));
     }
 
     // The dialogs of the main window, driven as a user drives them once they are up.
@@ -485,22 +496,6 @@ private Q_SLOTS:
         QCOMPARE(snapshot(copy.dbPath()), before);
     }
 
-    // A title file renamed over the old one, as the catalogue program saves, is announced, and
-    // the next selection shows it without a Reload.
-    void changeOnDiskIsAnnouncedAndShown() {
-        StartedSession s(db());
-        s.select(0);
-        db_->writeLines("reelkeep.new",
-                        {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
-        QFile::remove(db() + "reelkeep.dat");
-        QFile::rename(db() + "reelkeep.new", db() + "reelkeep.dat");
-        QTRY_COMPARE_WITH_TIMEOUT(
-            s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
-            5000);
-        s.window->List1_Click();
-        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
-    }
-
     // About's links open on a left click (a refusal changes nothing); the own buttons just close.
     void aboutAndHelp() {
         RecordingDesktop desktop;
@@ -536,7 +531,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("index"); // -1: the walk has no entry to step to
         QTest::addColumn<int>("maximum");
         QTest::newRow("five entries") << 5 << 3 << 4;
-        QTest::newRow("one entry") << 1 << 0 << 0;
         QTest::newRow("no entries") << 0 << -1 << 0;
     }
     void waitFollowsTheWalk() {
@@ -570,8 +564,9 @@ private Q_SLOTS:
         QVERIFY(command->isEnabled() && shortcut->isEnabled() && !off->isEnabled());
     }
 
-    // A 9000 x 6000 twip window with a 300 twip status bar, worked out by hand.
-    void workedExample() {
+    // A 9000 x 6000 twip window with a 300 twip status bar, worked out by hand. Shrunk until
+    // sizes would turn negative, it keeps the previous sizes; the places still follow.
+    void layoutPass() {
         const auto r = layout(9000, 6000, 300);
         for (const QString& pair :
              QString("Frame1=0 0 3000 5700;Frame4=3000 0 1125 1500;Frame5=4125 0 4875 1000;"
@@ -586,40 +581,11 @@ private Q_SLOTS:
                          QString::asprintf("=%g %g %g %g", at.x(), at.y(), at.width(), at.height()),
                      pair);
         }
-    }
-
-    void invariants_data() {
-        QTest::addColumn<double>("W");
-        QTest::addColumn<double>("H");
-        QTest::addColumn<double>("S");
-        QTest::newRow("default") << 6500.0 << 6500.0 << 315.0;
-        QTest::newRow("design") << 17415.0 << 12120.0 << 300.0;
-        QTest::newRow("odd") << 12345.0 << 9876.0 << 333.0;
-        QTest::newRow("wide") << 30000.0 << 7000.0 << 300.0;
-    }
-    void invariants() {
-        QFETCH(double, W);
-        QFETCH(double, H);
-        QFETCH(double, S);
-        const auto r = layout(W, H, S);
-        for (const char* frame : {"Frame5", "Frame11", "Frame8", "Frame9", "Frame7"})
-            QCOMPARE(r[frame].right(), W);
-        for (const char* frame : {"Frame1", "Frame6", "Frame2", "Frame7"})
-            QCOMPARE(r[frame].bottom(), H - S);
-        QCOMPARE(r["Frame9"].height(), r["Frame8"].height() + 200);
-        QCOMPARE(r["Frame3"].height() + r["Frame7"].height(), r["Frame6"].height());
-        QCOMPARE(r["Frame6"].width(), r["Frame2"].width());
-        QCOMPARE(r["Frame4"].right(), r["Frame5"].left());
         QCOMPARE(r["Text16"], r["Text14"]); // actors and summary share one place
-    }
-
-    // A size that would turn negative keeps the previous one; the place still follows the window.
-    void tooSmallKeepsPreviousSize() {
-        const auto before = layout(9000, 6000, 300);
-        const auto tiny = layout(900, 600, 300, 225, before);
-        QCOMPARE(tiny["Frame6"], QRectF(300, 550, 200, before["Frame6"].height()));
+        const auto tiny = layout(900, 600, 300, r);
+        QCOMPARE(tiny["Frame6"], QRectF(300, 550, 200, r["Frame6"].height()));
         QCOMPARE(tiny["Frame1"], QRectF(0, 0, 300, 300));
-        QCOMPARE(tiny["List1"].size(), QSizeF(50, before["List1"].height()));
+        QCOMPARE(tiny["List1"].size(), QSizeF(50, r["List1"].height()));
     }
 };
 
