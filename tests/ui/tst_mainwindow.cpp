@@ -549,7 +549,7 @@ private Q_SLOTS:
             QVERIFY(!wait.isVisible());
             wait.start(count);
             QVERIFY(bar->isVisible());
-            QCOMPARE(QPair(bar->minimum(), bar->maximum()), QPair(0, maximum));
+            QCOMPARE(std::pair(bar->minimum(), bar->maximum()), std::pair(0, maximum));
             QCOMPARE(QApplication::activeModalWidget(), &wait);       // the owner takes no input
             QVERIFY(!command->isEnabled() && !shortcut->isEnabled()); // nor any command
             bool pendingRan = false;
