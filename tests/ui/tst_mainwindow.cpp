@@ -2,6 +2,7 @@
 // navigation, the find box, closing, a session that leaves the catalogue untouched, a change on
 // disk; then the layout pass as numbers, and the About, Help and Wait windows.
 #include "CatalogueFolder.h"
+#include "MainControls.h"
 #include "MainLayout.h"
 #include "QtPrompts.h"
 #include "TitleDisplay.h"
@@ -142,6 +143,52 @@ private Q_SLOTS:
                                             "File: settings.ini"}})
                          : QList<Message>());
         QCOMPARE(s.store.saves - savesBefore, action == "CloseSave"); // all at once, or nothing
+    }
+
+    // The table of controls against the window: each control is there, in its frame; a title
+    // whose every field holds a mark of its own shows each field in the control the table names;
+    // clearing empties the controls marked so and keeps the other captions.
+    void everyControlOfTheTable() {
+        CatalogueFolder marked;
+        marked.writeLines("reelkeep.dat", {"~ =Title=| SINGLE| =Location=| =CatalogueGenre=| "
+                                           "=Status=| =Medium=| =Rating=| x| y| =AkaTitle=| "
+                                           "=Comments=| =Idx=| =UserIdx= ~"});
+        marked.writeLines("imdb.dat", {"~ =Title=| x| =ImdbName=| x| =Year=| =Director=| "
+                                       "=Tagline=| =Summary=| =ImdbGenre=| =Actors=| =Mpaa=| "
+                                       "=Language=| =Runtime=| =ImdbRating=| =ImdbLink=| r ~"});
+        marked.writeLines("media.dat", {"~ =Title=| =Format=| =NoFiles=| =Length=| =Width=| "
+                                        "=Height=| =Framerate=| =VideoBitrate=| =VideoCodec=| "
+                                        "=AudioBitrate=| =AudioCodec=| =AudioChannels=| "
+                                        "=Samplerate= ~"});
+        marked.writeLines("History.dat", {"~ =Title=| =Entered=| x| y ~"});
+        StartedSession s(marked.dbPath());
+        s.select(0);
+        const auto shown = [&](const MainControls::Control& c) {
+            QWidget* w = s.control(c.name);
+            if (auto* label = qobject_cast<QLabel*>(w))
+                return label->pixmap().isNull() ? label->text() : QStringLiteral("<picture>");
+            if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+                return text->toPlainText();
+            if (auto* list = qobject_cast<QListView*>(w))
+                return list->model()->index(0, 0).data().toString();
+            return QString::number(static_cast<QProgressBar*>(w)->value());
+        };
+        for (const MainControls::Control& c : MainControls::all()) {
+            QWidget* w = s.control(c.name);
+            QVERIFY2(w, c.name);
+            QCOMPARE(w->parentWidget()->objectName(), *c.frame ? c.frame : "centralWidget");
+            for (const CurrentTitle::Field& f : CurrentTitle::fields())
+                if (QLatin1String(f.name) == QLatin1String(c.field) &&
+                    c.kind != MainControls::Kind::Image)
+                    QVERIFY2(shown(c).contains(s.state.title.*f.member),
+                             qPrintable(QString(c.name) + " shows " + shown(c)));
+        }
+        s.window->ClearForm();
+        for (const MainControls::Control& c : MainControls::all())
+            if (c.kind != MainControls::Kind::Frame && c.kind != MainControls::Kind::Button &&
+                c.kind != MainControls::Kind::List)
+                QCOMPARE(shown(c), c.cleared ? (c.kind == MainControls::Kind::Bar ? "0" : "")
+                                             : QString(c.caption));
     }
 
     // The display rules' results land in the right controls; a reader's failure is shown once.
