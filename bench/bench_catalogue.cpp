@@ -1,17 +1,17 @@
 // The costs that grow with the catalogue: opening the list, showing a title, a filter run with
 // every criterion on, a batch export of every title, each beside its floor (reading the same
 // bytes once; writing the same files with plain writes and renames).
-#include "BatchExport.h"
-#include "CatalogueGenerator.h"
-#include "CatalogueIndex.h"
-#include "CatalogueReader.h"
-#include "CliPrompts.h"
-#include "FileBytes.h"
-#include "FilterRun.h"
-#include "GatherTitle.h"
-#include "Preferences.h"
-#include "TitleKeys.h"
-#include "TitleListReader.h"
+#include "browse/FilterRun.h"
+#include "browse/GatherTitle.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/FileBytes.h"
+#include "catalogue/TitleKeys.h"
+#include "catalogue/TitleListReader.h"
+#include "cli/CliPrompts.h"
+#include "export/BatchExport.h"
+#include "settings/Preferences.h"
+#include "tools/CatalogueGenerator.h"
 
 #include <QCoreApplication>
 #include <QDir>

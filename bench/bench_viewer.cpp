@@ -5,15 +5,15 @@
 // "viewer_bound_title_ms" and "viewer_bound_summary_ms" for a title and a summary of
 // "viewer_bound_chars" (kShownChars) characters, "viewer_summary_30mb_ms" and
 // "viewer_summary_200mb_ms" (medians).
-#include "AppState.h"
-#include "CatalogueGenerator.h"
-#include "Clock.h"
-#include "Init.h"
-#include "QtDesktop.h"
-#include "QtPrompts.h"
-#include "QtSettingsStore.h"
-#include "TitleDisplay.h"
-#include "frmMain.h"
+#include "app/Init.h"
+#include "browse/AppState.h"
+#include "browse/TitleDisplay.h"
+#include "platform/Clock.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSettingsStore.h"
+#include "tools/CatalogueGenerator.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,9 +6,9 @@
 //
 // Input: the index's bytes, read as the catalogue reads them, as Latin-1 and as raw UTF-16
 // (lone surrogates included). Files are really written, into a folder of the run's own.
-#include "CatalogueText.h"
 #include "FuzzSupport.h"
-#include "WriteIt.h"
+#include "catalogue/CatalogueText.h"
+#include "export/WriteIt.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // CurrentTitle::fields(), then the genre list, a part's file name and its number. The values are
 // read as UTF-8, as Latin-1 and as raw UTF-16 (lone surrogates included).
 #include "FuzzSupport.h"
-#include "MmdDocument.h"
+#include "export/MmdDocument.h"
 
 #include <QXmlStreamReader>
 #include <type_traits>

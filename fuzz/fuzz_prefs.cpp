@@ -5,9 +5,9 @@
 // Input: values separated by LF, one per key of the key table in its order; a value that is the
 // single byte 0x01 leaves its key absent, as do keys beyond the last value.
 #include "FuzzSupport.h"
-#include "MemorySettingsStore.h"
-#include "Preferences.h"
-#include "SettingsKeys.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
+#include "support/MemorySettingsStore.h"
 
 #include <QHash>
 #include <QPair>

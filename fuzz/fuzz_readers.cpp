@@ -5,11 +5,11 @@
 // Input: one byte saying how each file is present (two bits per file, in the order below:
 // 1 missing, 2 a folder in its place, otherwise a file), then the four files' bytes separated
 // by kSeparator.
-#include "CatalogueIndex.h"
-#include "CatalogueReader.h"
-#include "CatalogueText.h"
 #include "FuzzSupport.h"
-#include "TitleListReader.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CatalogueText.h"
+#include "catalogue/TitleListReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,12 +3,12 @@
 // sequential scan settles, without touching the disk.
 //
 // Input: the bytes of one catalogue file, read as each of the four kinds.
-#include "CatalogueText.h"
 #include "FuzzSupport.h"
-#include "LineReader.h"
-#include "RecordIndex.h"
-#include "RecordSteps.h"
-#include "RecordSyntax.h"
+#include "catalogue/CatalogueText.h"
+#include "catalogue/LineReader.h"
+#include "catalogue/RecordIndex.h"
+#include "catalogue/RecordSteps.h"
+#include "catalogue/RecordSyntax.h"
 
 #include <QSet>
 #include <QStringDecoder>

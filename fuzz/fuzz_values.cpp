@@ -3,9 +3,9 @@
 //
 // Input: UTF-8 text; its LF-separated lines are, in turn, a width, a height and a date pattern,
 // and the first eight lines are also read as a leading number and as an entry date.
-#include "EnteredDate.h"
 #include "FuzzSupport.h"
-#include "NumberText.h"
+#include "browse/EnteredDate.h"
+#include "export/NumberText.h"
 
 #include <QLocale>
 #include <cfloat>

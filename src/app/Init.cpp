@@ -1,9 +1,9 @@
 #include "Init.h"
 
-#include "AppState.h"
-#include "Clock.h"
-#include "Preferences.h"
-#include "frmMain.h"
+#include "browse/AppState.h"
+#include "platform/Clock.h"
+#include "settings/Preferences.h"
+#include "ui/frmMain.h"
 
 namespace Init {
 

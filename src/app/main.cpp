@@ -1,10 +1,10 @@
-#include "AppState.h"
-#include "Clock.h"
 #include "Init.h"
-#include "QtDesktop.h"
-#include "QtPrompts.h"
-#include "QtSettingsStore.h"
-#include "frmMain.h"
+#include "browse/AppState.h"
+#include "platform/Clock.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSettingsStore.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,10 +3,10 @@
 // reference to the windows; nothing of it lives in globals.
 #pragma once
 
-#include "CurrentTitle.h"
 #include "FilterSettings.h"
-#include "PendingWork.h"
-#include "Preferences.h"
+#include "catalogue/CurrentTitle.h"
+#include "settings/PendingWork.h"
+#include "settings/Preferences.h"
 
 struct AppState {
     Preferences prefs;

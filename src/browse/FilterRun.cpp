@@ -1,10 +1,10 @@
 #include "FilterRun.h"
 
 #include "EnteredDate.h"
-#include "FileExists.h"
-#include "JoveRules.h"
-#include "Progress.h"
-#include "WalkReports.h"
+#include "catalogue/FileExists.h"
+#include "export/JoveRules.h"
+#include "export/WalkReports.h"
+#include "platform/Progress.h"
 
 QString FilterRun::statusText(qsizetype found) {
     return QStringLiteral("Found: ") + QString::number(found) + QStringLiteral(" entries.");

@@ -2,11 +2,11 @@
 // in list order, each once.
 #pragma once
 
-#include "CatalogueReader.h"
-#include "CurrentTitle.h"
 #include "FilterSettings.h"
-#include "JoveRule.h"
-#include "TitleKeys.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CurrentTitle.h"
+#include "catalogue/TitleKeys.h"
+#include "settings/JoveRule.h"
 
 #include <array>
 #include <functional>

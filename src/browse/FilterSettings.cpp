@@ -1,6 +1,6 @@
 #include "FilterSettings.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 FilterSettings FilterSettings::startValues(const Clock& clock) {
     const QDate today = clock.now().date();

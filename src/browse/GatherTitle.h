@@ -2,9 +2,9 @@
 // media and history readers in that order, each reporting its own failure as it happens.
 #pragma once
 
-#include "CatalogueReader.h"
-#include "CurrentTitle.h"
-#include "Message.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CurrentTitle.h"
+#include "platform/Message.h"
 
 #include <functional>
 

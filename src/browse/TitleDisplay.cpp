@@ -1,8 +1,8 @@
 #include "TitleDisplay.h"
 
-#include "DatabasePaths.h"
 #include "EnteredDate.h"
 #include "MainControls.h"
+#include "catalogue/DatabasePaths.h"
 
 #include <QByteArray>
 #include <QUrl>

@@ -2,9 +2,9 @@
 // the display writes, and the rating indicator. The window only applies it.
 #pragma once
 
-#include "CurrentTitle.h"
-#include "NumberText.h"
-#include "PathPieces.h"
+#include "catalogue/CurrentTitle.h"
+#include "export/NumberText.h"
+#include "export/PathPieces.h"
 
 #include <QLocale>
 #include <QString>

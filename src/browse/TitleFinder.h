@@ -2,7 +2,7 @@
 // letter case ignored; -1 when none does or the text is empty.
 #pragma once
 
-#include "TitleKeys.h"
+#include "catalogue/TitleKeys.h"
 
 #include <QString>
 

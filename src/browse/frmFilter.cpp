@@ -1,9 +1,9 @@
 #include "frmFilter.h"
 
-#include "Clock.h"
 #include "FilterSettings.h"
-#include "PendingWork.h"
-#include "Twips.h"
+#include "platform/Clock.h"
+#include "platform/Twips.h"
+#include "settings/PendingWork.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

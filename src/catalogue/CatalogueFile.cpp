@@ -1,7 +1,7 @@
 #include "CatalogueFile.h"
 
 #include "CatalogueText.h"
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 namespace CatalogueFile {
 

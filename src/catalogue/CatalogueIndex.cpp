@@ -1,6 +1,6 @@
 #include "CatalogueIndex.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "FileExists.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 bool FileExists(const QString& path) {
     return KindOf(path) != PathKind::Missing;

@@ -1,6 +1,6 @@
 #include "ReadFailure.h"
 
-#include "MessageTexts.h"
+#include "platform/MessageTexts.h"
 
 Message ReadFailure::message() const {
     return {Message::Icon::Critical, MessageTexts::kCriticalErrorTitle,

@@ -2,7 +2,7 @@
 // the "Critical Error" box, and the file name that box names.
 #pragma once
 
-#include "Message.h"
+#include "platform/Message.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "ReaderResult.h"
 
-#include "MessageTexts.h"
+#include "platform/MessageTexts.h"
 
 std::optional<Message> ReaderResult::message() const {
     switch (outcome) {

@@ -1,8 +1,8 @@
 // What one record reader met: the record, no record, or a failure that the caller shows.
 #pragma once
 
-#include "Message.h"
 #include "ReadFailure.h"
+#include "platform/Message.h"
 
 #include <optional>
 

@@ -4,8 +4,8 @@
 #include "CatalogueIndex.h"
 #include "FileExists.h"
 #include "LineReader.h"
-#include "MessageTexts.h"
 #include "RecordSyntax.h"
+#include "platform/MessageTexts.h"
 
 QString TitleList::statusText() const {
     if (outcome != Outcome::Loaded)

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "CatalogueIndex.h"
-#include "Preferences.h"
-#include "TitleListReader.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/TitleListReader.h"
+#include "settings/Preferences.h"
 
 #include <optional>
 

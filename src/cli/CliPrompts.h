@@ -3,7 +3,7 @@
 // the run as failed; every question a person would answer is cancelled.
 #pragma once
 
-#include "Prompts.h"
+#include "platform/Prompts.h"
 
 class QTextStream;
 

@@ -1,5 +1,5 @@
 #include "CliApp.h"
-#include "QtSettingsStore.h"
+#include "platform/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QStringConverter>

@@ -1,13 +1,13 @@
 #include "BatchExport.h"
 
 #include "ErrorChoice.h"
-#include "FileExists.h"
 #include "JoveRules.h"
 #include "MmdDocument.h"
-#include "Progress.h"
-#include "Prompts.h"
 #include "WalkReports.h"
 #include "WriteIt.h"
+#include "catalogue/FileExists.h"
+#include "platform/Progress.h"
+#include "platform/Prompts.h"
 
 QString BatchExport::Result::statusText() const {
     return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);

@@ -2,11 +2,11 @@
 // the document of every title a batch rule selects into the export folder.
 #pragma once
 
-#include "CatalogueReader.h"
-#include "CurrentTitle.h"
 #include "FileWriter.h"
-#include "Preferences.h"
-#include "TitleKeys.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CurrentTitle.h"
+#include "catalogue/TitleKeys.h"
+#include "settings/Preferences.h"
 
 #include <QString>
 #include <QStringList>

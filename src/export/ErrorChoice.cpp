@@ -1,6 +1,6 @@
 #include "ErrorChoice.h"
 
-#include "Prompts.h"
+#include "platform/Prompts.h"
 
 StepOutcome RunWithErrorChoice(Prompts& prompts,
                                const std::function<std::optional<ExportError>()>& step) {

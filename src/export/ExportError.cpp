@@ -1,6 +1,6 @@
 #include "ExportError.h"
 
-#include "MessageTexts.h"
+#include "platform/MessageTexts.h"
 
 #include <QStringList>
 

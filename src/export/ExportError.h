@@ -2,7 +2,7 @@
 // long-standing text which title, which file and the system's reason, where known.
 #pragma once
 
-#include "Message.h"
+#include "platform/Message.h"
 
 #include <QString>
 

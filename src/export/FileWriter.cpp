@@ -1,6 +1,6 @@
 #include "FileWriter.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,8 +2,8 @@
 // named field, letter case ignored.
 #pragma once
 
-#include "CurrentTitle.h"
-#include "JoveRule.h"
+#include "catalogue/CurrentTitle.h"
+#include "settings/JoveRule.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "MmdDocument.h"
 
-#include "FileExists.h"
 #include "NumberText.h"
-#include "SpaceTrim.h"
+#include "catalogue/FileExists.h"
+#include "catalogue/SpaceTrim.h"
 
 #include <QHash>
 #include <QStringDecoder>

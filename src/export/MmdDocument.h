@@ -6,7 +6,7 @@
 // ’ as &#146;, as Jove Player expects) or, beyond that code page, their Unicode code point.
 #pragma once
 
-#include "CurrentTitle.h"
+#include "catalogue/CurrentTitle.h"
 
 #include <QString>
 #include <optional>

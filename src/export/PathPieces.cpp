@@ -1,6 +1,6 @@
 #include "PathPieces.h"
 
-#include "DatabasePaths.h"
+#include "catalogue/DatabasePaths.h"
 
 namespace {
 

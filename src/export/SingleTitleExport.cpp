@@ -1,12 +1,12 @@
 #include "SingleTitleExport.h"
 
 #include "ErrorChoice.h"
-#include "FileExists.h"
-#include "MessageTexts.h"
 #include "MmdDocument.h"
 #include "NumberText.h"
 #include "PathPieces.h"
-#include "Prompts.h"
+#include "catalogue/FileExists.h"
+#include "platform/MessageTexts.h"
+#include "platform/Prompts.h"
 
 #include <QFileInfo>
 #include <climits>

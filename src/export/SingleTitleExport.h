@@ -3,9 +3,9 @@
 // Every file dialog comes before any file is written.
 #pragma once
 
-#include "CurrentTitle.h"
 #include "FileWriter.h"
-#include "Preferences.h"
+#include "catalogue/CurrentTitle.h"
+#include "settings/Preferences.h"
 
 #include <QString>
 #include <QStringList>

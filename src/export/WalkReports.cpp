@@ -1,6 +1,6 @@
 #include "WalkReports.h"
 
-#include "Prompts.h"
+#include "platform/Prompts.h"
 
 const ReaderResult& WalkReports::report(const char* file, const ReaderResult& result) {
     if (const auto message = result.message()) {

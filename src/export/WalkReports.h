@@ -2,7 +2,7 @@
 // meets it in a file, not once per title.
 #pragma once
 
-#include "ReaderResult.h"
+#include "catalogue/ReaderResult.h"
 
 #include <QSet>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "WriteIt.h"
 
-#include "DatabasePaths.h"
 #include "MmdDocument.h"
+#include "catalogue/DatabasePaths.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The batch document of one title, written into the export folder as Idx + ".mmd".
 #pragma once
 
-#include "CurrentTitle.h"
 #include "ExportError.h"
 #include "FileWriter.h"
+#include "catalogue/CurrentTitle.h"
 
 #include <QString>
 #include <optional>

@@ -1,13 +1,13 @@
 #include "frmMediaInfo.h"
 
 #include "Disk_Utils.h"
-#include "ExportError.h"
-#include "FileExists.h"
-#include "MessageTexts.h"
-#include "Prompts.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "Twips.h"
+#include "catalogue/FileExists.h"
+#include "export/ExportError.h"
+#include "platform/MessageTexts.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "settings/SettingsKeys.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "Preferences.h"
 
 #include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include "FontPref.h"
 #include "JoveRule.h"
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
 #include "SettingsKeys.h"
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 

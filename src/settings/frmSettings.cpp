@@ -1,13 +1,13 @@
 #include "frmSettings.h"
 
 #include "FontPref.h"
-#include "MessageTexts.h"
 #include "PendingWork.h"
 #include "Preferences.h"
-#include "Prompts.h"
 #include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "Twips.h"
+#include "platform/MessageTexts.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

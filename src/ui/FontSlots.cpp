@@ -1,6 +1,6 @@
 #include "FontSlots.h"
 
-#include "MainControls.h"
+#include "browse/MainControls.h"
 
 #include <QFontDatabase>
 

@@ -1,6 +1,6 @@
 #include "MainLayout.h"
 
-#include "MainControls.h"
+#include "browse/MainControls.h"
 
 namespace Name = MainControls::Name;
 

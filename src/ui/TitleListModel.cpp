@@ -1,6 +1,6 @@
 #include "TitleListModel.h"
 
-#include "TitleDisplay.h"
+#include "browse/TitleDisplay.h"
 
 void TitleListModel::setTitles(const TitleKeys& titles) {
     beginResetModel();

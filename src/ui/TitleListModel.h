@@ -3,7 +3,7 @@
 // as a window control shows a field (ShownText); titles() and title() are the whole keys.
 #pragma once
 
-#include "TitleKeys.h"
+#include "catalogue/TitleKeys.h"
 
 #include <QAbstractListModel>
 

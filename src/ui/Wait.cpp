@@ -1,6 +1,6 @@
 #include "Wait.h"
 
-#include "Twips.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // itself; the walk drives it through Progress.
 #pragma once
 
-#include "Progress.h"
+#include "platform/Progress.h"
 
 #include <QElapsedTimer>
 #include <QList>

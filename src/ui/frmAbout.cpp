@@ -1,7 +1,7 @@
 #include "frmAbout.h"
 
-#include "Desktop.h"
-#include "Twips.h"
+#include "platform/Desktop.h"
+#include "platform/Twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>

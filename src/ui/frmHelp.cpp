@@ -1,6 +1,6 @@
 #include "frmHelp.h"
 
-#include "Twips.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

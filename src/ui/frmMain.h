@@ -3,10 +3,10 @@
 // the catalogue, browse and settings logic; what each control shows is decided there.
 #pragma once
 
-#include "AppState.h"
-#include "CatalogueIndex.h"
-#include "DatabasePaths.h"
-#include "Message.h"
+#include "browse/AppState.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/DatabasePaths.h"
+#include "platform/Message.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,16 +1,16 @@
 // What the main window shows for a title, the helpers the display and export share, the find
 // box's search, what the filter's walk leaves behind; the filter dialog's start values, date
 // buttons, ways of closing and captions.
-#include "CatalogueFolder.h"
-#include "EnteredDate.h"
-#include "FilterRun.h"
-#include "FilterSettings.h"
-#include "FixedClock.h"
-#include "PendingWork.h"
-#include "ScriptedPrompts.h"
-#include "TitleDisplay.h"
-#include "TitleFinder.h"
-#include "frmFilter.h"
+#include "browse/EnteredDate.h"
+#include "browse/FilterRun.h"
+#include "browse/FilterSettings.h"
+#include "browse/TitleDisplay.h"
+#include "browse/TitleFinder.h"
+#include "browse/frmFilter.h"
+#include "settings/PendingWork.h"
+#include "support/CatalogueFolder.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

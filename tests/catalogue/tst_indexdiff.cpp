@@ -1,11 +1,11 @@
 // The indexed readers against the sequential reference: on generated catalogues, clean and
 // damaged in every way the readers distinguish, both must give the same list, the same fields
 // and the same failures for every title and for titles not in the files.
-#include "CatalogueFolder.h"
-#include "CatalogueGenerator.h"
-#include "CatalogueIndex.h"
-#include "CatalogueReader.h"
-#include "TitleListReader.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/TitleListReader.h"
+#include "support/CatalogueFolder.h"
+#include "tools/CatalogueGenerator.h"
 
 #include <QTest>
 #include <random>

@@ -1,13 +1,13 @@
 // The title list, the four record readers and the genre merge on files written byte for byte,
 // damaged ones included; the database folder from a chosen file.
-#include "CatalogueFolder.h"
-#include "CatalogueIndex.h"
-#include "CatalogueReader.h"
-#include "CurrentTitle.h"
-#include "DatabasePaths.h"
-#include "MergeGenres.h"
-#include "RegularFile.h"
-#include "TitleListReader.h"
+#include "catalogue/CatalogueIndex.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CurrentTitle.h"
+#include "catalogue/DatabasePaths.h"
+#include "catalogue/MergeGenres.h"
+#include "catalogue/TitleListReader.h"
+#include "platform/RegularFile.h"
+#include "support/CatalogueFolder.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // Line reading, record joining, framing and field splitting, and per-file decoding.
-#include "CatalogueText.h"
-#include "LineReader.h"
-#include "RecordSyntax.h"
-#include "TitleKeys.h"
+#include "catalogue/CatalogueText.h"
+#include "catalogue/LineReader.h"
+#include "catalogue/RecordSyntax.h"
+#include "catalogue/TitleKeys.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The real reelkeep-cli as scripts see it: standard output, standard error and exit status.
-#include "CatalogueFolder.h"
-#include "CliRun.h"
+#include "support/CatalogueFolder.h"
+#include "support/CliRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,14 +1,14 @@
 // The .mmd document byte for byte (and well-formed), escaping, genres, batch rules, the written
 // file; a disk that fills mid-export leaves no part of a file behind.
-#include "BatchExport.h"
-#include "CatalogueFolder.h"
-#include "FileWriter.h"
-#include "JoveRules.h"
-#include "MmdDocument.h"
-#include "Progress.h"
-#include "ScriptedPrompts.h"
-#include "SingleTitleExport.h"
-#include "WriteIt.h"
+#include "export/BatchExport.h"
+#include "export/FileWriter.h"
+#include "export/JoveRules.h"
+#include "export/MmdDocument.h"
+#include "export/SingleTitleExport.h"
+#include "export/WriteIt.h"
+#include "platform/Progress.h"
+#include "support/CatalogueFolder.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QTest>
 #include <QXmlStreamReader>

@@ -1,12 +1,12 @@
 // Start-up preferences as read from the store (and the real QSettings store); the settings
 // dialog: what it shows, what "&Ok" stores in which order, the choosers, and "&Cancel".
-#include "CatalogueFolder.h"
-#include "MemorySettingsStore.h"
-#include "PendingWork.h"
-#include "Preferences.h"
-#include "QtSettingsStore.h"
-#include "ScriptedPrompts.h"
-#include "frmSettings.h"
+#include "platform/QtSettingsStore.h"
+#include "settings/PendingWork.h"
+#include "settings/Preferences.h"
+#include "settings/frmSettings.h"
+#include "support/CatalogueFolder.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // A settings store in memory, for tests.
 #pragma once
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
+#include "settings/SettingsKeys.h"
 
 #include <QHash>
 #include <QPair>

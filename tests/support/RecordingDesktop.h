@@ -1,7 +1,7 @@
 // Remembers the addresses handed to the desktop instead of opening them.
 #pragma once
 
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 #include <QStringList>
 

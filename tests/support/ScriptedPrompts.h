@@ -1,7 +1,7 @@
 // Answers the program's questions from a script and records what was asked.
 #pragma once
 
-#include "Prompts.h"
+#include "platform/Prompts.h"
 
 #include <QList>
 #include <deque>

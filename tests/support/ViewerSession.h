@@ -1,13 +1,13 @@
 // A viewer session: its own settings store, scripted dialogs and desktop, and the main window.
 #pragma once
 
-#include "AppState.h"
 #include "FixedClock.h"
-#include "Init.h"
 #include "MemorySettingsStore.h"
 #include "RecordingDesktop.h"
 #include "ScriptedPrompts.h"
-#include "frmMain.h"
+#include "app/Init.h"
+#include "browse/AppState.h"
+#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

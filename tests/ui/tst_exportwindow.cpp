@@ -1,7 +1,7 @@
 // Both Jove exports from the main window's menu, with the files they leave compared byte for byte.
-#include "CatalogueFolder.h"
-#include "CliRun.h"
-#include "ViewerSession.h"
+#include "support/CatalogueFolder.h"
+#include "support/CliRun.h"
+#include "support/ViewerSession.h"
 
 #include <QTest>
 

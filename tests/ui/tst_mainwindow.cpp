@@ -1,16 +1,16 @@
 // The main window driven as a user drives it: start-up, the database dialog, the title display,
 // navigation, the find box, closing, a session that leaves the catalogue untouched, a change on
 // disk; then the layout pass as numbers, and the About, Help and Wait windows.
-#include "CatalogueFolder.h"
-#include "MainControls.h"
-#include "MainLayout.h"
-#include "QtPrompts.h"
-#include "TitleDisplay.h"
-#include "Twips.h"
-#include "ViewerSession.h"
-#include "Wait.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
+#include "browse/MainControls.h"
+#include "browse/TitleDisplay.h"
+#include "platform/QtPrompts.h"
+#include "platform/Twips.h"
+#include "support/CatalogueFolder.h"
+#include "support/ViewerSession.h"
+#include "ui/MainLayout.h"
+#include "ui/Wait.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // Saves a picture of the main window showing one title, for the README and for looking at the
 // window without a display: reelkeep-screenshot DB_FOLDER TITLE WIDTHxHEIGHT OUT.png
-#include "AppState.h"
-#include "Clock.h"
-#include "Init.h"
-#include "QtDesktop.h"
-#include "QtPrompts.h"
-#include "QtSettingsStore.h"
-#include "frmMain.h"
+#include "app/Init.h"
+#include "browse/AppState.h"
+#include "platform/Clock.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSettingsStore.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QListView>
