@@ -45,6 +45,34 @@ RatingView describeRating(const QString& imdbRating) {
     return view;
 }
 
+// The captions that are a prefix and one field, in the order the display writes them.
+struct Prefixed {
+    const char* control;
+    const char* prefix;
+    QString CurrentTitle::*field;
+};
+using T = CurrentTitle;
+constexpr Prefixed kMisc[] = {{Name::Label32, "User IDX: ", &T::UserIdx},
+                              {Name::Label33, "Entry type: ", &T::EntryType},
+                              {Name::Label4, "Year: ", &T::Year},
+                              {Name::Label5, "Status: ", &T::Status},
+                              {Name::Label6, "Location: ", &T::Location},
+                              {Name::Label7, "RK Rating: ", &T::Rating},
+                              {Name::Label34, "IMDB Rating: ", &T::ImdbRating},
+                              {Name::Label8, "Runtime: ", &T::Runtime},
+                              {Name::Label9, "Medium: ", &T::Medium},
+                              {Name::Label10, "Language: ", &T::Language}};
+constexpr Prefixed kVideo[] = {
+    {Name::Label18, "No Files: ", &T::NoFiles},    {Name::Label19, "Length: ", &T::Length},
+    {Name::Label20, "Format: ", &T::Format},       {Name::Label21, "Codec: ", &T::VideoCodec},
+    {Name::Label22, "Framerate: ", &T::Framerate}, {Name::Label23, "Bitrate: ", &T::VideoBitrate},
+    {Name::Label24, "Width: ", &T::Width},         {Name::Label25, "Height: ", &T::Height}};
+// After the aspect, which is derived from two fields.
+constexpr Prefixed kAudio[] = {{Name::Label27, "Codec: ", &T::AudioCodec},
+                               {Name::Label28, "Bitrate: ", &T::AudioBitrate},
+                               {Name::Label29, "Samplerate: ", &T::Samplerate},
+                               {Name::Label30, "Channels: ", &T::AudioChannels}};
+
 } // namespace
 
 QString ShownText(QStringView text) {
@@ -86,16 +114,8 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
     plain(Name::Text16, boxText(t.Summary));
     label(Name::Label31, prefixedOrEmpty(QStringLiteral("MPAA: "), t.Mpaa));
     label(Name::Label3, QStringLiteral("IDX: ") + ShownText(t.Idx));
-    label(Name::Label32, prefixedOrEmpty(QStringLiteral("User IDX: "), t.UserIdx));
-    label(Name::Label33, prefixedOrEmpty(QStringLiteral("Entry type: "), t.EntryType));
-    label(Name::Label4, prefixedOrEmpty(QStringLiteral("Year: "), t.Year));
-    label(Name::Label5, prefixedOrEmpty(QStringLiteral("Status: "), t.Status));
-    label(Name::Label6, prefixedOrEmpty(QStringLiteral("Location: "), t.Location));
-    label(Name::Label7, prefixedOrEmpty(QStringLiteral("RK Rating: "), t.Rating));
-    label(Name::Label34, prefixedOrEmpty(QStringLiteral("IMDB Rating: "), t.ImdbRating));
-    label(Name::Label8, prefixedOrEmpty(QStringLiteral("Runtime: "), t.Runtime));
-    label(Name::Label9, prefixedOrEmpty(QStringLiteral("Medium: "), t.Medium));
-    label(Name::Label10, prefixedOrEmpty(QStringLiteral("Language: "), t.Language));
+    for (const Prefixed& row : kMisc)
+        label(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
     if (t.Entered.isEmpty()) {
         label(Name::Label17, QString());
     } else {
@@ -105,23 +125,15 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
         out.push_back({QLatin1String(Name::Label17), caption,
                        caption + QStringLiteral(" (") + ShownText(t.Entered) + u')'});
     }
-    plain(Name::Label18, prefixedOrEmpty(QStringLiteral("No Files: "), t.NoFiles));
-    plain(Name::Label19, prefixedOrEmpty(QStringLiteral("Length: "), t.Length));
-    plain(Name::Label20, prefixedOrEmpty(QStringLiteral("Format: "), t.Format));
-    plain(Name::Label21, prefixedOrEmpty(QStringLiteral("Codec: "), t.VideoCodec));
-    plain(Name::Label22, prefixedOrEmpty(QStringLiteral("Framerate: "), t.Framerate));
-    plain(Name::Label23, prefixedOrEmpty(QStringLiteral("Bitrate: "), t.VideoBitrate));
-    plain(Name::Label24, prefixedOrEmpty(QStringLiteral("Width: "), t.Width));
-    plain(Name::Label25, prefixedOrEmpty(QStringLiteral("Height: "), t.Height));
+    for (const Prefixed& row : kVideo)
+        plain(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
     // Aspected reads numbers through QLocale, seconds for a field of megabytes; a width or height
     // longer than a control shows is no size.
     const bool sized = t.Width.size() <= kShownChars && t.Height.size() <= kShownChars;
     plain(Name::Label26, prefixedOrEmpty(QStringLiteral("Aspect: "),
                                          sized ? Aspected(t.Width, t.Height) : QString()));
-    plain(Name::Label27, prefixedOrEmpty(QStringLiteral("Codec: "), t.AudioCodec));
-    plain(Name::Label28, prefixedOrEmpty(QStringLiteral("Bitrate: "), t.AudioBitrate));
-    plain(Name::Label29, prefixedOrEmpty(QStringLiteral("Samplerate: "), t.Samplerate));
-    plain(Name::Label30, prefixedOrEmpty(QStringLiteral("Channels: "), t.AudioChannels));
+    for (const Prefixed& row : kAudio)
+        plain(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
 
     view.rating = describeRating(t.ImdbRating);
     return view;

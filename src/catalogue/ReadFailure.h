@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Message.h"
+#include "platform/MessageTexts.h"
 
 #include <QString>
 
@@ -12,17 +13,19 @@ struct ReadFailure {
     QString file; // as named in the message: "reelkeep.dat", "imdb.dat", "history.dat", ...
 
     static ReadFailure fileNotFound(const QString& file) {
-        return {53, QStringLiteral("File not found"), file};
+        return of(MessageTexts::kFileNotFound, file);
     }
     static ReadFailure accessError(const QString& file) {
-        return {75, QStringLiteral("Path/File access error"), file};
+        return of(MessageTexts::kAccessError, file);
     }
-    static ReadFailure ioError(const QString& file) {
-        return {57, QStringLiteral("Device I/O error"), file};
-    }
+    static ReadFailure ioError(const QString& file) { return of(MessageTexts::kIoError, file); }
     // A record too short to frame, or one that runs out of fields.
     static ReadFailure badRecord(const QString& file) {
         return {5, QStringLiteral("Invalid procedure call or argument"), file};
+    }
+
+    static ReadFailure of(const MessageTexts::ErrorCode& code, const QString& file) {
+        return {code.number, code.description, file};
     }
 
     Message message() const;

@@ -17,9 +17,10 @@ QString ReadRecordLine(LineReader& lines) {
 }
 
 bool FrameRecord(const QString& record, QString& framed) {
-    if (record.size() < 4)
+    QStringView view;
+    if (!FrameRecord(QStringView(record), view))
         return false;
-    framed = record.mid(2, record.size() - 4);
+    framed = view.toString();
     return true;
 }
 

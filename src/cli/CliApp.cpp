@@ -32,6 +32,14 @@ const QString kUsage = QStringLiteral(
     "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove] |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
+// A walk over a list that a read failure cut short fails as list does; one that reported a
+// failure on the way fails too.
+int walkStatus(const TitleList& list, const CliPrompts& prompts) {
+    if (list.outcome == TitleList::Outcome::Failed)
+        return kUsageError;
+    return prompts.failed() ? 1 : 0;
+}
+
 } // namespace
 
 int CliApp::usage(const QString& problem) {
@@ -250,9 +258,7 @@ int CliApp::exportBatchCommand(const QStringList& arguments) {
             Prompts::Buttons::Ok);
     }
     // Titles after a failure in the title file were never reached: not every document is there.
-    if (list->outcome == TitleList::Outcome::Failed)
-        return kUsageError;
-    return prompts.failed() ? 1 : 0;
+    return walkStatus(*list, prompts);
 }
 
 int CliApp::exportTitleCommand(const QStringList& args) {
@@ -317,7 +323,5 @@ int CliApp::filterCommand(const QStringList& arguments) {
             ++found;
         });
     err_ << FilterRun::statusText(found) << '\n';
-    if (list->outcome == TitleList::Outcome::Failed)
-        return kUsageError;
-    return prompts.failed() ? 1 : 0;
+    return walkStatus(*list, prompts);
 }

@@ -38,19 +38,15 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
         QString path;
         const StepOutcome outcome =
             RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-                if (auto error = BatchDocumentPath(folder, current.Idx, path)) {
+                auto error = BatchDocumentPath(folder, current.Idx, path);
+                if (!error && !dryRun)
+                    error = WriteIt(folder, current, genres, writer_);
+                if (error) {
                     error->title = current.Title;
                     return error;
                 }
-                const bool existed = dryRun && FileExists(path);
-                if (!dryRun) {
-                    if (auto error = WriteIt(folder, current, genres, writer_)) {
-                        error->title = current.Title;
-                        return error;
-                    }
-                }
-                if (onDocument)
-                    onDocument(path, existed);
+                if (onDocument) // a dry run writes nothing, so the file it finds is an older one
+                    onDocument(path, dryRun && FileExists(path));
                 return std::nullopt;
             });
         if (outcome == StepOutcome::Done) {

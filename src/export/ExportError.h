@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Message.h"
+#include "platform/MessageTexts.h"
 
 #include <QString>
 
@@ -11,6 +12,12 @@ struct ExportError {
                 QString reason = {})
         : number(number), description(std::move(description)), title(std::move(title)),
           file(std::move(file)), reason(std::move(reason)) {}
+
+    // A failure of one of the program's numbered kinds, about `file`, for `reason`.
+    static ExportError of(const MessageTexts::ErrorCode& code, QString file = {},
+                          QString reason = {}) {
+        return {code.number, code.description, {}, std::move(file), std::move(reason)};
+    }
 
     int number = 0;
     QString description;
@@ -24,10 +31,3 @@ struct ExportError {
 
     friend bool operator==(const ExportError&, const ExportError&) = default;
 };
-
-// "Title: ", "File: " and "Reason: " lines of what is known, for the message's details.
-QString FailureDetails(const QString& title, const QString& file, const QString& reason);
-
-// A path or name as a person can read it: control characters, NUL included, shown as their
-// pictures (U+2400...), since the system would cut a name at a NUL.
-QString VisibleName(const QString& name);

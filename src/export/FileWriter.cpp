@@ -9,7 +9,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSet>
 #include <filesystem>
 
 #ifdef Q_OS_UNIX
@@ -43,10 +42,6 @@ namespace {
 
 const QString kTemporaryPrefix = QStringLiteral(".reelkeep-");
 const QString kTemporarySuffix = QStringLiteral(".tmp");
-
-ExportError accessError(const QString& path, const QString& reason) {
-    return {75, QStringLiteral("Path/File access error"), {}, path, reason};
-}
 
 // The device's own reason, where it gave one.
 QString reasonOf(const QFileDevice& file) {
@@ -131,43 +126,42 @@ std::optional<QString> syncFolder(const QString& folder, const QStringList& file
 
 std::optional<ExportError> FileWriter::write(const QString& path, const QByteArray& bytes) {
     if (path.contains(QChar(0)))
-        return ExportError{52,
-                           QStringLiteral("Bad file name"),
-                           {},
-                           path,
-                           QStringLiteral("The name holds a NUL character")};
+        return ExportError::of(MessageTexts::kBadFileName, path,
+                               QStringLiteral("The name holds a NUL character"));
     const QFileInfo info(path);
     // A file its owner made read-only is one they mean to keep: the rename below would replace
     // it all the same, where opening it for writing would fail.
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        return accessError(path, QStringLiteral("The file is read-only"));
+        return ExportError::of(MessageTexts::kAccessError, path,
+                               QStringLiteral("The file is read-only"));
     // A temporary file beside the target, renamed over it: readers see the old file or the new
     // one, never a part.
     QFile file;
     if (!openTemporary(file, info)) {
-        if (!info.absoluteDir().exists())
-            return ExportError{76, QStringLiteral("Path not found"), {}, path, reasonOf(file)};
-        return accessError(path, reasonOf(file));
+        return ExportError::of(info.absoluteDir().exists() ? MessageTexts::kAccessError
+                                                           : MessageTexts::kPathNotFound,
+                               path, reasonOf(file));
     }
     auto removeTemporary = qScopeGuard([&] { file.remove(); });
-    if (!writeBytes(file, bytes) || !file.flush())
-        return ExportError{57, QStringLiteral("Device I/O error"), {}, path, reasonOf(file)};
+    if (!writeBytes(file, bytes))
+        return ExportError::of(MessageTexts::kIoError, path, reasonOf(file));
     // A file that replaces another is on disk before the rename, lest a power loss leave an
     // empty file where a good one was; a new one loses nothing and waits for syncNewFiles.
     const bool replaces = info.exists();
     if (replaces) {
         if (const auto reason = flushToDisk(file))
-            return ExportError{57, QStringLiteral("Device I/O error"), {}, path, *reason};
+            return ExportError::of(MessageTexts::kIoError, path, *reason);
     }
     file.close();
     // A file replaced keeps who may read and write it.
     if (replaces && !file.setPermissions(info.permissions()))
-        return accessError(path, reasonOf(file));
+        return ExportError::of(MessageTexts::kAccessError, path, reasonOf(file));
     std::error_code error;
     // Unlike QFile::rename, replaces an existing target in one step, on every platform.
     std::filesystem::rename(nativePath(file.fileName()), nativePath(path), error);
     if (error)
-        return accessError(path, QString::fromLocal8Bit(error.message()));
+        return ExportError::of(MessageTexts::kAccessError, path,
+                               QString::fromLocal8Bit(error.message()));
     removeTemporary.dismiss();
     if (!replaces)
         created_ << info.absoluteFilePath();
@@ -177,11 +171,8 @@ std::optional<ExportError> FileWriter::write(const QString& path, const QByteArr
 std::optional<ExportError> FileWriter::copy(const QString& source, const QString& target) {
     const std::optional<QByteArray> bytes = ReadRegularFile(source);
     if (!bytes)
-        return ExportError{53,
-                           QStringLiteral("File not found"),
-                           {},
-                           source,
-                           QStringLiteral("The picture is not a file that can be read")};
+        return ExportError::of(MessageTexts::kFileNotFound, source,
+                               QStringLiteral("The picture is not a file that can be read"));
     return write(target, *bytes);
 }
 
@@ -191,7 +182,7 @@ std::optional<ExportError> FileWriter::syncNewFiles() {
         byFolder[QFileInfo(path).absolutePath()] << path;
     for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it)
         if (const auto reason = syncFolder(it.key(), it.value()))
-            return ExportError{57, QStringLiteral("Device I/O error"), {}, it.key(), *reason};
+            return ExportError::of(MessageTexts::kIoError, it.key(), *reason);
     created_.clear();
     return std::nullopt;
 }

@@ -23,3 +23,10 @@ struct Message {
 
     friend bool operator==(const Message&, const Message&) = default;
 };
+
+// The details of a failure: "Title: ", "File: " and "Reason: " lines of what is known.
+QString FailureDetails(const QString& title, const QString& file, const QString& reason);
+
+// A path or name as a person can read it: control characters, NUL included, shown as their
+// pictures (U+2400...), since the system would cut a name at a NUL.
+QString VisibleName(const QString& name);

@@ -16,6 +16,17 @@ inline const QString kCantFindDatabase = QStringLiteral("Can't find database, ex
 inline const QString kFindDatabaseTitle = QStringLiteral("Find Reelkeep database (reelkeep.dat)");
 inline const QString kEntriesLoaded = QStringLiteral(" entries loaded.");
 
+// The failures the program names by number, as the original program numbered them.
+struct ErrorCode {
+    int number;
+    QString description;
+};
+inline const ErrorCode kBadFileName{52, QStringLiteral("Bad file name")};
+inline const ErrorCode kFileNotFound{53, QStringLiteral("File not found")};
+inline const ErrorCode kIoError{57, QStringLiteral("Device I/O error")};
+inline const ErrorCode kAccessError{75, QStringLiteral("Path/File access error")};
+inline const ErrorCode kPathNotFound{76, QStringLiteral("Path not found")};
+
 inline const QString kErrorChoiceTitle = QStringLiteral("An error occured");
 inline const QString kPartsPrompt = QStringLiteral("How many parts?");
 inline const QString kPartsTitle = QStringLiteral("Parts is zero");

@@ -81,7 +81,6 @@ std::unique_ptr<QSettings> QtSettingsStore::open(const QString& application) con
         return nullptr;
     // By explicit path: QSettings fixes its default folders on first use, so a later change
     // of REELKEEP_SETTINGS_DIR would otherwise go unseen.
-    QDir().mkpath(QFileInfo(path).path());
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     unreadable(*settings);
     return settings;
@@ -107,13 +106,14 @@ SettingsSaved QtSettingsStore::save(const QList<SettingsEntry>& entries) {
         if (!applications.contains(e.application))
             applications << e.application;
     for (const QString& application : applications) {
-        const QString shownPath = filePath(application);
         const auto settings = open(application);
         if (!settings) {
             outcome.saved = false;
-            outcome.notSaved << shownPath;
+            outcome.notSaved << filePath(application);
             continue;
         }
+        if (const QString path = filePath(application); !path.isEmpty())
+            QDir().mkpath(QFileInfo(path).path()); // reads need no folder; a write does
         const bool replacing = unreadable(*settings);
         for (const SettingsEntry& e : entries)
             if (e.application == application)
@@ -131,10 +131,10 @@ SettingsSaved QtSettingsStore::save(const QList<SettingsEntry>& entries) {
         }
         if (!written) {
             outcome.saved = false;
-            outcome.notSaved << (shownPath.isEmpty() ? settings->fileName() : shownPath);
+            outcome.notSaved << settings->fileName();
         } else if (replacing) {
             unreadableFiles().remove(settings->fileName());
-            outcome.replaced << (shownPath.isEmpty() ? settings->fileName() : shownPath);
+            outcome.replaced << settings->fileName();
         }
     }
     return outcome;

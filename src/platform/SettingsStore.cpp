@@ -7,7 +7,7 @@ namespace {
 QString fileLines(const QStringList& files) {
     QStringList lines;
     for (const QString& file : files)
-        lines << QStringLiteral("File: ") + file;
+        lines << FailureDetails({}, file, {});
     return lines.join(u'\n');
 }
 
