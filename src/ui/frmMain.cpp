@@ -12,6 +12,7 @@
 #include "browse/frmFilter.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CatalogueReader.h"
+#include "catalogue/CatalogueWatcher.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/TitleListReader.h"
 #include "export/BatchExport.h"
@@ -33,7 +34,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -96,9 +96,11 @@ frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Deskto
     connect(timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     timer1_->start();
 
-    watcher_ = new QFileSystemWatcher(this);
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &frmMain::catalogueTouched);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &frmMain::catalogueTouched);
+    watcher_ = new CatalogueWatcher(this);
+    connect(watcher_, &CatalogueWatcher::changed, this, [this] {
+        statusBar()->showMessage(
+            QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."));
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -374,7 +376,7 @@ void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
             TitleKeys titles = titleModel_->titles();
             titles.append(list.titles);
             titleModel_->setTitles(titles);
-            watchCatalogue();
+            watcher_->watch(state_.prefs.DBPath);
             if (list.outcome == TitleList::Outcome::Failed)
                 showMessage(list.failure->message());
             else if (list.outcome == TitleList::Outcome::Loaded)
@@ -429,46 +431,6 @@ void frmMain::applyDatabase(const DatabasePaths& paths) {
 
 void frmMain::showMessage(const Message& message) {
     prompts_.message(message);
-}
-
-// ---- change detection ------------------------------------------------------------------------
-
-namespace {
-const QString kCatalogueChanged =
-    QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload.");
-const char* const kCatalogueFiles[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
-} // namespace
-
-void frmMain::watchCatalogue() {
-    if (!watcher_->files().isEmpty())
-        watcher_->removePaths(watcher_->files());
-    if (!watcher_->directories().isEmpty())
-        watcher_->removePaths(watcher_->directories());
-    watchedStamps_.clear();
-    // The folder too: a catalogue program that saves by writing a new file and renaming it
-    // replaces the file the watcher was following.
-    watcher_->addPath(state_.prefs.DBPath);
-    for (const char* name : kCatalogueFiles) {
-        const QString path = state_.prefs.DBPath + QString::fromLatin1(name);
-        const QFileInfo info(path);
-        watchedStamps_.insert(path, {info.exists() ? info.size() : -1, info.lastModified()});
-        if (info.exists())
-            watcher_->addPath(path);
-    }
-}
-
-void frmMain::catalogueTouched() {
-    bool changed = false;
-    for (auto it = watchedStamps_.cbegin(); it != watchedStamps_.cend(); ++it) {
-        const QFileInfo info(it.key());
-        const QPair<qint64, QDateTime> now{info.exists() ? info.size() : -1, info.lastModified()};
-        changed = changed || now != it.value();
-        // A file replaced by a rename is a new file to follow.
-        if (info.exists() && !watcher_->files().contains(it.key()))
-            watcher_->addPath(it.key());
-    }
-    if (changed)
-        statusBar()->showMessage(kCatalogueChanged);
 }
 
 // ---- showing a title -------------------------------------------------------------------------

@@ -8,10 +8,8 @@
 #include "catalogue/DatabasePaths.h"
 #include "platform/Message.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
-#include <QPair>
 #include <optional>
 
 class Clock;
@@ -28,7 +26,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class TitleListModel;
-class QFileSystemWatcher;
+class CatalogueWatcher;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -96,9 +94,6 @@ private:
     void FilterExe();
     void findFromStart();
     void findNext();
-    // Watches the catalogue files of DBPath; a change on disk is announced in the status bar.
-    void watchCatalogue();
-    void catalogueTouched();
 
     double dpi() const;
 
@@ -120,8 +115,7 @@ private:
     QLabel* label35_ = nullptr;
     QLineEdit* findBox_ = nullptr;
     QTimer* timer1_ = nullptr;
-    QFileSystemWatcher* watcher_ = nullptr;
-    QHash<QString, QPair<qint64, QDateTime>> watchedStamps_; // size and time when last loaded
+    CatalogueWatcher* watcher_ = nullptr; // a change on disk is announced in the status bar
     bool ended_ = false;
     bool loaded_ = false;
     // A filter run or batch export is walking the list, or a single-title export is writing the
