@@ -3,6 +3,7 @@
 #include "SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,44 +58,51 @@ std::optional<int> ReadWindowState(const QString& text) {
 
 std::optional<QString> HowUnknownTextIsRead(const QString& application, const QString& key,
                                             const QString& text) {
-    const QString fallback = SettingsKeys::fallbackOf(application, key);
-    const auto asDefault = [&] { return QStringLiteral("it is read as %1").arg(fallback); };
+    const SettingsKeys::Key* k = SettingsKeys::find(application, key);
+    if (!k)
+        return std::nullopt;
     const auto isOneOf = [&](std::initializer_list<const char*> known) {
-        for (const char* k : known)
-            if (text == QLatin1String(k))
-                return true;
-        return false;
+        return std::any_of(known.begin(), known.end(),
+                           [&](const char* value) { return text == QLatin1String(value); });
     };
-    if (application == kRkv) {
-        if (key == QLatin1String("Genre") && !isOneOf({"IMDB", "RK", "COMBINE"}))
-            return QStringLiteral("it is read as IMDB (the values are IMDB, RK and COMBINE)");
-        if (key.startsWith(QLatin1String("Main")) && !ReadNumber(text))
-            return QStringLiteral("it is not a number: the window keeps the place and size it "
-                                  "opens with");
-        if (key == QLatin1String("State") && !ReadWindowState(text))
-            return QStringLiteral("it is read as no state (the values are 0, 1 and 2)");
+    const QString asDefault =
+        QStringLiteral("it is read as %1").arg(k->fallback.value_or(QString()));
+    FontPref font;
+    font.Spec = text;
+    using R = SettingsKeys::Reading;
+    switch (k->reading) {
+    case R::Text:
         return std::nullopt;
-    }
-    if (application != kViewer)
-        return std::nullopt;
-    if (key.startsWith(QLatin1String("Font"))) {
-        FontPref font;
-        font.Spec = text;
-        if (!DescribeFont(font))
-            return asDefault();
-    } else if (key.startsWith(QLatin1String("FColor"))) {
-        if (!ColourFromPreference(text))
-            return QStringLiteral("it is no colour number: the desktop's colour is used");
-    } else if (key.startsWith(QLatin1String("CpFolder"))) {
-        if (!isOneOf({"True", "False"}))
-            return QStringLiteral("it is read as False (only True is true)");
-    } else if (key.startsWith(QLatin1String("JBEU"))) {
-        if (!ReadBooleanText(text))
-            return asDefault();
-    } else if (key.startsWith(QLatin1String("JBEF"))) {
-        if (!isOneOf({"Location", "Medium", "User Index"}))
-            return QStringLiteral("the rule selects no title (the fields are Location, Medium "
-                                  "and User Index)");
+    case R::FontSpec:
+        return DescribeFont(font) ? std::nullopt : std::optional(asDefault);
+    case R::Colour:
+        if (ColourFromPreference(text))
+            return std::nullopt;
+        return QStringLiteral("it is no colour number: the desktop's colour is used");
+    case R::ExactTrue:
+        if (isOneOf({"True", "False"}))
+            return std::nullopt;
+        return QStringLiteral("it is read as False (only True is true)");
+    case R::BooleanText:
+        return ReadBooleanText(text) ? std::nullopt : std::optional(asDefault);
+    case R::RuleField:
+        if (isOneOf({"Location", "Medium", "User Index"}))
+            return std::nullopt;
+        return QStringLiteral("the rule selects no title (the fields are Location, Medium and "
+                              "User Index)");
+    case R::Number:
+        if (ReadNumber(text))
+            return std::nullopt;
+        return QStringLiteral("it is not a number: the window keeps the place and size it opens "
+                              "with");
+    case R::WindowState:
+        if (ReadWindowState(text))
+            return std::nullopt;
+        return QStringLiteral("it is read as no state (the values are 0, 1 and 2)");
+    case R::GenreChoice:
+        if (isOneOf({"IMDB", "RK", "COMBINE"}))
+            return std::nullopt;
+        return QStringLiteral("it is read as IMDB (the values are IMDB, RK and COMBINE)");
     }
     return std::nullopt;
 }

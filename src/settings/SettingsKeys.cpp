@@ -18,52 +18,53 @@ QString DefaultFolder() {
 const std::vector<Key>& all() {
     static const std::vector<Key> table = [] {
         const QString folder = DefaultFolder();
-        auto v = [](const char* key, const char* fallback) {
-            return Key{kViewer, QString::fromLatin1(key), QString::fromLatin1(fallback)};
+        auto v = [](const char* key, const char* fallback, Reading reading = Reading::Text) {
+            return Key{kViewer, QString::fromLatin1(key), QString::fromLatin1(fallback), reading};
         };
-        auto r = [](const char* key, const char* fallback) {
-            return Key{kRkv, QString::fromLatin1(key), QString::fromLatin1(fallback)};
+        auto r = [](const char* key, const char* fallback, Reading reading) {
+            return Key{kRkv, QString::fromLatin1(key), QString::fromLatin1(fallback), reading};
         };
+        using R = Reading;
         return std::vector<Key>{
             Key{kViewer, QStringLiteral("DBPath"), folder},
             Key{kViewer, QStringLiteral("CoverPath"), folder},
-            v("Font0", "___9 Arial"),
-            v("FColor0", "0"),
-            v("Font1", "___12 Arial Black"),
-            v("FColor1", "255"),
-            v("Font2", "__U12 Arial Black"),
-            v("FColor2", "8388608"),
-            v("Font3", "___12 Arial Black"),
-            v("FColor3", "0"),
-            v("Font4", "B__12 Arial"),
-            v("FColor4", "0"),
-            v("Font5", "B__10 Arial"),
-            v("FColor5", "255"),
-            v("CpFolderImage", "True"),
-            v("CpFolderOverwrite", "False"),
-            v("JBEU1", "True"),
-            v("JBEU2", "True"),
-            v("JBEU3", "True"),
-            v("JBEU4", "False"),
-            v("JBEU5", "False"),
-            v("JBEF1", "Location"),
-            v("JBEF2", "Location"),
-            v("JBEF3", "Location"),
-            v("JBEF4", "Medium"),
-            v("JBEF5", "User Index"),
+            v("Font0", "___9 Arial", R::FontSpec),
+            v("FColor0", "0", R::Colour),
+            v("Font1", "___12 Arial Black", R::FontSpec),
+            v("FColor1", "255", R::Colour),
+            v("Font2", "__U12 Arial Black", R::FontSpec),
+            v("FColor2", "8388608", R::Colour),
+            v("Font3", "___12 Arial Black", R::FontSpec),
+            v("FColor3", "0", R::Colour),
+            v("Font4", "B__12 Arial", R::FontSpec),
+            v("FColor4", "0", R::Colour),
+            v("Font5", "B__10 Arial", R::FontSpec),
+            v("FColor5", "255", R::Colour),
+            v("CpFolderImage", "True", R::ExactTrue),
+            v("CpFolderOverwrite", "False", R::ExactTrue),
+            v("JBEU1", "True", R::BooleanText),
+            v("JBEU2", "True", R::BooleanText),
+            v("JBEU3", "True", R::BooleanText),
+            v("JBEU4", "False", R::BooleanText),
+            v("JBEU5", "False", R::BooleanText),
+            v("JBEF1", "Location", R::RuleField),
+            v("JBEF2", "Location", R::RuleField),
+            v("JBEF3", "Location", R::RuleField),
+            v("JBEF4", "Medium", R::RuleField),
+            v("JBEF5", "User Index", R::RuleField),
             v("JBES1", "VCD-"),
             v("JBES2", "DVDR-"),
             v("JBES3", "CD-"),
             v("JBES4", "SVCD"),
             v("JBES5", "DVD-"),
             v("MediaInfo", "Not found"),
-            r("MainLeft", "1000"),
-            r("MainTop", "1000"),
-            r("MainWidth", "6500"),
-            r("MainHeight", "6500"),
-            Key{kRkv, QStringLiteral("State"), std::nullopt},
+            r("MainLeft", "1000", R::Number),
+            r("MainTop", "1000", R::Number),
+            r("MainWidth", "6500", R::Number),
+            r("MainHeight", "6500", R::Number),
+            Key{kRkv, QStringLiteral("State"), std::nullopt, R::WindowState},
             Key{kRkv, QStringLiteral("SavePath"), folder},
-            r("Genre", "IMDB"),
+            r("Genre", "IMDB", R::GenreChoice),
         };
     }();
     return table;

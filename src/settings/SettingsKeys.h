@@ -12,10 +12,24 @@ namespace SettingsKeys {
 inline const QString kViewer = QStringLiteral("ReelkeepViewer");
 inline const QString kRkv = QStringLiteral("RKV");
 
+// How a stored text is read; HowUnknownTextIsRead says what becomes of one it does not know.
+enum class Reading {
+    Text,        // as it stands
+    FontSpec,    // "B__10 Arial"
+    Colour,      // blue * 65536 + green * 256 + red
+    ExactTrue,   // true only for "True"
+    BooleanText, // "True"/"False" in any case, or a number
+    RuleField,   // "Location", "Medium" or "User Index"
+    Number,      // twips
+    WindowState, // 0, 1 or 2
+    GenreChoice, // "IMDB", "RK" or "COMBINE"
+};
+
 struct Key {
     QString application;
     QString key;
     std::optional<QString> fallback; // nullopt: read without a default (the window state)
+    Reading reading = Reading::Text;
 };
 
 // In the order of the key table; folder defaults are the platform's (see DefaultFolder).
