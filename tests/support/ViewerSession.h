@@ -51,9 +51,12 @@ struct Session {
     }
 };
 
-// A session started at once, for tests with nothing to store beforehand.
+// A session started at once, for tests with nothing to script beforehand.
 struct StartedSession : Session {
-    explicit StartedSession(const QString& dbPath) : Session(dbPath) { start(); }
+    explicit StartedSession(const QString& dbPath, const QString& settings = {})
+        : Session(dbPath, settings) {
+        start();
+    }
 };
 
 // Runs `act` on the next modal dialog as soon as it is up.
