@@ -64,6 +64,8 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
                                           return writer_.syncNewFiles();
                                       }) == StepOutcome::Aborted)
         result.aborted = true;
+    if (result.aborted)
+        writer_.settleNewFiles();
     if (progress_)
         progress_->finish();
     return result;

@@ -187,6 +187,11 @@ std::optional<ExportError> FileWriter::syncNewFiles() {
     return std::nullopt;
 }
 
+void FileWriter::settleNewFiles() {
+    syncNewFiles();
+    created_.clear();
+}
+
 void FileWriter::removeStaleTemporaries(const QString& folder) {
     static const QRegularExpression ours(QStringLiteral("^\\.reelkeep-[0-9a-z]+\\.tmp$"));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-3600);

@@ -25,6 +25,9 @@ public:
     // Puts on disk the files this writer created since the last call, before an export reports
     // that it is done.
     std::optional<ExportError> syncNewFiles();
+    // The same for an export the user aborted: what can go to disk goes, without a word, and
+    // the list is emptied so that no later export reports on files that are not its own.
+    void settleNewFiles();
 
     // This program's temporary files in `folder` that a killed export left behind: older than
     // an hour, so that no running export loses its own.

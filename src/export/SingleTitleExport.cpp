@@ -99,6 +99,7 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
             });
         if (outcome == StepOutcome::Aborted) {
             result.failed = result.aborted = true;
+            writer_.settleNewFiles();
             return result;
         }
         if (outcome == StepOutcome::Done)
@@ -126,6 +127,7 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
     result.failed = result.failed || synced != StepOutcome::Done;
     if (synced == StepOutcome::Aborted) {
         result.aborted = true;
+        writer_.settleNewFiles();
         return result;
     }
     prompts_.message({Message::Icon::Information, MessageTexts::kMmdWrittenTitle,
