@@ -22,8 +22,3 @@ QString GetbeforeSlash(const QString& path) {
     const qsizetype i = lastSeparator(path);
     return i < 0 ? path : path.left(i + 1);
 }
-
-QString GetbeforeDot(const QString& path) {
-    const qsizetype i = path.lastIndexOf(u'.');
-    return i < 0 ? path : path.left(i + 1);
-}

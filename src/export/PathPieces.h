@@ -1,4 +1,4 @@
-// Pieces of a media file's path around its last separator and its last ".".
+// Pieces of a media file's path around its last separator.
 #pragma once
 
 #include <QString>
@@ -7,5 +7,3 @@
 QString GetAfterSlash(const QString& path);
 // The text up to and including the last separator; the path unchanged when it has none.
 QString GetbeforeSlash(const QString& path);
-// The text up to and including the last "."; the path unchanged when it has none.
-QString GetbeforeDot(const QString& path);

@@ -202,6 +202,33 @@ private Q_SLOTS:
                                  "Am%C3%A9lie&restrict=Movies+and+TV");
     }
 
+    // Each ratio band at its lower edge, and what names no ratio.
+    void aspected_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("aspect");
+        const std::tuple<const char*, const char*, const char*> rows[] = {
+            {"2341", "1000", "2.35:1"},
+            {"2340", "1000", "1.85:1"},
+            {"1841", "1000", "1.85:1"},
+            {"1840", "1000", "1.78:1 (16:9)"},
+            {"1771", "1000", "1.78:1 (16:9)"},
+            {"1770", "1000", "1.56:1 (14:9)"},
+            {"1551", "1000", "1.56:1 (14:9)"},
+            {"1550", "1000", "1.33:1 (4:3)"},
+            {"1331", "1000", "1.33:1 (4:3)"},
+            {"1330", "1000", ""},
+            {"640", "0", ""},
+            {"wide", "272", ""}};
+        for (const auto& [width, height, aspect] : rows)
+            QTest::addRow("%s x %s", width, height) << width << height << QString(aspect);
+    }
+    void aspected() {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QTEST(Aspected(width, height), "aspect");
+    }
+
     // A date in ISO or the locale's short or long format as the display writes it; else the text.
     void enteredDate_data() {
         QTest::addColumn<QString>("locale");
