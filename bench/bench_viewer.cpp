@@ -10,9 +10,9 @@
 #include "browse/TitleDisplay.h"
 #include "platform/Clock.h"
 #include "platform/QtDesktop.h"
-#include "platform/QtPrompts.h"
 #include "platform/QtSettingsStore.h"
 #include "tools/CatalogueGenerator.h"
+#include "ui/QtPrompts.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 // (lone surrogates included). Files are really written, into a folder of the run's own.
 #include "FuzzSupport.h"
 #include "catalogue/CatalogueText.h"
-#include "export/WriteIt.h"
+#include "export/BatchDocument.h"
 
 #include <QDir>
 #include <QTemporaryDir>

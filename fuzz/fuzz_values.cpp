@@ -5,7 +5,7 @@
 // and the first eight lines are also read as a leading number and as an entry date.
 #include "FuzzSupport.h"
 #include "browse/EnteredDate.h"
-#include "export/NumberText.h"
+#include "catalogue/NumberText.h"
 
 #include <QLocale>
 #include <cfloat>

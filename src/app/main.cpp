@@ -2,8 +2,8 @@
 #include "browse/AppState.h"
 #include "platform/Clock.h"
 #include "platform/QtDesktop.h"
-#include "platform/QtPrompts.h"
 #include "platform/QtSettingsStore.h"
+#include "ui/QtPrompts.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "EnteredDate.h"
 #include "catalogue/FileExists.h"
-#include "export/JoveRules.h"
-#include "export/WalkReports.h"
+#include "catalogue/WalkReports.h"
 #include "platform/Progress.h"
+#include "settings/JoveRules.h"
 
 QString FilterRun::statusText(qsizetype found) {
     return QStringLiteral("Found: ") + QString::number(found) + QStringLiteral(" entries.");

@@ -6,7 +6,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CurrentTitle.h"
 #include "catalogue/TitleKeys.h"
-#include "settings/JoveRule.h"
+#include "settings/JoveRules.h"
 
 #include <array>
 #include <functional>

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "catalogue/CurrentTitle.h"
-#include "export/NumberText.h"
-#include "export/PathPieces.h"
+#include "catalogue/NumberText.h"
 
 #include <QLocale>
 #include <QString>

@@ -7,7 +7,7 @@
 #include "LineReader.h"
 #include "RecordSteps.h"
 #include "RecordSyntax.h"
-#include "SpaceTrim.h"
+#include "TrimSpaces.h"
 #include <functional>
 
 namespace {

@@ -1,7 +1,7 @@
 #include "MergeGenres.h"
 
 #include "CurrentTitle.h"
-#include "SpaceTrim.h"
+#include "TrimSpaces.h"
 
 #include <QStringList>
 

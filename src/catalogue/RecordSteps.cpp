@@ -3,7 +3,7 @@
 #include "FileExists.h"
 #include "MergeGenres.h"
 #include "RecordSyntax.h"
-#include "SpaceTrim.h"
+#include "TrimSpaces.h"
 
 namespace RecordSteps {
 

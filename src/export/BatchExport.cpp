@@ -1,13 +1,13 @@
 #include "BatchExport.h"
 
+#include "BatchDocument.h"
 #include "ErrorChoice.h"
-#include "JoveRules.h"
 #include "MmdDocument.h"
-#include "WalkReports.h"
-#include "WriteIt.h"
 #include "catalogue/FileExists.h"
+#include "catalogue/WalkReports.h"
 #include "platform/Progress.h"
 #include "platform/Prompts.h"
+#include "settings/JoveRules.h"
 
 QString BatchExport::Result::statusText() const {
     return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);

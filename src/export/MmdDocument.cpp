@@ -1,8 +1,8 @@
 #include "MmdDocument.h"
 
-#include "NumberText.h"
 #include "catalogue/FileExists.h"
-#include "catalogue/SpaceTrim.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/TrimSpaces.h"
 
 #include <QHash>
 #include <QStringDecoder>

@@ -2,9 +2,9 @@
 
 #include "ErrorChoice.h"
 #include "MmdDocument.h"
-#include "NumberText.h"
 #include "PathPieces.h"
 #include "catalogue/FileExists.h"
+#include "catalogue/NumberText.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 

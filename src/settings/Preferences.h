@@ -4,7 +4,7 @@
 #pragma once
 
 #include "FontPref.h"
-#include "JoveRule.h"
+#include "JoveRules.h"
 #include "platform/SettingsStore.h"
 
 #include <QString>

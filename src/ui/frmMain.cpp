@@ -9,7 +9,6 @@
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
 #include "browse/TitleFinder.h"
-#include "browse/frmFilter.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWatcher.h"
@@ -18,8 +17,10 @@
 #include "export/BatchExport.h"
 #include "export/SingleTitleExport.h"
 #include "frmAbout.h"
+#include "frmFilter.h"
 #include "frmHelp.h"
-#include "mediainfo/frmMediaInfo.h"
+#include "frmMediaInfo.h"
+#include "frmSettings.h"
 #include "platform/Desktop.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
@@ -29,7 +30,6 @@
 #include "settings/FontPref.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
-#include "settings/frmSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>

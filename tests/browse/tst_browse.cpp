@@ -3,11 +3,11 @@
 #include "browse/FilterRun.h"
 #include "browse/TitleDisplay.h"
 #include "browse/TitleFinder.h"
-#include "browse/frmFilter.h"
 #include "settings/PendingWork.h"
 #include "support/CatalogueFolder.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/frmFilter.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

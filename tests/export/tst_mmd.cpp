@@ -1,11 +1,11 @@
 // The .mmd document byte for byte (and well-formed), escaping, genres, batch rules, the written
 // file; a disk that fills mid-export leaves no part of a file behind.
+#include "export/BatchDocument.h"
 #include "export/BatchExport.h"
 #include "export/FileWriter.h"
-#include "export/JoveRules.h"
 #include "export/MmdDocument.h"
 #include "export/SingleTitleExport.h"
-#include "export/WriteIt.h"
+#include "settings/JoveRules.h"
 #include "support/CatalogueFolder.h"
 #include "support/ScriptedPrompts.h"
 

@@ -1,9 +1,9 @@
 // The media information window with the real MediaInfo on a clip ffmpeg makes; failing tools too.
 #include "mediainfo/Disk_Utils.h"
-#include "mediainfo/frmMediaInfo.h"
 #include "support/CatalogueFolder.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/frmMediaInfo.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -2,10 +2,10 @@
 #include "platform/QtSettingsStore.h"
 #include "settings/PendingWork.h"
 #include "settings/Preferences.h"
-#include "settings/frmSettings.h"
 #include "support/CatalogueFolder.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/frmSettings.h"
 
 #include <QComboBox>
 #include <QFileDialog>

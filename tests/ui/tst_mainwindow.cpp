@@ -2,9 +2,9 @@
 // prompts, and Wait.
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
-#include "platform/QtPrompts.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
+#include "ui/QtPrompts.h"
 #include "ui/Wait.h"
 
 #include <QCheckBox>

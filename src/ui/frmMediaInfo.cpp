@@ -1,8 +1,8 @@
 #include "frmMediaInfo.h"
 
-#include "Disk_Utils.h"
 #include "catalogue/FileExists.h"
 #include "export/ExportError.h"
+#include "mediainfo/Disk_Utils.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"

@@ -1,13 +1,13 @@
 #include "frmSettings.h"
 
-#include "FontPref.h"
-#include "PendingWork.h"
-#include "Preferences.h"
-#include "SettingsKeys.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "settings/FontPref.h"
+#include "settings/PendingWork.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>

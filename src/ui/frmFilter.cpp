@@ -1,6 +1,6 @@
 #include "frmFilter.h"
 
-#include "FilterSettings.h"
+#include "browse/FilterSettings.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "settings/PendingWork.h"

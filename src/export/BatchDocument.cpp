@@ -1,4 +1,4 @@
-#include "WriteIt.h"
+#include "BatchDocument.h"
 
 #include "MmdDocument.h"
 #include "catalogue/DatabasePaths.h"

@@ -2,7 +2,7 @@
 // MediaInfo tool, and the tool's report appears in the report box.
 #pragma once
 
-#include "MediaInfoRunner.h"
+#include "mediainfo/MediaInfoRunner.h"
 
 #include <QDialog>
 #include <array>

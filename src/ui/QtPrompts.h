@@ -1,7 +1,7 @@
 // Prompts on Qt's standard dialogs.
 #pragma once
 
-#include "Prompts.h"
+#include "platform/Prompts.h"
 
 class QWidget;
 
