@@ -1,8 +1,9 @@
 #include "frmFilter.h"
 
+#include "TwipsForm.h"
+
 #include "browse/FilterSettings.h"
 #include "platform/Clock.h"
-#include "platform/Twips.h"
 #include "settings/PendingWork.h"
 
 #include <QCheckBox>
@@ -22,58 +23,56 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
       filter_(filter), pending_(pending), clock_(clock) {
     setObjectName(QStringLiteral("frmFilter"));
     setWindowTitle(QStringLiteral("Filters"));
-    const double dpi = logicalDpiX();
-    setFixedSize(Twips::toPixels(7425, dpi), Twips::toPixels(5160, dpi));
+    TwipsForm form(*this, QSizeF(7425, 5160));
 
-    auto* Frame3 = place(new QGroupBox(QStringLiteral("Entered date"), this), "Frame3",
-                         QRectF(120, 0, 7215, 1095));
-    Check3_ =
-        place(new QCheckBox(QStringLiteral("Use"), Frame3), "Check3", QRectF(240, 360, 855, 300));
-    place(new QLabel(QStringLiteral("Show movies entered:"), Frame3), "Label4",
-          QRectF(1440, 360, 2295, 255));
-    Text2_ = place(new QLineEdit(Frame3), "Text2", QRectF(3960, 360, 1575, 360));
-    auto* Command3 = place(new QPushButton(QStringLiteral("Today"), Frame3), "Command3",
-                           QRectF(5760, 240, 1335, 255));
-    auto* Command4 = place(new QPushButton(QStringLiteral("This month"), Frame3), "Command4",
-                           QRectF(5760, 480, 1335, 255));
-    auto* Command5 = place(new QPushButton(QStringLiteral("This Year"), Frame3), "Command5",
-                           QRectF(5760, 720, 1335, 255));
+    auto* Frame3 = form.place(new QGroupBox(QStringLiteral("Entered date"), this),
+                              QStringLiteral("Frame3"), QRectF(120, 0, 7215, 1095));
+    Check3_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame3), QStringLiteral("Check3"),
+                         QRectF(240, 360, 855, 300));
+    form.place(new QLabel(QStringLiteral("Show movies entered:"), Frame3), QStringLiteral("Label4"),
+               QRectF(1440, 360, 2295, 255));
+    Text2_ =
+        form.place(new QLineEdit(Frame3), QStringLiteral("Text2"), QRectF(3960, 360, 1575, 360));
+    auto* Command3 = form.place(new QPushButton(QStringLiteral("Today"), Frame3),
+                                QStringLiteral("Command3"), QRectF(5760, 240, 1335, 255));
+    auto* Command4 = form.place(new QPushButton(QStringLiteral("This month"), Frame3),
+                                QStringLiteral("Command4"), QRectF(5760, 480, 1335, 255));
+    auto* Command5 = form.place(new QPushButton(QStringLiteral("This Year"), Frame3),
+                                QStringLiteral("Command5"), QRectF(5760, 720, 1335, 255));
 
-    auto* Frame1 =
-        place(new QGroupBox(QStringLiteral("Year"), this), "Frame1", QRectF(120, 1080, 7215, 1095));
-    Check1_ =
-        place(new QCheckBox(QStringLiteral("Use"), Frame1), "Check1", QRectF(240, 360, 855, 375));
-    place(new QLabel(QStringLiteral("Show only where production year is:"), Frame1), "Label1",
-          QRectF(1560, 360, 3375, 255));
-    Text1_ = place(new QLineEdit(Frame1), "Text1", QRectF(5040, 360, 1215, 360));
+    auto* Frame1 = form.place(new QGroupBox(QStringLiteral("Year"), this), QStringLiteral("Frame1"),
+                              QRectF(120, 1080, 7215, 1095));
+    Check1_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame1), QStringLiteral("Check1"),
+                         QRectF(240, 360, 855, 375));
+    form.place(new QLabel(QStringLiteral("Show only where production year is:"), Frame1),
+               QStringLiteral("Label1"), QRectF(1560, 360, 3375, 255));
+    Text1_ =
+        form.place(new QLineEdit(Frame1), QStringLiteral("Text1"), QRectF(5040, 360, 1215, 360));
 
-    auto* Frame2 = place(new QGroupBox(QStringLiteral("Status"), this), "Frame2",
-                         QRectF(120, 2160, 7215, 1095));
-    Check2_ =
-        place(new QCheckBox(QStringLiteral("Use"), Frame2), "Check2", QRectF(240, 360, 855, 255));
-    place(new QLabel(QStringLiteral("Show only"), Frame2), "Label2", QRectF(1560, 360, 1095, 375));
-    Option3_ = place(new QRadioButton(QStringLiteral("Present"), Frame2), "Option3",
-                     QRectF(3000, 240, 855, 195));
-    Option4_ = place(new QRadioButton(QStringLiteral("Absent"), Frame2), "Option4",
-                     QRectF(3000, 480, 975, 195));
-    auto* Label3 =
-        place(new QLabel(QStringLiteral("movies."), Frame2), "Label3", QRectF(3960, 360, 975, 255));
-    // The choices may have widened to fit their captions; the word after them keeps a space.
-    const int afterChoices = std::max(Option3_->geometry().right(), Option4_->geometry().right()) +
-                             Label3->fontMetrics().horizontalAdvance(u' ');
-    Label3->move(std::max(Label3->x(), afterChoices), Label3->y());
+    auto* Frame2 = form.place(new QGroupBox(QStringLiteral("Status"), this),
+                              QStringLiteral("Frame2"), QRectF(120, 2160, 7215, 1095));
+    Check2_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame2), QStringLiteral("Check2"),
+                         QRectF(240, 360, 855, 255));
+    form.place(new QLabel(QStringLiteral("Show only"), Frame2), QStringLiteral("Label2"),
+               QRectF(1560, 360, 1095, 375));
+    Option3_ = form.place(new QRadioButton(QStringLiteral("Present"), Frame2),
+                          QStringLiteral("Option3"), QRectF(3000, 240, 855, 195));
+    Option4_ = form.place(new QRadioButton(QStringLiteral("Absent"), Frame2),
+                          QStringLiteral("Option4"), QRectF(3000, 480, 975, 195));
+    form.place(new QLabel(QStringLiteral("movies."), Frame2), QStringLiteral("Label3"),
+               QRectF(3960, 360, 975, 255));
 
-    auto* Frame4 = place(new QGroupBox(QStringLiteral("Jove Batch Export"), this), "Frame4",
-                         QRectF(120, 3240, 7215, 1095));
-    Check4_ =
-        place(new QCheckBox(QStringLiteral("Use"), Frame4), "Check4", QRectF(240, 360, 855, 375));
-    place(new QLabel(QStringLiteral("Jove Batch Export settings"), Frame4), "Label5",
-          QRectF(1800, 360, 2775, 375));
+    auto* Frame4 = form.place(new QGroupBox(QStringLiteral("Jove Batch Export"), this),
+                              QStringLiteral("Frame4"), QRectF(120, 3240, 7215, 1095));
+    Check4_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame4), QStringLiteral("Check4"),
+                         QRectF(240, 360, 855, 375));
+    form.place(new QLabel(QStringLiteral("Jove Batch Export settings"), Frame4),
+               QStringLiteral("Label5"), QRectF(1800, 360, 2775, 375));
 
-    auto* Command2 = place(new QPushButton(QStringLiteral("Abort"), this), "Command2",
-                           QRectF(3600, 4440, 1815, 615));
-    auto* Command1 = place(new QPushButton(QStringLiteral("Filter"), this), "Command1",
-                           QRectF(5520, 4440, 1815, 615));
+    auto* Command2 = form.place(new QPushButton(QStringLiteral("Abort"), this),
+                                QStringLiteral("Command2"), QRectF(3600, 4440, 1815, 615));
+    auto* Command1 = form.place(new QPushButton(QStringLiteral("Filter"), this),
+                                QStringLiteral("Command1"), QRectF(5520, 4440, 1815, 615));
     // Esc needs no wiring: a dialog rejects on Esc by itself, and reject() is "Abort".
     Command1->setDefault(true);
 
@@ -83,22 +82,8 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
     connect(Command4, &QPushButton::clicked, this, &frmFilter::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmFilter::Command5_Click);
 
+    form.fitCaptions();
     Form_Load();
-}
-
-template <class W> W* frmFilter::place(W* widget, const char* name, const QRectF& twips) {
-    widget->setObjectName(QLatin1String(name));
-    if constexpr (std::is_same_v<W, QLabel>)
-        widget->setTextFormat(Qt::PlainText);
-    QRect pixels = Twips::toPixels(twips, logicalDpiX());
-    // The twips suit a smaller font than today's systems use: a larger box beats a cut caption.
-    // Push buttons keep theirs, since their caption line fits and the hinted height would make
-    // the date buttons, 240 twips apart, cover one another.
-    if constexpr (std::is_same_v<W, QCheckBox> || std::is_same_v<W, QRadioButton> ||
-                  std::is_same_v<W, QLabel>)
-        pixels.setSize(pixels.size().expandedTo(widget->sizeHint()));
-    widget->setGeometry(pixels);
-    return widget;
 }
 
 void frmFilter::Form_Load() {

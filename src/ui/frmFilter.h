@@ -30,7 +30,6 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    template <class W> W* place(W* widget, const char* name, const QRectF& twips);
     void showToday(const QString& pattern);
 
     FilterSettings& filter_;

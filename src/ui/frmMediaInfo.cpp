@@ -1,12 +1,12 @@
 #include "frmMediaInfo.h"
 
+#include "TwipsForm.h"
 #include "catalogue/FileExists.h"
 #include "export/ExportError.h"
 #include "mediainfo/Disk_Utils.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
-#include "platform/Twips.h"
 #include "settings/SettingsKeys.h"
 
 #include <QCoreApplication>
@@ -36,36 +36,31 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       store_(store), prompts_(prompts), dbPath_(dbPath) {
     setWindowTitle(QStringLiteral("Media Info"));
-    const double dpi = logicalDpiX();
-    setFixedSize(Twips::toPixels(10335, dpi), Twips::toPixels(6615, dpi));
+    TwipsForm form(*this, QSizeF(10335, 6615));
 
-    auto* Frame1 = place(new QGroupBox(QStringLiteral("Select Media"), this),
-                         QStringLiteral("Frame1"), QRectF(120, 120, 10095, 1215));
-    Text1_ = place(new QLineEdit(Frame1), QStringLiteral("Text1"), QRectF(120, 240, 8415, 375));
-    auto* Command1 = place(new QPushButton(QStringLiteral("Select"), Frame1),
-                           QStringLiteral("Command1"), QRectF(8760, 240, 1215, 375));
+    auto* Frame1 = form.place(new QGroupBox(QStringLiteral("Select Media"), this),
+                              QStringLiteral("Frame1"), QRectF(120, 120, 10095, 1215));
+    Text1_ =
+        form.place(new QLineEdit(Frame1), QStringLiteral("Text1"), QRectF(120, 240, 8415, 375));
+    auto* Command1 = form.place(new QPushButton(QStringLiteral("Select"), Frame1),
+                                QStringLiteral("Command1"), QRectF(8760, 240, 1215, 375));
     connect(Command1, &QPushButton::clicked, this, &frmMediaInfo::Command1_Click);
-    auto* Label1 = place(new QLabel(QStringLiteral("or (S)VCD Drive:"), Frame1),
-                         QStringLiteral("Label1"), QRectF(120, 720, 1215, 255));
-    // The twips suit a narrower font than today's: the caption takes the width it needs, and the
-    // drive buttons after it move along by as much.
-    const int overflow = std::max(0, Label1->sizeHint().width() - Label1->width());
-    Label1->resize(Label1->width() + overflow, Label1->height());
+    form.place(new QLabel(QStringLiteral("or (S)VCD Drive:"), Frame1), QStringLiteral("Label1"),
+               QRectF(120, 720, 1215, 255));
     for (int i = 0; i < int(cmddrive_.size()); ++i) {
         auto* button =
-            place(new QPushButton(kDesignDrive, Frame1), QStringLiteral("cmddrive%1").arg(i),
-                  QRectF(1560 + 480 * i, 720, 375, 255));
-        button->move(button->x() + overflow, button->y());
+            form.place(new QPushButton(kDesignDrive, Frame1), QStringLiteral("cmddrive%1").arg(i),
+                       QRectF(1560 + 480 * i, 720, 375, 255));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { cmddrive_Click(i); });
         cmddrive_[i] = button;
     }
-    Command2_ = place(new QPushButton(QStringLiteral("&Get info"), Frame1),
-                      QStringLiteral("Command2"), QRectF(8760, 720, 1215, 375));
+    Command2_ = form.place(new QPushButton(QStringLiteral("&Get info"), Frame1),
+                           QStringLiteral("Command2"), QRectF(8760, 720, 1215, 375));
     connect(Command2_, &QPushButton::clicked, this, &frmMediaInfo::Command2_Click);
 
-    Text3_ =
-        place(new QPlainTextEdit(this), QStringLiteral("Text3"), QRectF(120, 1440, 10095, 4215));
+    Text3_ = form.place(new QPlainTextEdit(this), QStringLiteral("Text3"),
+                        QRectF(120, 1440, 10095, 4215));
     Text3_->setReadOnly(true);
     Text3_->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -76,19 +71,20 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     reportFont.setFixedPitch(true);
     Text3_->setFont(reportFont);
 
-    auto* Frame2 = place(new QGroupBox(QStringLiteral("MediaInfo.exe"), this),
-                         QStringLiteral("Frame2"), QRectF(120, 5760, 6855, 735));
-    Text2_ = place(new QLineEdit(Frame2), QStringLiteral("Text2"), QRectF(120, 240, 5295, 375));
-    auto* Command12 = place(new QPushButton(QStringLiteral("Select"), Frame2),
-                            QStringLiteral("Command12"), QRectF(5520, 240, 1215, 375));
+    auto* Frame2 = form.place(new QGroupBox(QStringLiteral("MediaInfo.exe"), this),
+                              QStringLiteral("Frame2"), QRectF(120, 5760, 6855, 735));
+    Text2_ =
+        form.place(new QLineEdit(Frame2), QStringLiteral("Text2"), QRectF(120, 240, 5295, 375));
+    auto* Command12 = form.place(new QPushButton(QStringLiteral("Select"), Frame2),
+                                 QStringLiteral("Command12"), QRectF(5520, 240, 1215, 375));
     connect(Command12, &QPushButton::clicked, this, &frmMediaInfo::Command12_Click);
 
-    auto* Command13 = place(new QPushButton(QStringLiteral("&Save"), this),
-                            QStringLiteral("Command13"), QRectF(8640, 5880, 1455, 615));
+    auto* Command13 = form.place(new QPushButton(QStringLiteral("&Save"), this),
+                                 QStringLiteral("Command13"), QRectF(8640, 5880, 1455, 615));
     connect(Command13, &QPushButton::clicked, this, &frmMediaInfo::Command13_Click);
     // Esc needs no wiring: a dialog rejects on Esc by itself.
-    auto* Command14 = place(new QPushButton(QStringLiteral("&Cancel"), this),
-                            QStringLiteral("Command14"), QRectF(7080, 5880, 1455, 615));
+    auto* Command14 = form.place(new QPushButton(QStringLiteral("&Cancel"), this),
+                                 QStringLiteral("Command14"), QRectF(7080, 5880, 1455, 615));
     connect(Command14, &QPushButton::clicked, this, &frmMediaInfo::Command14_Click);
     // The window has no default button: Enter in a path box presses nothing, where Qt would
     // press the next button along, a file dialog or a run. keyPressEvent gives Enter back to a
@@ -96,13 +92,8 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
+    form.fitCaptions();
     Form_Load();
-}
-
-template <class W> W* frmMediaInfo::place(W* widget, const QString& name, const QRectF& twips) {
-    widget->setObjectName(name);
-    widget->setGeometry(Twips::toPixels(twips, logicalDpiX()));
-    return widget;
 }
 
 void frmMediaInfo::Form_Load() {

@@ -43,7 +43,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <class W> W* place(W* widget, const QString& name, const QRectF& twips);
     // The error choice for a failed step: true when the user asks to retry it.
     bool retry(const MediaInfoError& error);
 

@@ -1,9 +1,9 @@
 #include "frmSettings.h"
 
+#include "TwipsForm.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
-#include "platform/Twips.h"
 #include "settings/FontPref.h"
 #include "settings/PendingWork.h"
 #include "settings/Preferences.h"
@@ -34,8 +34,6 @@ using SettingsKeys::kViewer;
 // The tab strip takes this much of the tab control's top; the pages begin below it, so frames
 // placed by their position on the tab control move up by it inside a page.
 constexpr double kTabStripTwips = 360;
-constexpr double kWidthTwips = 5900;
-constexpr double kHeightTwips = 5100;
 
 const QStringList kFields = {QStringLiteral("Location"), QStringLiteral("Medium"),
                              QStringLiteral("User Index")};
@@ -64,18 +62,18 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       prefs_(prefs), pending_(pending), store_(store), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Settings"));
-    const double dpi = logicalDpiX();
-    setFixedSize(Twips::toPixels(kWidthTwips, dpi), Twips::toPixels(kHeightTwips, dpi));
+    TwipsForm form(*this, QSizeF(5900, 5100));
 
     auto* SSTab1 =
-        place(new QTabWidget(this), QStringLiteral("SSTab1"), QRectF(60, 60, 5775, 4380));
+        form.place(new QTabWidget(this), QStringLiteral("SSTab1"), QRectF(60, 60, 5775, 4380));
     auto* general = new QWidget;
     auto* jove = new QWidget;
     SSTab1->addTab(general, QStringLiteral("&General setting"));
     SSTab1->addTab(jove, QStringLiteral("&Jove Export"));
 
-    auto* Frame1 = place(new QGroupBox(QStringLiteral("Fonts"), general), QStringLiteral("Frame1"),
-                         QRectF(120, 480 - kTabStripTwips, 5535, 2655));
+    auto* Frame1 =
+        form.place(new QGroupBox(QStringLiteral("Fonts"), general), QStringLiteral("Frame1"),
+                   QRectF(120, 480 - kTabStripTwips, 5535, 2655));
     struct RowLayout {
         const char* caption;
         int index;
@@ -92,94 +90,73 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
     };
     for (int r = 0; r < 6; ++r) {
         const double top = 240 + 360 * r;
-        place(new QLabel(QString::fromLatin1(layout[r].caption), Frame1),
-              numbered("FontLabel", r + 1), QRectF(360, top, 1335, 285));
-        auto* text =
-            place(new QLineEdit(Frame1), numbered("Text", r + 1), QRectF(1800, top, 2535, 285));
+        form.place(new QLabel(QString::fromLatin1(layout[r].caption), Frame1),
+                   numbered("FontLabel", r + 1), QRectF(360, top, 1335, 285));
+        auto* text = form.place(new QLineEdit(Frame1), numbered("Text", r + 1),
+                                QRectF(1800, top, 2535, 285));
         text->setReadOnly(true);
         auto* swatch =
-            place(new QFrame(Frame1), numbered("Shape", r + 1), QRectF(4440, top, 375, 285));
+            form.place(new QFrame(Frame1), numbered("Shape", r + 1), QRectF(4440, top, 375, 285));
         swatch->setFrameShape(QFrame::Box);
         swatch->setAutoFillBackground(true);
-        auto* button = place(new QPushButton(QStringLiteral("..."), Frame1),
-                             QString::fromLatin1(layout[r].button), QRectF(4920, top, 495, 285));
+        auto* button =
+            form.place(new QPushButton(QStringLiteral("..."), Frame1),
+                       QString::fromLatin1(layout[r].button), QRectF(4920, top, 495, 285));
         connect(button, &QPushButton::clicked, this, layout[r].handler);
         rows_[r] = FontRow{layout[r].index, text, swatch};
     }
 
-    auto* Frame2 = place(new QGroupBox(QStringLiteral("Jove Export"), jove),
-                         QStringLiteral("Frame2"), QRectF(120, 480 - kTabStripTwips, 5535, 975));
-    Check1_ = place(new QCheckBox(QStringLiteral("Copy cover image to folder.jpg"), Frame2),
-                    QStringLiteral("Check1"), QRectF(240, 240, 2655, 375));
-    Check2_ = place(new QCheckBox(QStringLiteral("Overwrite existing folder.jpg"), Frame2),
-                    QStringLiteral("Check2"), QRectF(2880, 240, 2535, 375));
-    Option1_ = place(new QRadioButton(QStringLiteral("IMDB Genre"), Frame2),
-                     QStringLiteral("Option1"), QRectF(240, 600, 1700, 255));
-    Option2_ = place(new QRadioButton(QStringLiteral("RK Genre"), Frame2),
-                     QStringLiteral("Option2"), QRectF(1920, 600, 1700, 255));
-    Option3_ = place(new QRadioButton(QStringLiteral("Combine Genre"), Frame2),
-                     QStringLiteral("Option3"), QRectF(3720, 600, 1700, 255));
+    auto* Frame2 =
+        form.place(new QGroupBox(QStringLiteral("Jove Export"), jove), QStringLiteral("Frame2"),
+                   QRectF(120, 480 - kTabStripTwips, 5535, 975));
+    Check1_ = form.place(new QCheckBox(QStringLiteral("Copy cover image to folder.jpg"), Frame2),
+                         QStringLiteral("Check1"), QRectF(240, 240, 2655, 375));
+    Check2_ = form.place(new QCheckBox(QStringLiteral("Overwrite existing folder.jpg"), Frame2),
+                         QStringLiteral("Check2"), QRectF(2880, 240, 2535, 375));
+    Option1_ = form.place(new QRadioButton(QStringLiteral("IMDB Genre"), Frame2),
+                          QStringLiteral("Option1"), QRectF(240, 600, 1700, 255));
+    Option2_ = form.place(new QRadioButton(QStringLiteral("RK Genre"), Frame2),
+                          QStringLiteral("Option2"), QRectF(1920, 600, 1700, 255));
+    Option3_ = form.place(new QRadioButton(QStringLiteral("Combine Genre"), Frame2),
+                          QStringLiteral("Option3"), QRectF(3720, 600, 1700, 255));
 
-    auto* Frame3 = place(new QGroupBox(QStringLiteral("Jove Batch Export"), jove),
-                         QStringLiteral("Frame3"), QRectF(120, 1440 - kTabStripTwips, 5535, 2775));
-    place(new QLabel(QStringLiteral("Export path:"), Frame3), QStringLiteral("Label2"),
-          QRectF(120, 360, 1215, 375));
-    Text7_ = place(new QLineEdit(Frame3), QStringLiteral("Text7"), QRectF(1440, 360, 3255, 285));
-    auto* Command7 = place(new QPushButton(QStringLiteral("..."), Frame3),
-                           QStringLiteral("Command7"), QRectF(4800, 360, 495, 285));
+    auto* Frame3 =
+        form.place(new QGroupBox(QStringLiteral("Jove Batch Export"), jove),
+                   QStringLiteral("Frame3"), QRectF(120, 1440 - kTabStripTwips, 5535, 2775));
+    form.place(new QLabel(QStringLiteral("Export path:"), Frame3), QStringLiteral("Label2"),
+               QRectF(120, 360, 1215, 375));
+    Text7_ =
+        form.place(new QLineEdit(Frame3), QStringLiteral("Text7"), QRectF(1440, 360, 3255, 285));
+    auto* Command7 = form.place(new QPushButton(QStringLiteral("..."), Frame3),
+                                QStringLiteral("Command7"), QRectF(4800, 360, 495, 285));
     connect(Command7, &QPushButton::clicked, this, &frmSettings::Command7_Click);
     for (int k = 0; k < 5; ++k) {
         const double top = 840 + 360 * k;
-        uses_[k] = place(new QCheckBox(QStringLiteral("Use"), Frame3), numbered("Check", k + 3),
-                         QRectF(360, top, 1200, 315));
-        fields_[k] =
-            place(new QComboBox(Frame3), numbered("Combo", k + 1), QRectF(1440, top, 1200, 315));
+        uses_[k] = form.place(new QCheckBox(QStringLiteral("Use"), Frame3),
+                              numbered("Check", k + 3), QRectF(360, top, 1200, 315));
+        fields_[k] = form.place(new QComboBox(Frame3), numbered("Combo", k + 1),
+                                QRectF(1440, top, 1200, 315));
         fields_[k]->setEditable(true);
         // A typed field name is stored as typed: no completion to an item, no new items.
         fields_[k]->setCompleter(nullptr);
         fields_[k]->setInsertPolicy(QComboBox::NoInsert);
-        place(new QLabel(QStringLiteral("Starting with"), Frame3), numbered("Label", k + 3),
-              QRectF(2760, top, 1200, 315));
-        prefixes_[k] =
-            place(new QLineEdit(Frame3), numbered("Text", k + 8), QRectF(4080, top, 1200, 315));
+        form.place(new QLabel(QStringLiteral("Starting with"), Frame3), numbered("Label", k + 3),
+                   QRectF(2760, top, 1200, 315));
+        prefixes_[k] = form.place(new QLineEdit(Frame3), numbered("Text", k + 8),
+                                  QRectF(4080, top, 1200, 315));
     }
 
-    auto* f = place(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("f"),
-                    QRectF(3120, 4560, 1215, 375));
+    auto* f = form.place(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("f"),
+                         QRectF(3120, 4560, 1215, 375));
     connect(f, &QPushButton::clicked, this, &frmSettings::f_Click);
-    auto* Command1 = place(new QPushButton(QStringLiteral("&Ok"), this), QStringLiteral("Command1"),
-                           QRectF(4440, 4560, 1215, 375));
+    auto* Command1 = form.place(new QPushButton(QStringLiteral("&Ok"), this),
+                                QStringLiteral("Command1"), QRectF(4440, 4560, 1215, 375));
     // Enter means Ok; Esc needs nothing, as a dialog rejects on Esc by itself.
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmSettings::Command1_Click);
 
     Form_Load();
-    fitCaptions();
-}
-
-template <class W> W* frmSettings::place(W* widget, const QString& name, const QRectF& twips) {
-    widget->setObjectName(name);
-    widget->setGeometry(Twips::toPixels(twips, logicalDpiX()));
-    placed_.emplace_back(widget, twips);
-    return widget;
-}
-
-// The twips suit the smaller font of the system the dialog was first drawn for. Rather than cut
-// a caption or a field name short, the whole dialog widens until each fits: a control widening
-// on its own would cover its neighbour.
-void frmSettings::fitCaptions() {
-    double scale = 1;
-    for (const auto& [widget, twips] : placed_)
-        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
-            qobject_cast<QLabel*>(widget) || qobject_cast<QComboBox*>(widget))
-            scale = std::max(scale, double(widget->sizeHint().width()) / widget->width());
-    if (scale == 1)
-        return;
-    const double dpi = logicalDpiX();
-    for (const auto& [widget, twips] : placed_)
-        widget->setGeometry(Twips::toPixels(
-            QRectF(twips.left() * scale, twips.top(), twips.width() * scale, twips.height()), dpi));
-    setFixedSize(Twips::toPixels(kWidthTwips * scale, dpi), Twips::toPixels(kHeightTwips, dpi));
+    form.fitCaptions();
 }
 
 void frmSettings::showFont(const FontRow& row, const QString& description) {

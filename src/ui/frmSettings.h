@@ -47,8 +47,6 @@ private:
         QFrame* swatch;
     };
 
-    template <class W> W* place(W* widget, const QString& name, const QRectF& twips);
-    void fitCaptions();
     void chooseFont(int row);
     void showFont(const FontRow& row, const QString& description);
 
@@ -57,7 +55,6 @@ private:
     SettingsStore& store_;
     Prompts& prompts_;
 
-    std::vector<std::pair<QWidget*, QRectF>> placed_; // every control and its place in twips
     std::array<FontRow, 6> rows_{};
     QCheckBox* Check1_ = nullptr;
     QCheckBox* Check2_ = nullptr;

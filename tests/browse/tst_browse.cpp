@@ -1,13 +1,11 @@
-// What the main window shows for a title, the find box's search, the filter's walk and dialog.
+// What the main window shows for a title, the find box's search, the filter's walk.
 #include "browse/EnteredDate.h"
 #include "browse/FilterRun.h"
 #include "browse/TitleDisplay.h"
 #include "browse/TitleFinder.h"
 #include "settings/PendingWork.h"
 #include "support/CatalogueFolder.h"
-#include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
-#include "ui/frmFilter.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -17,12 +15,6 @@
 using Tip = std::optional<QString>;
 
 namespace {
-
-// Two sets that differ in every field, so that each control is seen to carry its own.
-FilterSettings sample(bool present) {
-    return {present,  present ? "2005" : "05",  !present, present,
-            !present, present ? "2006-03" : "", present};
-}
 
 // "Name=text" for each control, " [=]" after a tooltip equal to the text, " [tip]" for another.
 QStringList shown(const TitleView& view) {
@@ -64,51 +56,6 @@ private Q_SLOTS:
             .run(TitleKeys{"A", "B"}, current, [&](const QString& t) { kept << t; });
         QCOMPARE(kept, QStringList{"A"});
         QCOMPARE(current.Title + u' ' + current.CoverFile, "B " + db.coverPath() + "2.jpg");
-    }
-
-    // The settings start with every criterion off, "Present" chosen, today's year and date. The
-    // dialog opens on them and each is edited the other way; then one way of closing stores them
-    // or not, or a date button fills in the date text and stores nothing.
-    void filterDialog_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("stores");
-        QTest::addColumn<QString>("date"); // in the date box afterwards; empty: the dialog closes
-        row("Filter", "Command1", true, "");
-        row("Enter", "Enter", true, "");
-        row("Abort", "Command2", false, "");
-        row("Esc", "Esc", false, "");
-        row("Today", "Command3", false, "2006-03-14");
-        row("This month", "Command4", false, "2006-03");
-        row("This Year", "Command5", false, "2006");
-    }
-    void filterDialog() {
-        QFETCH(QString, how);
-        QFETCH(bool, stores);
-        QFETCH(QString, date);
-        FilterSettings filter = sample(true);
-        PendingWork pending{.filter = !stores};
-        const FixedClock clock{QDateTime(QDate(2006, 3, 14), QTime(23, 59))};
-        QCOMPARE(FilterSettings::startValues(clock),
-                 (FilterSettings{false, "2006", false, true, false, "2006-03-14", false}));
-        frmFilter dialog(filter, pending, clock);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Option4"})
-            QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
-        auto* text2 = dialog.findChild<QLineEdit*>("Text2");
-        text2->clear();
-        dialog.findChild<QLineEdit*>("Text1")->setText("05");
-        if (how.startsWith("Command"))
-            QTest::mouseClick(dialog.findChild<QAbstractButton*>(how), Qt::LeftButton);
-        else
-            QTest::keyClick(text2, how == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
-        QCOMPARE(text2->text(), date);
-        QCOMPARE(dialog.isVisible(), !date.isEmpty());
-        QCOMPARE(pending.filter, stores || !date.isEmpty()); // a date button leaves it
-        QCOMPARE(filter, sample(!stores));
-        // The next opening shows what is stored: its Filter button stores it unchanged.
-        frmFilter(filter, pending, clock).Command1_Click();
-        QCOMPARE(filter, sample(!stores));
     }
 
     // A title whose fields hold their names in angle brackets shows each in its own control; an
@@ -200,33 +147,6 @@ private Q_SLOTS:
         t.ImdbName = "Tom & Jerry #2 1+1=2 Am\u00e9lie";
         QCOMPARE(ImdbAddress(t), "https://www.imdb.com/Tsearch?title=Tom+%26+Jerry+%232+1%2B1%3D2+"
                                  "Am%C3%A9lie&restrict=Movies+and+TV");
-    }
-
-    // Each ratio band at its lower edge, and what names no ratio.
-    void aspected_data() {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("aspect");
-        const std::tuple<const char*, const char*, const char*> rows[] = {
-            {"2341", "1000", "2.35:1"},
-            {"2340", "1000", "1.85:1"},
-            {"1841", "1000", "1.85:1"},
-            {"1840", "1000", "1.78:1 (16:9)"},
-            {"1771", "1000", "1.78:1 (16:9)"},
-            {"1770", "1000", "1.56:1 (14:9)"},
-            {"1551", "1000", "1.56:1 (14:9)"},
-            {"1550", "1000", "1.33:1 (4:3)"},
-            {"1331", "1000", "1.33:1 (4:3)"},
-            {"1330", "1000", ""},
-            {"640", "0", ""},
-            {"wide", "272", ""}};
-        for (const auto& [width, height, aspect] : rows)
-            QTest::addRow("%s x %s", width, height) << width << height << QString(aspect);
-    }
-    void aspected() {
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        QTEST(Aspected(width, height), "aspect");
     }
 
     // A date in ISO or the locale's short or long format as the display writes it; else the text.

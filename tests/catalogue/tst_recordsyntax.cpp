@@ -1,6 +1,8 @@
-// Line reading, record joining, framing and field splitting, per-file decoding, the title keys.
+// Line reading, record joining, framing and field splitting, per-file decoding, the title keys,
+// numbers as the catalogue writes them.
 #include "catalogue/CatalogueText.h"
 #include "catalogue/LineReader.h"
+#include "catalogue/NumberText.h"
 #include "catalogue/RecordSyntax.h"
 #include "catalogue/TitleKeys.h"
 
@@ -100,6 +102,33 @@ private Q_SLOTS:
         reserved.reserve(100, 10000); // room beyond the text does not count
         reserved.append(TitleKeys(expected.mid(1)));
         QVERIFY(reserved == keys);
+    }
+
+    // Each ratio band at its lower edge, and what names no ratio.
+    void aspected_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("aspect");
+        const std::tuple<const char*, const char*, const char*> rows[] = {
+            {"2341", "1000", "2.35:1"},
+            {"2340", "1000", "1.85:1"},
+            {"1841", "1000", "1.85:1"},
+            {"1840", "1000", "1.78:1 (16:9)"},
+            {"1771", "1000", "1.78:1 (16:9)"},
+            {"1770", "1000", "1.56:1 (14:9)"},
+            {"1551", "1000", "1.56:1 (14:9)"},
+            {"1550", "1000", "1.33:1 (4:3)"},
+            {"1331", "1000", "1.33:1 (4:3)"},
+            {"1330", "1000", ""},
+            {"640", "0", ""},
+            {"wide", "272", ""}};
+        for (const auto& [width, height, aspect] : rows)
+            QTest::addRow("%s x %s", width, height) << width << height << QString(aspect);
+    }
+    void aspected() {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QTEST(Aspected(width, height), "aspect");
     }
 };
 
