@@ -102,8 +102,6 @@ private Q_SLOTS:
         const QList<QWidget*> placed = window->findChildren<QWidget*>(
             QRegularExpression("^(Frame|Check|Label|Text|Command|Option|Combo|cmddrive|f$)"));
         QVERIFY(placed.size() > 10);
-        window->grab().save(QString("/tmp/%1-%2.png").arg(dialog).arg(points)),
-            qInfo() << dialog << points << window->size();
         for (const QWidget* w : placed) {
             const QString name = w->objectName();
             QVERIFY2(!captioned(w) || w->width() >= w->sizeHint().width(), qPrintable(name));
