@@ -10,6 +10,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueText.h"
 #include "catalogue/TitleListReader.h"
+#include "platform/MessageTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,7 +85,7 @@ void addLineKeys(const QByteArray& bytes, QStringList& keys, QSet<QString>& seen
 
 QString describe(const ReaderResult& r) {
     return QString::number(int(r.outcome)) + u' ' +
-           (r.failure ? r.failure->message().text : QStringLiteral("-"));
+           (r.failure ? MessageTexts::criticalError(*r.failure).text : QStringLiteral("-"));
 }
 
 void same(const ReaderResult& reference, const ReaderResult& indexed, const CurrentTitle& a,

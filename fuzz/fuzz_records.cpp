@@ -9,6 +9,7 @@
 #include "catalogue/RecordIndex.h"
 #include "catalogue/RecordSteps.h"
 #include "catalogue/RecordSyntax.h"
+#include "platform/MessageTexts.h"
 
 #include <QSet>
 #include <QStringDecoder>
@@ -130,7 +131,7 @@ void checkTitleList(const QString& text, const RecordIndex& index) {
 
 QString describe(const ReaderResult& r) {
     return QString::number(int(r.outcome)) + u' ' +
-           (r.failure ? r.failure->message().text : QStringLiteral("-"));
+           (r.failure ? MessageTexts::criticalError(*r.failure).text : QStringLiteral("-"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "CatalogueFile.h"
 
 #include "CatalogueText.h"
+#include "platform/MessageTexts.h"
 #include "platform/RegularFile.h"
 
 namespace CatalogueFile {
@@ -9,15 +10,15 @@ Contents read(const QString& path, const QString& fileLabel) {
     RegularFile file(path);
     switch (file.status()) {
     case RegularFile::Status::Absent:
-        return {{}, ReadFailure::fileNotFound(fileLabel)};
+        return {{}, MessageTexts::kFileNotFound.at(fileLabel)};
     case RegularFile::Status::Denied:
-        return {{}, ReadFailure::accessError(fileLabel)};
+        return {{}, MessageTexts::kAccessError.at(fileLabel)};
     case RegularFile::Status::Open:
         break;
     }
     const std::optional<QByteArray> bytes = file.readAll();
     if (!bytes)
-        return {{}, ReadFailure::ioError(fileLabel)};
+        return {{}, MessageTexts::kIoError.at(fileLabel)};
     return {DecodeCatalogueBytes(*bytes), std::nullopt};
 }
 

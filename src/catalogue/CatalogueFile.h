@@ -2,7 +2,7 @@
 // files are only ever opened for reading.
 #pragma once
 
-#include "ReadFailure.h"
+#include "platform/Failure.h"
 
 #include <QString>
 #include <optional>
@@ -16,7 +16,7 @@ inline const QString kHistory = QStringLiteral("History.dat");
 
 struct Contents {
     QString text;
-    std::optional<ReadFailure> failure; // set when the file could not be opened or read
+    std::optional<Failure> failure; // set when the file could not be opened or read
 };
 
 // Reads `path`; a failure names `fileLabel`, the name the user is shown.

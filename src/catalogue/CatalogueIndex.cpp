@@ -1,5 +1,6 @@
 #include "CatalogueIndex.h"
 
+#include "platform/MessageTexts.h"
 #include "platform/RegularFile.h"
 
 #include <QFileInfo>
@@ -15,7 +16,7 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
     const QFileInfo info(path.contains(QChar(0)) ? QString() : path);
     if (!info.isFile()) {
         entries_.remove(path);
-        return {nullptr, ReadFailure::fileNotFound(fileLabel)};
+        return {nullptr, MessageTexts::kFileNotFound.at(fileLabel)};
     }
     if (it != entries_.end() && it->size == info.size() && it->modified == info.lastModified()) {
         it->walk = walk;
@@ -26,8 +27,8 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
     if (file.status() != RegularFile::Status::Open) {
         entries_.remove(path);
         return {nullptr, file.status() == RegularFile::Status::Absent
-                             ? ReadFailure::fileNotFound(fileLabel)
-                             : ReadFailure::accessError(fileLabel)};
+                             ? MessageTexts::kFileNotFound.at(fileLabel)
+                             : MessageTexts::kAccessError.at(fileLabel)};
     }
     // As many bytes as the file had when it was opened; a file that grew meanwhile has another
     // size at the next use and is read again.
@@ -37,7 +38,7 @@ CatalogueIndex::Lookup CatalogueIndex::get(const QString& path, RecordSteps::Fil
         const qint64 n = file.file().read(bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             entries_.remove(path);
-            return {nullptr, ReadFailure::ioError(fileLabel)};
+            return {nullptr, MessageTexts::kIoError.at(fileLabel)};
         }
         if (n == 0)
             break;

@@ -3,8 +3,8 @@
 // again.
 #pragma once
 
-#include "ReadFailure.h"
 #include "RecordIndex.h"
+#include "platform/Failure.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -15,7 +15,7 @@ class CatalogueIndex {
 public:
     struct Lookup {
         std::shared_ptr<const RecordIndex> index; // null when the file could not be read
-        std::optional<ReadFailure> failure;
+        std::optional<Failure> failure;
     };
 
     // The index of `path`, built or rebuilt as needed; a failure names `fileLabel`.

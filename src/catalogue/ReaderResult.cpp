@@ -8,7 +8,7 @@ std::optional<Message> ReaderResult::message() const {
         return Message{Message::Icon::Critical, MessageTexts::kWrongFormatTitle,
                        MessageTexts::kWrongFormatText};
     case Outcome::ReadFailed:
-        return failure->message();
+        return MessageTexts::criticalError(*failure);
     case Outcome::Found:
     case Outcome::NotFound:
         break;

@@ -4,6 +4,7 @@
 #include "MergeGenres.h"
 #include "RecordSyntax.h"
 #include "TrimSpaces.h"
+#include "platform/MessageTexts.h"
 
 namespace RecordSteps {
 
@@ -36,7 +37,7 @@ bool isFramedLine(const QString& line) {
 }
 
 ReaderResult bad(const QString& label) {
-    return ReaderResult::failed(ReadFailure::badRecord(label));
+    return ReaderResult::failed(MessageTexts::kBadRecord.at(label));
 }
 
 } // namespace

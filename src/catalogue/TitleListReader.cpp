@@ -31,7 +31,7 @@ TitleList fromIndex(CatalogueIndex& index, const QString& path) {
         list.outcome = TitleList::Outcome::Loaded;
     } else if (!FrameRecord(*stop, framed)) {
         list.outcome = TitleList::Outcome::Failed;
-        list.failure = ReadFailure::badRecord(CatalogueFile::kTitles);
+        list.failure = MessageTexts::kBadRecord.at(CatalogueFile::kTitles);
     } else {
         list.outcome = TitleList::Outcome::Stopped;
     }
@@ -61,7 +61,7 @@ TitleList ReadTitleList(const QString& dbPath, CatalogueIndex* index) {
         QString framed;
         if (!FrameRecord(record, framed)) {
             list.outcome = TitleList::Outcome::Failed;
-            list.failure = ReadFailure::badRecord(CatalogueFile::kTitles);
+            list.failure = MessageTexts::kBadRecord.at(CatalogueFile::kTitles);
             return list;
         }
         const qsizetype bar = framed.indexOf(u'|');

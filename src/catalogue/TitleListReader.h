@@ -2,8 +2,8 @@
 // kept. The list is the key into all four files, so it is never sorted or trimmed.
 #pragma once
 
-#include "ReadFailure.h"
 #include "TitleKeys.h"
+#include "platform/Failure.h"
 
 #include <QString>
 #include <optional>
@@ -18,7 +18,7 @@ struct TitleList {
 
     Outcome outcome = Outcome::Missing;
     TitleKeys titles;
-    std::optional<ReadFailure> failure;
+    std::optional<Failure> failure;
 
     // "1234 entries loaded." after a complete load; empty otherwise (the status bar keeps its
     // text).

@@ -7,9 +7,9 @@
 #include "catalogue/DatabasePaths.h"
 #include "catalogue/TitleListReader.h"
 #include "export/BatchExport.h"
-#include "export/ExportError.h"
 #include "export/MmdDocument.h"
 #include "export/SingleTitleExport.h"
+#include "platform/Failure.h"
 #include "platform/MessageTexts.h"
 #include "platform/SettingsStore.h"
 #include "settings/Preferences.h"
@@ -134,7 +134,7 @@ std::optional<TitleList> CliApp::listForWalk() {
     }
     // A walk goes over what was read before a failure, as the viewer's list holds it.
     if (list.failure)
-        err_ << list.failure->message().asPlainText() << '\n';
+        err_ << MessageTexts::criticalError(*list.failure).asPlainText() << '\n';
     return list;
 }
 
@@ -151,7 +151,7 @@ int CliApp::listCommand(const QStringList& args) {
     case TitleList::Outcome::Stopped:
         return 0;
     case TitleList::Outcome::Failed:
-        err_ << list.failure->message().asPlainText() << '\n';
+        err_ << MessageTexts::criticalError(*list.failure).asPlainText() << '\n';
         return kUsageError;
     case TitleList::Outcome::Missing:
         break;

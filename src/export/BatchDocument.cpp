@@ -2,6 +2,7 @@
 
 #include "MmdDocument.h"
 #include "catalogue/DatabasePaths.h"
+#include "platform/MessageTexts.h"
 
 #include <algorithm>
 
@@ -21,23 +22,20 @@ bool unsafeInName(QChar c) {
 
 } // namespace
 
-std::optional<ExportError> BatchDocumentPath(const QString& folder, const QString& idx,
-                                             QString& path) {
+std::optional<Failure> BatchDocumentPath(const QString& folder, const QString& idx, QString& path) {
     if (idx.isEmpty())
-        return ExportError{52, QStringLiteral("Bad file name: the title has no index")};
+        return MessageTexts::kNoIndex.at();
     if (idx.contains(u'/') || idx.contains(u'\\') || idx.contains(QStringLiteral("..")) ||
         std::any_of(idx.cbegin(), idx.cend(), unsafeInName))
-        return ExportError{52, QStringLiteral("Bad file name: the index \"%1\" is not a plain "
-                                              "file name")
-                                   .arg(VisibleName(idx))};
+        return MessageTexts::notPlainIndex(VisibleName(idx)).at();
     if (folder.isEmpty()) // not the root of the file system, which the separator would make it
-        return ExportError{76, QStringLiteral("Path not found: no export path is set")};
+        return MessageTexts::kNoExportPath.at();
     path = WithClosingSeparator(folder) + idx + QStringLiteral(".mmd");
     return std::nullopt;
 }
 
-std::optional<ExportError> WriteIt(const QString& folder, const CurrentTitle& title,
-                                   const QString& genres, FileWriter& writer) {
+std::optional<Failure> WriteIt(const QString& folder, const CurrentTitle& title,
+                               const QString& genres, FileWriter& writer) {
     QString path;
     if (auto error = BatchDocumentPath(folder, title.Idx, path))
         return error;

@@ -36,19 +36,18 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
 
         const QString genres = GenresFor(current, prefs_.GenreSource);
         QString path;
-        const StepOutcome outcome =
-            RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-                auto error = BatchDocumentPath(folder, current.Idx, path);
-                if (!error && !dryRun)
-                    error = WriteIt(folder, current, genres, writer_);
-                if (error) {
-                    error->title = current.Title;
-                    return error;
-                }
-                if (onDocument) // a dry run writes nothing, so the file it finds is an older one
-                    onDocument(path, dryRun && FileExists(path));
-                return std::nullopt;
-            });
+        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<Failure> {
+            auto error = BatchDocumentPath(folder, current.Idx, path);
+            if (!error && !dryRun)
+                error = WriteIt(folder, current, genres, writer_);
+            if (error) {
+                error->title = current.Title;
+                return error;
+            }
+            if (onDocument) // a dry run writes nothing, so the file it finds is an older one
+                onDocument(path, dryRun && FileExists(path));
+            return std::nullopt;
+        });
         if (outcome == StepOutcome::Done) {
             ++result.written;
         } else {

@@ -1,14 +1,16 @@
 #include "ErrorChoice.h"
 
+#include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 
 StepOutcome RunWithErrorChoice(Prompts& prompts,
-                               const std::function<std::optional<ExportError>()>& step) {
+                               const std::function<std::optional<Failure>()>& step) {
     for (;;) {
-        const std::optional<ExportError> error = step();
+        const std::optional<Failure> error = step();
         if (!error)
             return StepOutcome::Done;
-        switch (prompts.message(error->message(), Prompts::Buttons::AbortRetryIgnore)) {
+        switch (prompts.message(MessageTexts::errorChoice(*error),
+                                Prompts::Buttons::AbortRetryIgnore)) {
         case Prompts::Answer::Retry:
             continue;
         case Prompts::Answer::Ignore:

@@ -2,7 +2,7 @@
 // step, Ignore goes on with the next one, Abort ends the command.
 #pragma once
 
-#include "ExportError.h"
+#include "platform/Failure.h"
 
 #include <functional>
 #include <optional>
@@ -12,4 +12,4 @@ class Prompts;
 enum class StepOutcome { Done, Ignored, Aborted };
 
 StepOutcome RunWithErrorChoice(Prompts& prompts,
-                               const std::function<std::optional<ExportError>()>& step);
+                               const std::function<std::optional<Failure>()>& step);

@@ -1,5 +1,6 @@
 #include "FileWriter.h"
 
+#include "platform/MessageTexts.h"
 #include "platform/RegularFile.h"
 
 #include <QDateTime>
@@ -124,65 +125,63 @@ std::optional<QString> syncFolder(const QString& folder, const QStringList& file
 
 } // namespace
 
-std::optional<ExportError> FileWriter::write(const QString& path, const QByteArray& bytes) {
+std::optional<Failure> FileWriter::write(const QString& path, const QByteArray& bytes) {
     if (path.contains(QChar(0)))
-        return ExportError::of(MessageTexts::kBadFileName, path,
-                               QStringLiteral("The name holds a NUL character"));
+        return MessageTexts::kBadFileName.at(path,
+                                             QStringLiteral("The name holds a NUL character"));
     const QFileInfo info(path);
     // A file its owner made read-only is one they mean to keep: the rename below would replace
     // it all the same, where opening it for writing would fail.
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        return ExportError::of(MessageTexts::kAccessError, path,
-                               QStringLiteral("The file is read-only"));
+        return MessageTexts::kAccessError.at(path, QStringLiteral("The file is read-only"));
     // A temporary file beside the target, renamed over it: readers see the old file or the new
     // one, never a part.
     QFile file;
     if (!openTemporary(file, info)) {
-        return ExportError::of(info.absoluteDir().exists() ? MessageTexts::kAccessError
-                                                           : MessageTexts::kPathNotFound,
-                               path, reasonOf(file));
+        const auto& code =
+            info.absoluteDir().exists() ? MessageTexts::kAccessError : MessageTexts::kPathNotFound;
+        return code.at(path, reasonOf(file));
     }
     auto removeTemporary = qScopeGuard([&] { file.remove(); });
     if (!writeBytes(file, bytes))
-        return ExportError::of(MessageTexts::kIoError, path, reasonOf(file));
+        return MessageTexts::kIoError.at(path, reasonOf(file));
     // A file that replaces another is on disk before the rename, lest a power loss leave an
     // empty file where a good one was; a new one loses nothing and waits for syncNewFiles.
     const bool replaces = info.exists();
     if (replaces) {
         if (const auto reason = flushToDisk(file))
-            return ExportError::of(MessageTexts::kIoError, path, *reason);
+            return MessageTexts::kIoError.at(path, *reason);
     }
     file.close();
     // A file replaced keeps who may read and write it.
     if (replaces && !file.setPermissions(info.permissions()))
-        return ExportError::of(MessageTexts::kAccessError, path, reasonOf(file));
+        return MessageTexts::kAccessError.at(path, reasonOf(file));
     std::error_code error;
     // Unlike QFile::rename, replaces an existing target in one step, on every platform.
     std::filesystem::rename(nativePath(file.fileName()), nativePath(path), error);
     if (error)
-        return ExportError::of(MessageTexts::kAccessError, path,
-                               QString::fromLocal8Bit(error.message()));
+        return MessageTexts::kAccessError.at(path, QString::fromLocal8Bit(error.message()));
     removeTemporary.dismiss();
     if (!replaces)
         created_ << info.absoluteFilePath();
     return std::nullopt;
 }
 
-std::optional<ExportError> FileWriter::copy(const QString& source, const QString& target) {
+std::optional<Failure> FileWriter::copy(const QString& source, const QString& target) {
     const std::optional<QByteArray> bytes = ReadRegularFile(source);
     if (!bytes)
-        return ExportError::of(MessageTexts::kFileNotFound, source,
-                               QStringLiteral("The picture is not a file that can be read"));
+        return MessageTexts::kFileNotFound.at(
+            source, QStringLiteral("The picture is not a file that can be read"));
     return write(target, *bytes);
 }
 
-std::optional<ExportError> FileWriter::syncNewFiles() {
+std::optional<Failure> FileWriter::syncNewFiles() {
     QHash<QString, QStringList> byFolder;
     for (const QString& path : std::as_const(created_))
         byFolder[QFileInfo(path).absolutePath()] << path;
     for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it)
         if (const auto reason = syncFolder(it.key(), it.value()))
-            return ExportError::of(MessageTexts::kIoError, it.key(), *reason);
+            return MessageTexts::kIoError.at(it.key(), *reason);
     created_.clear();
     return std::nullopt;
 }

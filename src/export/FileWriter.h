@@ -4,7 +4,7 @@
 // Tests derive from it to make a disk fill up or a folder vanish in the middle of an export.
 #pragma once
 
-#include "ExportError.h"
+#include "platform/Failure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,12 +19,12 @@ public:
 
     // Creates or replaces `path` with `bytes`; a file without its owner's write permission stays.
     // A path holding a NUL is refused: the system would cut the name there and write elsewhere.
-    std::optional<ExportError> write(const QString& path, const QByteArray& bytes);
+    std::optional<Failure> write(const QString& path, const QByteArray& bytes);
     // Copies `source`, which must be a regular file, to `target`, replacing it.
-    std::optional<ExportError> copy(const QString& source, const QString& target);
+    std::optional<Failure> copy(const QString& source, const QString& target);
     // Puts on disk the files this writer created since the last call, before an export reports
     // that it is done.
-    std::optional<ExportError> syncNewFiles();
+    std::optional<Failure> syncNewFiles();
     // The same for an export the user aborted: what can go to disk goes, without a word, and
     // the list is emptied so that no later export reports on files that are not its own.
     void settleNewFiles();

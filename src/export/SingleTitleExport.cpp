@@ -81,22 +81,20 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
         const QString target = DocumentPathFor(media);
         const QByteArray bytes =
             MmdFileBytes(BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
-        const StepOutcome outcome =
-            RunWithErrorChoice(prompts_, [&]() -> std::optional<ExportError> {
-                // Nor the media file of another part: "b.avi" and "b.mmd" may both be parts.
-                const QString targetPath = QFileInfo(target).absoluteFilePath();
-                for (const QString& part : mediaFiles)
-                    if (QFileInfo(part).absoluteFilePath().compare(targetPath, kFileNameCase) == 0)
-                        return ExportError{58,
-                                           QStringLiteral("The document would replace the "
-                                                          "media file %1")
-                                               .arg(part),
-                                           title.Title, target};
-                auto error = writer_.write(target, bytes);
-                if (error)
-                    error->title = title.Title;
-                return error;
-            });
+        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<Failure> {
+            // Nor the media file of another part: "b.avi" and "b.mmd" may both be parts.
+            const QString targetPath = QFileInfo(target).absoluteFilePath();
+            for (const QString& part : mediaFiles)
+                if (QFileInfo(part).absoluteFilePath().compare(targetPath, kFileNameCase) == 0) {
+                    Failure refused = MessageTexts::wouldReplaceMedia(part).at(target);
+                    refused.title = title.Title;
+                    return refused;
+                }
+            auto error = writer_.write(target, bytes);
+            if (error)
+                error->title = title.Title;
+            return error;
+        });
         if (outcome == StepOutcome::Aborted) {
             result.failed = result.aborted = true;
             writer_.settleNewFiles();

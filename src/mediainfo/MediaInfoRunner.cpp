@@ -1,5 +1,7 @@
 #include "MediaInfoRunner.h"
 
+#include "platform/MessageTexts.h"
+
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -46,22 +48,16 @@ MediaInfoResult MediaInfoRunner::run(const QString& tool, const QString& media) 
     if (cancelled_) {
         result.cancelled = true;
     } else if (process.error() == QProcess::FailedToStart) {
-        result.error = MediaInfoError{
-            75, QStringLiteral("Path/File access error: MediaInfo could not be started")};
+        result.error = MessageTexts::kMediaInfoNotStarted.at();
     } else if (stopped) {
         const auto seconds = std::chrono::duration<double>(limit_).count();
-        result.error = MediaInfoError{286, QStringLiteral("Timeout: MediaInfo did not end within "
-                                                          "%1 seconds and was stopped")
-                                               .arg(seconds)};
+        result.error = MessageTexts::mediaInfoTimedOut(seconds).at();
     } else if (process.exitStatus() == QProcess::CrashExit) {
-        result.error = MediaInfoError{51, QStringLiteral("Internal error: MediaInfo crashed")};
+        result.error = MessageTexts::kMediaInfoCrashed.at();
     } else {
         result.report = QString::fromUtf8(process.readAllStandardOutput());
         if (process.exitCode() != 0 && result.report.isEmpty())
-            result.error = MediaInfoError{
-                57, QStringLiteral("Device I/O error: MediaInfo ended with exit code %1 and "
-                                   "no report")
-                        .arg(process.exitCode())};
+            result.error = MessageTexts::mediaInfoNoReport(process.exitCode()).at();
     }
     return result;
 }

@@ -13,7 +13,7 @@ class QEventLoop;
 
 struct MediaInfoResult {
     QString report; // the tool's standard output, decoded as UTF-8
-    std::optional<MediaInfoError> error;
+    std::optional<Failure> error;
     bool cancelled = false; // cancel() ended the run: neither report nor error
 };
 

@@ -1,7 +1,9 @@
-// Every text the program shows in a message box or status bar, word for word, in one place.
-// Spelling is the original program's and is kept: users and scripts recognise these texts.
+// Every text the program shows in a message box or status bar, word for word, in one place:
+// the numbered failures and the messages they make are here too. Spelling is the original
+// program's and is kept: users and scripts recognise these texts.
 #pragma once
 
+#include "Failure.h"
 #include "Message.h"
 
 #include <QString>
@@ -20,12 +22,49 @@ inline const QString kEntriesLoaded = QStringLiteral(" entries loaded.");
 struct ErrorCode {
     int number;
     QString description;
+
+    // The same failure told more exactly: "Bad file name: the title has no index".
+    ErrorCode because(const QString& detail) const {
+        return {number, description + QStringLiteral(": ") + detail};
+    }
+    Failure at(const QString& file = {}, const QString& reason = {}) const {
+        return {number, description, file, {}, reason};
+    }
 };
+inline const ErrorCode kBadRecord{5, QStringLiteral("Invalid procedure call or argument")};
+inline const ErrorCode kInternalError{51, QStringLiteral("Internal error")};
 inline const ErrorCode kBadFileName{52, QStringLiteral("Bad file name")};
 inline const ErrorCode kFileNotFound{53, QStringLiteral("File not found")};
 inline const ErrorCode kIoError{57, QStringLiteral("Device I/O error")};
 inline const ErrorCode kAccessError{75, QStringLiteral("Path/File access error")};
 inline const ErrorCode kPathNotFound{76, QStringLiteral("Path not found")};
+inline const ErrorCode kTimeout{286, QStringLiteral("Timeout")};
+
+// Ours: what made an export or a MediaInfo run fail, after the number's own description.
+inline const ErrorCode kNoIndex = kBadFileName.because(QStringLiteral("the title has no index"));
+inline ErrorCode notPlainIndex(const QString& shownIdx) {
+    return kBadFileName.because(
+        QStringLiteral("the index \"%1\" is not a plain file name").arg(shownIdx));
+}
+inline const ErrorCode kNoExportPath =
+    kPathNotFound.because(QStringLiteral("no export path is set"));
+inline ErrorCode wouldReplaceMedia(const QString& mediaFile) {
+    return {58, QStringLiteral("The document would replace the media file %1").arg(mediaFile)};
+}
+inline const ErrorCode kMediaInfoNotStarted =
+    kAccessError.because(QStringLiteral("MediaInfo could not be started"));
+inline ErrorCode mediaInfoTimedOut(double seconds) {
+    return kTimeout.because(
+        QStringLiteral("MediaInfo did not end within %1 seconds and was stopped").arg(seconds));
+}
+inline const ErrorCode kMediaInfoCrashed =
+    kInternalError.because(QStringLiteral("MediaInfo crashed"));
+inline ErrorCode mediaInfoNoReport(int exitCode) {
+    return kIoError.because(
+        QStringLiteral("MediaInfo ended with exit code %1 and no report").arg(exitCode));
+}
+inline const ErrorCode kReportNotSaved =
+    kAccessError.because(QStringLiteral("the report could not be saved"));
 
 inline const QString kErrorChoiceTitle = QStringLiteral("An error occured");
 inline const QString kPartsPrompt = QStringLiteral("How many parts?");
@@ -74,6 +113,29 @@ inline QString errorChoiceText(int number, const QString& description) {
 // "Error 53 (File not found) " CR LF "when reading history.dat"
 inline QString criticalErrorText(int number, const QString& description, const QString& file) {
     return QStringLiteral("Error %1 (%2) \r\nwhen reading %3").arg(number).arg(description, file);
+}
+
+// The box of a catalogue file that cannot be read.
+inline Message criticalError(const Failure& failure) {
+    return {Message::Icon::Critical, kCriticalErrorTitle,
+            criticalErrorText(failure.number, failure.description, failure.file)};
+}
+
+// The error choice of an export step: its long-standing text, then the "Title: ", "File: " and
+// "Reason: " lines of what is known.
+inline Message errorChoice(const Failure& failure) {
+    return {Message::Icon::Exclamation, kErrorChoiceTitle,
+            errorChoiceText(failure.number, failure.description),
+            FailureDetails(failure.title, failure.file, failure.reason)};
+}
+
+// The Media Info window's error choice: "Error: 75 (Path/File access error: ...)" CR LF CR LF
+// "What do you want to do?", without an icon.
+inline Message mediaInfoErrorChoice(const Failure& failure) {
+    return {Message::Icon::None, kErrorChoiceTitle,
+            QStringLiteral("Error: %1 (%2)\r\n\r\nWhat do you want to do?")
+                .arg(QString::number(failure.number), failure.description),
+            FailureDetails(failure.title, failure.file, failure.reason)};
 }
 
 } // namespace MessageTexts

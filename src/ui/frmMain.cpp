@@ -378,7 +378,7 @@ void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
             titleModel_->setTitles(titles);
             watcher_->watch(state_.prefs.DBPath);
             if (list.outcome == TitleList::Outcome::Failed)
-                showMessage(list.failure->message());
+                showMessage(MessageTexts::criticalError(*list.failure));
             else if (list.outcome == TitleList::Outcome::Loaded)
                 statusBar()->showMessage(list.statusText());
             return;

@@ -2,8 +2,8 @@
 
 #include "TwipsForm.h"
 #include "catalogue/FileExists.h"
-#include "export/ExportError.h"
 #include "mediainfo/Disk_Utils.h"
+#include "platform/Failure.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
@@ -194,7 +194,7 @@ void frmMediaInfo::Command13_Click() {
     if (!target)
         return;
     const QString text = Text3_->toPlainText();
-    while (const std::optional<MediaInfoError> error = SaveReport(*target, text))
+    while (const std::optional<Failure> error = SaveReport(*target, text))
         if (!retry(*error))
             return;
 }
@@ -216,8 +216,7 @@ void frmMediaInfo::keyPressEvent(QKeyEvent* event) {
         button->click();
 }
 
-bool frmMediaInfo::retry(const MediaInfoError& error) {
-    const Message message{Message::Icon::None, MessageTexts::kErrorChoiceTitle,
-                          ErrorChoiceText(error), FailureDetails({}, error.file, error.reason)};
-    return prompts_.message(message, Prompts::Buttons::AbortRetryIgnore) == Prompts::Answer::Retry;
+bool frmMediaInfo::retry(const Failure& error) {
+    return prompts_.message(MessageTexts::mediaInfoErrorChoice(error),
+                            Prompts::Buttons::AbortRetryIgnore) == Prompts::Answer::Retry;
 }

@@ -44,7 +44,7 @@ protected:
 
 private:
     // The error choice for a failed step: true when the user asks to retry it.
-    bool retry(const MediaInfoError& error);
+    bool retry(const Failure& error);
 
     SettingsStore& store_;
     Prompts& prompts_;

@@ -1,8 +1,9 @@
 // The indexed readers against the sequential reference on generated catalogues, clean and damaged
 // in every way the readers distinguish: the same list, fields and failures for every key.
-#include "catalogue/CatalogueIndex.h"
+#include "catalogue//CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/TitleListReader.h"
+#include "platform/MessageTexts.h"
 #include "support/CatalogueFolder.h"
 #include "tools/CatalogueGenerator.h"
 
@@ -23,7 +24,8 @@ static QStringList readAll(const CatalogueReader& r, const QString& key) {
     QStringList met{key};
     for (const ReaderResult& got : {r.ReadTitleRecord(key, t), r.ReadImdbRecord(key, t),
                                     r.ReadMediaRecord(t), r.ReadHistoryRecord(key, t)})
-        met << QString::number(int(got.outcome)) + (got.failure ? got.failure->message().text : "");
+        met << QString::number(int(got.outcome)) +
+                   (got.failure ? MessageTexts::criticalError(*got.failure).text : "");
     for (const auto& field : CurrentTitle::fields())
         met << t.*field.member;
     return met;

@@ -5,6 +5,7 @@
 #include "export/FileWriter.h"
 #include "export/MmdDocument.h"
 #include "export/SingleTitleExport.h"
+#include "platform/MessageTexts.h"
 #include "settings/JoveRules.h"
 #include "support/CatalogueFolder.h"
 #include "support/ScriptedPrompts.h"
@@ -157,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(error.has_value(), file.isEmpty());
         const QString named = "File: " + VisibleName(folder + idx) + ".mmd\nReason: " + reason;
         if (error) {
-            QCOMPARE(error->message().details, reason.isEmpty() ? "" : named);
+            QCOMPARE(MessageTexts::errorChoice(*error).details, reason.isEmpty() ? "" : named);
             QCOMPARE(FilesIn(out.dbPath()), QStringList{"17.mmd"});
             QCOMPARE(Contents(out.dbPath() + "17.mmd"),
                      "an older document, longer than the new one");
@@ -231,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(folder + "sub"));
         QCOMPARE(writer.write(folder + "sub/b.mmd", "b"), std::nullopt);
         QVERIFY(QDir(folder + "sub").removeRecursively());
-        QCOMPARE(writer.syncNewFiles().value_or(ExportError()).message().details,
+        QCOMPARE(MessageTexts::errorChoice(writer.syncNewFiles().value_or(Failure())).details,
                  "File: " + folder + "sub\nReason: No such file or directory");
     }
 };
