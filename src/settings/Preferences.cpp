@@ -3,6 +3,8 @@
 #include "SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +24,7 @@ QString boolText(bool value) {
 }
 
 const QString kSavePath = QStringLiteral("SavePath");
+const QString kMediaInfo = QStringLiteral("MediaInfo");
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 } // namespace
@@ -146,6 +149,18 @@ Preferences ReadPreferences(const SettingsStore& store) {
 
 QString ReadSavePath(const SettingsStore& store) {
     return read(store, kRkv, kSavePath);
+}
+
+QString ReadMediaInfoTool(const SettingsStore& store) {
+    if (const std::optional<QString> stored = store.value(kViewer, kMediaInfo))
+        return *stored;
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("mediainfo"));
+    return found.isEmpty() ? SettingsKeys::fallbackOf(kViewer, kMediaInfo)
+                           : QDir::toNativeSeparators(found);
+}
+
+SettingsSaved WriteMediaInfoTool(SettingsStore& store, const QString& tool) {
+    return store.write(kViewer, kMediaInfo, tool);
 }
 
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& p,

@@ -40,6 +40,11 @@ std::optional<int> ReadWindowState(const QString& text);
 // The batch export's folder, read where it is used rather than at start-up.
 QString ReadSavePath(const SettingsStore& store);
 
+// The MediaInfo program the Media Info window offers: the one the user picked, else mediainfo
+// on the search path, else the key's default. Only the user's own pick is ever stored.
+QString ReadMediaInfoTool(const SettingsStore& store);
+SettingsSaved WriteMediaInfoTool(SettingsStore& store, const QString& tool);
+
 // What the settings dialog's "&Ok" stores, in its order, in one save: the fonts and colours,
 // the export switches, the export folder, the genre choice and the batch rules.
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& prefs,

@@ -7,7 +7,7 @@
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsKeys.h"
+#include "settings/Preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,12 +20,10 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
 
-const QString kMediaInfoKey = QStringLiteral("MediaInfo");
 const QString kDesignDrive = QStringLiteral("D:");
 
 } // namespace
@@ -97,15 +95,7 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
 }
 
 void frmMediaInfo::Form_Load() {
-    const std::optional<QString> stored = store_.value(SettingsKeys::kViewer, kMediaInfoKey);
-    QString tool = stored.value_or(QString());
-    if (!stored) {
-        // Offered, not saved: only the user's own choice is stored.
-        tool = QStandardPaths::findExecutable(QStringLiteral("mediainfo"));
-        tool = tool.isEmpty() ? SettingsKeys::fallbackOf(SettingsKeys::kViewer, kMediaInfoKey)
-                              : QDir::toNativeSeparators(tool);
-    }
-    Text2_->setText(tool);
+    Text2_->setText(ReadMediaInfoTool(store_));
     Text3_->clear();
 
     for (QPushButton* button : cmddrive_) {
@@ -154,8 +144,7 @@ void frmMediaInfo::Command12_Click() {
                            QStringLiteral("mediainfo.exe")});
     if (!tool)
         return;
-    for (const Message& message :
-         store_.write(SettingsKeys::kViewer, kMediaInfoKey, *tool).messages())
+    for (const Message& message : WriteMediaInfoTool(store_, *tool).messages())
         prompts_.message(message, Prompts::Buttons::Ok);
     Text2_->setText(*tool);
 }
