@@ -10,7 +10,6 @@
 #include "settings/Preferences.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
