@@ -1,6 +1,6 @@
 // Every control of the main window in one table: its objectName, the frame it sits in, its
-// design caption, the font preference it takes, whether ClearForm empties it and the field of
-// the title it shows. Building the window, the layout pass, clearing, fonts and the display all
+// design caption, the font preference it takes, whether ClearForm empties it, the field of the
+// title it shows and the name a screen reader gives it. Building the window, the layout pass, clearing, fonts and the display all
 // read it: a control is added here and nowhere else.
 #pragma once
 
@@ -78,6 +78,7 @@ struct Control {
     bool colour;         // with that preference's colour, not only its face
     bool cleared;        // ClearForm empties it
     const char* field;   // the CurrentTitle field it shows, empty for none
+    const char* spoken;  // its accessible name: what a screen reader calls it
 };
 
 // In the order the window creates them, which is also the order of the keyboard focus.

@@ -17,6 +17,8 @@ inline const QString kNoGoodTitle = QStringLiteral("No Good!");
 inline const QString kCantFindDatabase = QStringLiteral("Can't find database, exitting");
 inline const QString kFindDatabaseTitle = QStringLiteral("Find Reelkeep database (reelkeep.dat)");
 inline const QString kEntriesLoaded = QStringLiteral(" entries loaded.");
+// Ours: the find box found no title holding its text.
+inline const QString kNotFound = QStringLiteral("Not found");
 
 // The failures the program names by number, as the original program numbered them.
 struct ErrorCode {

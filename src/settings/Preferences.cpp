@@ -186,8 +186,11 @@ SettingsSaved WritePreferences(SettingsStore& store, const Preferences& p,
 WindowPlace ReadWindowPlace(const SettingsStore& store) {
     WindowPlace place;
     std::optional<double>* edges[] = {&place.left, &place.top, &place.width, &place.height};
-    for (int i = 0; i < 4; ++i)
-        *edges[i] = ReadNumber(read(store, kRkv, QString::fromLatin1(kPlaceKeys[i])));
+    for (int i = 0; i < 4; ++i) {
+        const QString key = QString::fromLatin1(kPlaceKeys[i]);
+        *edges[i] = ReadNumber(read(store, kRkv, key));
+        place.stored = place.stored || store.value(kRkv, key).has_value();
+    }
     if (const auto state = store.value(kRkv, QStringLiteral("State")))
         place.state = ReadWindowState(*state);
     return place;

@@ -54,6 +54,7 @@ SettingsSaved WritePreferences(SettingsStore& store, const Preferences& prefs,
 struct WindowPlace {
     std::optional<double> left, top, width, height; // nullopt: not stored, or no number
     std::optional<int> state;                       // 0 normal, 1 minimised, 2 maximised
+    bool stored = false; // any of the four edges is stored; the rest are the key table's defaults
 };
 WindowPlace ReadWindowPlace(const SettingsStore& store);
 // "Close and Save": the database and covers folders and, when given, the window's place, in

@@ -72,6 +72,13 @@ QFont designFont(const QString& face) {
     return FaceFont(face, 9);
 }
 
+// A fact label is named by what it holds ("Year"); what it shows follows as its description,
+// since a name set by hand hides the label's own text from a screen reader.
+void describeForReaders(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setAccessibleDescription(label->text());
+}
+
 } // namespace
 
 frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Desktop& desktop,
@@ -143,6 +150,8 @@ void frmMain::buildControls() {
         case Kind::TextBox: {
             auto* text = new QPlainTextEdit(frame);
             text->setReadOnly(true);
+            // A caret and keyboard selection: a reader who tabs in sees where the focus is.
+            text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             w = text;
             break;
@@ -152,8 +161,11 @@ void frmMain::buildControls() {
             break;
         }
         w->setObjectName(QString::fromLatin1(c.name));
+        w->setAccessibleName(QString::fromUtf8(c.spoken));
         controls_.insert(w->objectName(), w);
     }
+    static_cast<QLabel*>(controls_.value(Name::Label14))->setBuddy(controls_.value(Name::Text14));
+    static_cast<QLabel*>(controls_.value(Name::Label16))->setBuddy(controls_.value(Name::Text16));
     frame3_ = static_cast<QGroupBox*>(controls_.value(Name::Frame3));
     frame7_ = static_cast<QGroupBox*>(controls_.value(Name::Frame7));
     label35_ = static_cast<QLabel*>(controls_.value(Name::Label35));
@@ -167,6 +179,12 @@ void frmMain::buildControls() {
     connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmMain::List1_Click);
     connect(list1_, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
+    // A click on the highlighted title shows it again once the display was cleared.
+    connect(list1_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == selectedRow() && index.row() != shownRow_)
+            List1_Click();
+    });
+    list1_->installEventFilter(this);
     connect(static_cast<QPushButton*>(controls_.value(Name::Command1)), &QPushButton::clicked, this,
             &frmMain::Reload_Click);
     connect(static_cast<QPushButton*>(controls_.value(Name::Command2)), &QPushButton::clicked, this,
@@ -183,6 +201,7 @@ void frmMain::buildControls() {
         static_cast<QLabel*>(controls_.value(name))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     controls_[Name::Label11]->installEventFilter(this);
     controls_[Name::Label11]->setCursor(Qt::PointingHandCursor);
+    controls_[Name::Label11]->setFocusPolicy(Qt::StrongFocus); // a link, reached with Tab
     for (const char* name : {Name::Label14, Name::Label16})
         controls_[name]->setFont(designFont(QStringLiteral("Arial Black")));
     controls_[Name::Label16]->adjustSize();
@@ -199,6 +218,7 @@ void frmMain::buildControls() {
     findBox_ = new QLineEdit(statusBar());
     findBox_->setObjectName(QStringLiteral("FindBox"));
     findBox_->setPlaceholderText(QStringLiteral("Find title"));
+    findBox_->setAccessibleName(QStringLiteral("Find title"));
     findBox_->setClearButtonEnabled(true);
     findBox_->installEventFilter(this);
     statusBar()->addPermanentWidget(findBox_);
@@ -284,8 +304,12 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::restoreGeometry() {
-    const WindowPlace place = ReadWindowPlace(store_);
+    WindowPlace place = ReadWindowPlace(store_);
     const double d = dpi();
+    if (!place.stored) {
+        firstPlace();
+        place.left = place.top = place.width = place.height = std::nullopt;
+    }
     if (place.left)
         move(Twips::toPixels(*place.left, d), y());
     if (place.top)
@@ -300,6 +324,18 @@ void frmMain::restoreGeometry() {
         setWindowState(Qt::WindowMaximized);
     else if (place.state == 0)
         setWindowState(Qt::WindowNoState);
+}
+
+// With no place stored, a size at which every frame shows its content, centred on the screen:
+// the stored defaults would open a window too small for any of them.
+void frmMain::firstPlace() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    const QSize size(std::min(1200, room.width() * 4 / 5), std::min(800, room.height() * 4 / 5));
+    resize(size);
+    move(room.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void frmMain::Timer1_Timer() {
@@ -376,6 +412,7 @@ void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
             TitleKeys titles = titleModel_->titles();
             titles.append(list.titles);
             titleModel_->setTitles(titles);
+            list1_->scrollToTop();
             watcher_->watch(state_.prefs.DBPath);
             if (list.outcome == TitleList::Outcome::Failed)
                 showMessage(MessageTexts::criticalError(*list.failure));
@@ -499,6 +536,10 @@ void frmMain::List1_Click() {
         break;
     }
     label35_->setPalette(palette);
+    for (const MainControls::Control& c : MainControls::all())
+        if (c.cleared)
+            describeForReaders(controls_.value(QString::fromLatin1(c.name)));
+    shownRow_ = row;
 }
 
 void frmMain::ClearForm() {
@@ -520,6 +561,10 @@ void frmMain::ClearForm() {
     QPalette labelPalette = label35_->palette();
     labelPalette.setColor(QPalette::Window, framePalette.color(QPalette::Window));
     label35_->setPalette(labelPalette);
+    for (const MainControls::Control& c : MainControls::all())
+        if (c.cleared)
+            controls_.value(QString::fromLatin1(c.name))->setAccessibleDescription(QString());
+    shownRow_ = -1;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -536,20 +581,35 @@ void frmMain::Label11_DblClick() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.value(QStringLiteral("Label11")) &&
-        event->type() == QEvent::MouseButtonDblClick) {
+    QWidget* imdb = controls_.value(QStringLiteral("Label11"));
+    if (watched == imdb && event->type() == QEvent::MouseButtonDblClick) {
         Label11_DblClick();
         return true;
     }
+    if (watched == imdb && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            Label11_DblClick();
+            return true;
+        }
+    }
+    if (watched == list1_ && event->type() == QEvent::KeyPress &&
+        listKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == findBox_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         findBox_->clear();
         return true;
     }
-    // The menus' shortcuts work everywhere, the find box included, which would otherwise take
-    // Ctrl+X, Ctrl+E, Shift+Insert and Shift+Delete for its own editing.
+    // In the find box its own editing keys win: Ctrl+X cuts there rather than closing the
+    // program. Every other menu shortcut works from the box, which would take Ctrl+E too.
     if (watched == findBox_ && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const auto editing : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+                                   QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+            if (key->matches(editing))
+                return false;
+        const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : findChildren<QAction*>())
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore();
@@ -590,14 +650,46 @@ void frmMain::Previous_Click() {
         selectRow(row - 1);
 }
 
+// Return opens Media Info as a double-click does; the view's activated signal would not do, as
+// single-click desktops send it on every click. The first move with nothing selected selects
+// the current title rather than stepping past it.
+bool frmMain::listKey(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        List1_DblClick();
+        return true;
+    }
+    if ((key.key() == Qt::Key_Down || key.key() == Qt::Key_Up) && selectedRow() < 0 &&
+        titleModel_->rowCount() > 0) {
+        const QModelIndex current = list1_->currentIndex();
+        selectRow(current.isValid() ? current.row() : 0);
+        return true;
+    }
+    return false;
+}
+
 void frmMain::findFromStart() {
-    const qsizetype row = FindTitle(titleModel_->titles(), findBox_->text(), 0);
-    if (row >= 0)
-        selectRow(int(row));
+    showFound(FindTitle(titleModel_->titles(), findBox_->text(), 0));
 }
 
 void frmMain::findNext() {
-    const qsizetype row = FindTitle(titleModel_->titles(), findBox_->text(), selectedRow() + 1);
+    showFound(FindTitle(titleModel_->titles(), findBox_->text(), selectedRow() + 1));
+}
+
+// A search that finds nothing tints the box and says so; one that finds a title, or an empty
+// box, leaves it as the desktop draws it.
+void frmMain::showFound(qsizetype row) {
+    const bool missed = row < 0 && !findBox_->text().isEmpty();
+    QPalette palette = QApplication::palette(findBox_);
+    if (missed) {
+        const QColor base = palette.color(QPalette::Base);
+        palette.setColor(QPalette::Base,
+                         QColor::fromRgbF((base.redF() * 3 + 1) / 4, base.greenF() * 3 / 4,
+                                          base.blueF() * 3 / 4));
+        statusBar()->showMessage(MessageTexts::kNotFound);
+    }
+    findBox_->setPalette(palette);
     if (row >= 0)
         selectRow(int(row));
 }
@@ -651,6 +743,7 @@ void frmMain::FilterExe() {
              [&found](const QString& title) { found.append(QStringView(title)); });
     scratch->setTitles(found);
     titleModel_->setTitles(scratch->titles());
+    list1_->scrollToTop();
     scratch->setTitles({});
     statusBar()->showMessage(FilterRun::statusText(found.size()));
 }

@@ -94,6 +94,9 @@ private:
     void FilterExe();
     void findFromStart();
     void findNext();
+    void showFound(qsizetype row);
+    bool listKey(const QKeyEvent& key);
+    void firstPlace();
 
     double dpi() const;
 
@@ -122,4 +125,5 @@ private:
     // title on display: a pending filter waits until it ends, since running it from a dialog's or
     // a step's event processing would replace the list or the title under it.
     bool busy_ = false;
+    int shownRow_ = -1; // the row whose title the display shows; -1 once it is cleared
 };
