@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ElidedLabel.h"
 #include "FontSlots.h"
 #include "MainLayout.h"
 #include "TitleListModel.h"
@@ -45,6 +46,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -67,6 +70,15 @@ QString plainToolTip(const QString& text) {
 // enough that no frame or text box would need a negative size with the default fonts.
 constexpr double kMinWidth = 4800;
 constexpr double kMinHeight = 6000;
+
+// The frames whose lines scroll when a larger font or a smaller window leaves them no room.
+const QStringList kScrollingFrames{QStringLiteral("Frame5"), QStringLiteral("Frame8"),
+                                   QStringLiteral("Frame9"), QStringLiteral("Frame6"),
+                                   QStringLiteral("Frame2"), QStringLiteral("Frame3")};
+
+// The area inside a frame's border and below its caption, in twips from the frame's corner.
+constexpr double kLinesLeft = 15;
+constexpr double kLinesTop = 190;
 
 QFont designFont(const QString& face) {
     return FaceFont(face, 9);
@@ -116,6 +128,46 @@ double frmMain::dpi() const {
     return logicalDpiX();
 }
 
+void frmMain::addLines(QGroupBox* frame, const QString& name) {
+    auto* area = new QScrollArea(frame);
+    area->setObjectName(name + QStringLiteral("Lines"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus);
+    // Transparent, so the frame's own colour shows through, as in the rating's frame.
+    area->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget;
+    content->setObjectName(name + QStringLiteral("Content"));
+    area->setWidget(content);
+    lines_.insert(name, area);
+}
+
+QWidget* frmMain::linesOf(const QString& frame) const {
+    const QScrollArea* area = lines_.value(frame);
+    return area ? area->widget() : controls_.value(frame);
+}
+
+// The lines' area fills the frame; its content is as tall as its lowest line. When that is
+// taller than the area, the area scrolls and the lines make room for its bar.
+void frmMain::fitLines(QScrollArea* area) {
+    const double d = dpi();
+    const QWidget* frame = area->parentWidget();
+    const int left = Twips::toPixels(kLinesLeft, d), top = Twips::toPixels(kLinesTop, d);
+    area->setGeometry(left, top, std::max(frame->width() - 2 * left, 0),
+                      std::max(frame->height() - top - left, 0));
+    QWidget* content = area->widget();
+    const QList<QWidget*> children = content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int bottom = 0;
+    for (const QWidget* w : children)
+        bottom = std::max(bottom, w->geometry().bottom() + 1);
+    const bool scrolls = bottom > area->height();
+    const int width = area->width() - (scrolls ? area->verticalScrollBar()->sizeHint().width() : 0);
+    for (QWidget* w : children)
+        if (w->geometry().right() >= width)
+            w->resize(std::max(width - w->x(), 0), w->height());
+    content->resize(width, std::max(bottom, area->height()));
+}
+
 void frmMain::buildControls() {
     namespace Name = MainControls::Name;
     using Kind = MainControls::Kind;
@@ -126,11 +178,13 @@ void frmMain::buildControls() {
     titleModel_ = new TitleListModel(this);
     for (const MainControls::Control& c : MainControls::all()) {
         const QString caption = QString::fromLatin1(c.caption);
-        QWidget* frame = *c.frame ? controls_.value(QString::fromLatin1(c.frame)) : central;
+        QWidget* frame = *c.frame ? linesOf(QString::fromLatin1(c.frame)) : central;
         QWidget* w = nullptr;
         switch (c.kind) {
         case Kind::Frame:
             w = new QGroupBox(caption, frame);
+            if (kScrollingFrames.contains(QLatin1String(c.name)))
+                addLines(static_cast<QGroupBox*>(w), QString::fromLatin1(c.name));
             break;
         case Kind::List:
             w = list1_ = new QListView(frame);
@@ -142,7 +196,7 @@ void frmMain::buildControls() {
             w = image1_ = new QLabel(frame);
             break;
         case Kind::Label: {
-            auto* label = new QLabel(caption, frame);
+            auto* label = new ElidedLabel(caption, frame);
             label->setTextFormat(Qt::PlainText);
             w = label;
             break;
@@ -800,6 +854,8 @@ void frmMain::Form_Resize() {
     applyFonts();
     if (auto* actors = qobject_cast<QLabel*>(controls_.value(QStringLiteral("Label14"))))
         actors->setText(QStringLiteral("Actors:"));
+    // Its width is its own: the layout keeps it, so it must follow the font in use.
+    controls_.value(QStringLiteral("Label16"))->adjustSize();
 
     const double d = dpi();
     QWidget* central = centralWidget();
@@ -822,7 +878,15 @@ void frmMain::Form_Resize() {
                         QRectF(Twips::fromPixels(g.x(), d), Twips::fromPixels(g.y(), d),
                                Twips::fromPixels(g.width(), d), Twips::fromPixels(g.height(), d)));
     }
+    // Placed relative to their frame; a line inside a scrolling area sits that much higher.
+    const QPoint linesAt(Twips::toPixels(kLinesLeft, d), Twips::toPixels(kLinesTop, d));
     for (const Placement& p : MainLayout::compute(W, H, S, labelHeight, previous))
-        if (QWidget* w = controls_.value(p.name))
-            w->setGeometry(Twips::toPixels(p.rect, d));
+        if (QWidget* w = controls_.value(p.name)) {
+            const bool inLines = std::any_of(lines_.cbegin(), lines_.cend(), [w](auto* area) {
+                return area->widget() == w->parentWidget();
+            });
+            w->setGeometry(Twips::toPixels(p.rect, d).translated(inLines ? -linesAt : QPoint()));
+        }
+    for (QScrollArea* area : std::as_const(lines_))
+        fitLines(area);
 }

@@ -18,6 +18,7 @@ class Prompts;
 class SettingsStore;
 class QAction;
 class QGroupBox;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -97,6 +98,9 @@ private:
     void showFound(qsizetype row);
     bool listKey(const QKeyEvent& key);
     void firstPlace();
+    void addLines(QGroupBox* frame, const QString& name);
+    QWidget* linesOf(const QString& frame) const;
+    void fitLines(QScrollArea* area);
 
     double dpi() const;
 
@@ -108,6 +112,7 @@ private:
 
     CatalogueIndex index_; // lives as long as the window: lookups after the first are cheap
     QHash<QString, QWidget*> controls_;
+    QHash<QString, QScrollArea*> lines_; // by frame: the area its lines scroll in
     TitleListModel* titleModel_ = nullptr;
     QListView* list1_ = nullptr;
     QListView* list2_ = nullptr;
