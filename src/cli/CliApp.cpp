@@ -15,6 +15,7 @@
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
@@ -32,6 +33,120 @@ const QString kUsage = QStringLiteral(
     "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove] |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
+// The command line's options, each once, for parsing and for the help text.
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
+                               QStringLiteral("Print this help and exit."));
+const QCommandLineOption kVersion({QStringLiteral("V"), QStringLiteral("version")},
+                                  QStringLiteral("Print the version and the licence and exit."));
+const QCommandLineOption kDb(QStringLiteral("db"),
+                             QStringLiteral("The catalogue folder for this run, its covers in "
+                                            "its Covers folder; not saved."),
+                             QStringLiteral("FOLDER"));
+const QCommandLineOption kCovers(QStringLiteral("covers"),
+                                 QStringLiteral("The covers folder for this run; not saved."),
+                                 QStringLiteral("FOLDER"));
+const QCommandLineOption kYear(QStringLiteral("year"),
+                               QStringLiteral("Titles whose year's last four characters are "
+                                              "YEAR."),
+                               QStringLiteral("YEAR"));
+const QCommandLineOption kStatus(QStringLiteral("status"),
+                                 QStringLiteral("Titles present (the status Present) or absent "
+                                                "(any other)."),
+                                 QStringLiteral("present|absent"));
+const QCommandLineOption kEntered(QStringLiteral("entered"),
+                                  QStringLiteral("Titles entered on a date starting with PREFIX "
+                                                 "(yyyy-mm-dd)."),
+                                  QStringLiteral("PREFIX"));
+const QCommandLineOption kJove(QStringLiteral("jove"),
+                               QStringLiteral("Titles a batch rule selects."));
+const QCommandLineOption kTo(QStringLiteral("to"),
+                             QStringLiteral("The folder to write into instead of the saved "
+                                            "export path."),
+                             QStringLiteral("FOLDER"));
+const QCommandLineOption kDryRun(QStringLiteral("dry-run"),
+                                 QStringLiteral("Write nothing; mark each path (new) or "
+                                                "(replace)."));
+
+struct CommandHelp {
+    const char* name;
+    const char* synopsis;
+    const char* about;
+    QList<QCommandLineOption> options;
+};
+
+const QList<CommandHelp>& commandHelp() {
+    static const QList<CommandHelp> commands = {
+        {"settings",
+         "settings | settings set APPLICATION KEY VALUE",
+         "Prints every setting as Application/Key=value, stored or default; \"set\" stores one "
+         "value.",
+         {}},
+        {"list", "list", "Prints the titles of the title list in file order, one a line.", {}},
+        {"show", "show TITLE", "Prints every fact of TITLE as one JSON object.", {}},
+        {"mmd", "mmd TITLE", "Prints the batch document of TITLE.", {}},
+        {"filter",
+         "filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove]",
+         "Prints the titles of the list that pass every criterion given.",
+         {kYear, kStatus, kEntered, kJove}},
+        {"export-batch",
+         "export-batch [--to FOLDER] [--dry-run]",
+         "Writes the document of every title a batch rule selects and prints its path.",
+         {kTo, kDryRun}},
+        {"export-title",
+         "export-title TITLE MEDIA_FILE...",
+         "Writes TITLE's document beside each media file (parts 1, 2, ...) and prints the\n"
+         "      paths written.",
+         {}},
+    };
+    return commands;
+}
+
+// "  --db <FOLDER>   The catalogue folder ..." for each option, aligned.
+QString optionLines(const QList<QCommandLineOption>& options) {
+    QStringList names;
+    for (const QCommandLineOption& option : options) {
+        QStringList dashed;
+        for (const QString& name : option.names())
+            dashed << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        names << dashed.join(QStringLiteral(", ")) +
+                     (option.valueName().isEmpty() ? QString() : u' ' + option.valueName());
+    }
+    qsizetype width = 0;
+    for (const QString& name : names)
+        width = std::max(width, name.size());
+    QString text;
+    for (qsizetype i = 0; i < options.size(); ++i)
+        text += QStringLiteral("  ") + names[i].leftJustified(width + 2) +
+                options[i].description() + u'\n';
+    return text;
+}
+
+QString programHelp() {
+    QString text = kUsage +
+                   QStringLiteral("\n\nReads a Reelkeep catalogue and writes Jove Player "
+                                  "media descriptions, without a window.\n\nOptions:\n") +
+                   optionLines({kHelp, kVersion, kDb, kCovers}) + QStringLiteral("\nCommands:\n");
+    for (const CommandHelp& command : commandHelp())
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QLatin1String(command.synopsis), QLatin1String(command.about));
+    return text + QStringLiteral("\n\"reelkeep-cli COMMAND --help\" describes one command.\n"
+                                 "Exit status: 0 done; 1 a failure was reported; 2 the command "
+                                 "line or the\ntitle list could not be used.\n");
+}
+
+QString commandHelpText(const CommandHelp& command) {
+    QString text = QStringLiteral("usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] %1\n\n%2\n")
+                       .arg(QLatin1String(command.synopsis), QLatin1String(command.about));
+    if (!command.options.isEmpty())
+        text += QStringLiteral("\nOptions:\n") + optionLines(command.options);
+    return text;
+}
+
+bool asksForHelp(const QStringList& args) {
+    return args.size() == 1 &&
+           (args.first() == QLatin1String("-h") || args.first() == QLatin1String("--help"));
+}
+
 // A walk over a list that a read failure cut short fails as list does; one that reported a
 // failure on the way fails too.
 int walkStatus(const TitleList& list, const CliPrompts& prompts) {
@@ -41,6 +156,22 @@ int walkStatus(const TitleList& list, const CliPrompts& prompts) {
 }
 
 } // namespace
+
+// What the parser could not take, in the words the usage errors have always used.
+QString CliApp::parseProblem(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return QStringLiteral("unknown option ") +
+               (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    for (const QCommandLineOption& option : {kDb, kCovers, kYear, kStatus, kEntered, kTo})
+        if (!arguments.isEmpty() &&
+            arguments.last() == QStringLiteral("--") + option.names().first())
+            return arguments.last() + (option.valueName() == QLatin1String("FOLDER")
+                                           ? QStringLiteral(" needs a folder")
+                                           : QStringLiteral(" needs a value"));
+    return parser.errorText();
+}
 
 int CliApp::usage(const QString& problem) {
     err_ << "reelkeep-cli: " << problem << '\n' << kUsage << '\n';
@@ -53,27 +184,34 @@ int CliApp::run(const QStringList& arguments) {
     dbPath_ = prefs_.DBPath;
     coverPath_ = prefs_.CoverPath;
 
-    QStringList args = arguments;
-    std::optional<QString> covers;
-    while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--"))) {
-        const QString option = args.takeFirst();
-        if (option != QLatin1String("--db") && option != QLatin1String("--covers"))
-            return usage(QStringLiteral("unknown option ") + option);
-        if (args.isEmpty())
-            return usage(option + QStringLiteral(" needs a folder"));
-        // Absolute, so that documents name their cover pictures wherever they are read.
-        const QString folder = QFileInfo(args.takeFirst()).absoluteFilePath();
-        if (option == QLatin1String("--db")) {
-            const DatabasePaths paths = DatabasePaths::fromFolder(folder);
-            dbPath_ = paths.dbPath;
-            coverPath_ = paths.coverPath;
-        } else {
-            covers = WithClosingSeparator(folder);
-        }
+    // Options end at the command: what follows is the command's, taken as it stands.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOptions({kHelp, kVersion, kDb, kCovers});
+    if (!parser.parse(QStringList{QStringLiteral("reelkeep-cli")} + arguments))
+        return usage(parseProblem(parser, arguments));
+    if (parser.isSet(kHelp)) {
+        out_ << programHelp();
+        return finish(0);
+    }
+    if (parser.isSet(kVersion)) {
+        out_ << "reelkeep-cli " << RKV_VERSION << "\n"
+             << "Licence: GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>\n"
+             << "This is free software: you are free to change and pass it on. There is NO "
+                "WARRANTY, to the extent permitted by law.\n";
+        return finish(0);
+    }
+    // Absolute, so that documents name their cover pictures wherever they are read.
+    if (parser.isSet(kDb)) {
+        const DatabasePaths paths =
+            DatabasePaths::fromFolder(QFileInfo(parser.value(kDb)).absoluteFilePath());
+        dbPath_ = paths.dbPath;
+        coverPath_ = paths.coverPath;
     }
     // A covers folder is the user's own choice, whichever option came first.
-    if (covers)
-        coverPath_ = *covers;
+    if (parser.isSet(kCovers))
+        coverPath_ = WithClosingSeparator(QFileInfo(parser.value(kCovers)).absoluteFilePath());
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usage(QStringLiteral("no command given"));
 
@@ -89,7 +227,21 @@ int CliApp::run(const QStringList& arguments) {
         {QStringLiteral("export-title"), &CliApp::exportTitleCommand},
     };
     const Command run = commands.value(command);
-    int status = run ? (this->*run)(args) : usage(QStringLiteral("unknown command ") + command);
+    if (!run)
+        return usage(QStringLiteral("unknown command ") + command);
+    if (asksForHelp(args)) {
+        for (const CommandHelp& help : commandHelp())
+            if (command == QLatin1String(help.name))
+                out_ << commandHelpText(help);
+        return finish(0);
+    }
+    // "--" before a title ends the options, for a title such as "--help".
+    if (!args.isEmpty() && args.first() == QLatin1String("--"))
+        args.removeFirst();
+    return finish((this->*run)(args));
+}
+
+int CliApp::finish(int status) {
     out_.flush();
     // Output a full disk or a closed pipe swallowed is no success.
     if (out_.status() != QTextStream::Ok && status == 0) {
@@ -214,19 +366,14 @@ int CliApp::mmdCommand(const QStringList& args) {
 }
 
 int CliApp::exportBatchCommand(const QStringList& arguments) {
-    QStringList args = arguments;
-    QString folder = ReadSavePath(store_);
-    bool dryRun = false;
-    while (!args.isEmpty()) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--dry-run")) {
-            dryRun = true;
-        } else if (option == QLatin1String("--to") && !args.isEmpty()) {
-            folder = args.takeFirst();
-        } else {
-            return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
-        }
-    }
+    QCommandLineParser parser;
+    parser.addOptions({kTo, kDryRun});
+    if (!parser.parse(QStringList{QStringLiteral("export-batch")} + arguments))
+        return usage(parseProblem(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("export-batch takes [--to FOLDER] [--dry-run]"));
+    const bool dryRun = parser.isSet(kDryRun);
+    QString folder = parser.isSet(kTo) ? parser.value(kTo) : ReadSavePath(store_);
     if (!folder.isEmpty()) // the documents' paths are printed in full
         folder = WithClosingSeparator(QFileInfo(folder).absoluteFilePath());
     const std::optional<TitleList> list = listForWalk();
@@ -283,30 +430,23 @@ int CliApp::exportTitleCommand(const QStringList& args) {
 }
 
 int CliApp::filterCommand(const QStringList& arguments) {
-    QStringList args = arguments;
+    QCommandLineParser parser;
+    parser.addOptions({kYear, kStatus, kEntered, kJove});
+    if (!parser.parse(QStringList{QStringLiteral("filter")} + arguments))
+        return usage(parseProblem(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("unknown filter ") + parser.positionalArguments().first());
     FilterSettings filter;
-    while (!args.isEmpty()) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--jove")) {
-            filter.FilterJoveOn = true;
-            continue;
-        }
-        if (args.isEmpty())
-            return usage(option + QStringLiteral(" needs a value"));
-        const QString value = args.takeFirst();
-        if (option == QLatin1String("--year")) {
-            filter.FilterYearOn = true;
-            filter.FilterYearText = value;
-        } else if (option == QLatin1String("--entered")) {
-            filter.FilterEnteredOn = true;
-            filter.FilterEnteredText = value;
-        } else if (option == QLatin1String("--status") &&
-                   (value == QLatin1String("present") || value == QLatin1String("absent"))) {
-            filter.FilterStatusOn = true;
-            filter.FilterPresent = value == QLatin1String("present");
-        } else {
-            return usage(QStringLiteral("unknown filter ") + option + u' ' + value);
-        }
+    filter.FilterJoveOn = parser.isSet(kJove);
+    if ((filter.FilterYearOn = parser.isSet(kYear)))
+        filter.FilterYearText = parser.value(kYear);
+    if ((filter.FilterEnteredOn = parser.isSet(kEntered)))
+        filter.FilterEnteredText = parser.value(kEntered);
+    if ((filter.FilterStatusOn = parser.isSet(kStatus))) {
+        const QString status = parser.value(kStatus);
+        if (status != QLatin1String("present") && status != QLatin1String("absent"))
+            return usage(QStringLiteral("unknown filter --status ") + status);
+        filter.FilterPresent = status == QLatin1String("present");
     }
     const std::optional<TitleList> list = listForWalk();
     if (!list)

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QCommandLineParser;
 class QTextStream;
 class SettingsStore;
 
@@ -24,6 +25,9 @@ public:
 
 private:
     int usage(const QString& problem);
+    static QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments);
+    // Flushes the output; output a full disk or a closed pipe swallowed fails a command.
+    int finish(int status);
     // The title list for filter and export-batch; nullopt (reported) when there is none.
     std::optional<TitleList> listForWalk();
     int settingsCommand(const QStringList& args);

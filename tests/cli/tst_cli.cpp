@@ -148,6 +148,47 @@ private Q_SLOTS:
         QCOMPARE(Contents(folder.dbPath() + "b.mmd"), "kept");
     }
 
+    // Help and version on standard output; a value after a command that begins with "-" is
+    // taken as it stands; --db=F is --db F; "--" ends the options.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments"); // <db>: the catalogue, <out>: a folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed"); // the start of standard output
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "usage: reelkeep-cli [--db";
+        QTest::newRow("-h after --db") << QStringList{"--db", "<db>", "-h"} << 0 << "usage: ";
+        QTest::newRow("a command's help")
+            << QStringList{"filter", "--help"} << 0
+            << "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] filter [--year YEAR]";
+        QTest::newRow("version") << QStringList{"-V"} << 0
+                                 << "reelkeep-cli " RKV_VERSION "\nLicence: GPL-3.0-or-later";
+        QTest::newRow("--db=F") << QStringList{"--db=<db>", "list"} << 0 << "-x\nA\n";
+        QTest::newRow("-- ends options") << QStringList{"--db", "<db>", "--", "list"} << 0 << "-x";
+        QTest::newRow("show -x") << QStringList{"--db", "<db>", "show", "-x"} << 0
+                                 << "{\n    \"Title\": \"-x\"";
+        QTest::newRow("export-title A -x.avi")
+            << QStringList{"--db", "<db>", "export-title", "A", "<out>-x.avi"} << 0
+            << "<out>-x.mmd";
+        QTest::newRow("settings set -200")
+            << QStringList{"settings", "set", "RKV", "MainLeft", "-200"} << 0 << "";
+        QTest::newRow("unknown filter option")
+            << QStringList{"--db", "<db>", "filter", "--fast"} << 2 << "";
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        CatalogueFolder db, out;
+        db.writeLines("reelkeep.dat", {"~ -x| S| x| x| x| x| x| x| x| x| x| 1| x ~",
+                                       "~ A| S| x| x| x| x| x| x| x| x| x| 2| x ~"});
+        db.writeLines("History.dat", {"~ A| 2006-03-14| x| y ~", "~ -x| 2006-03-14| x| y ~"});
+        const CliRun run = cli(arguments.replaceInStrings("<db>", db.dbPath())
+                                   .replaceInStrings("<out>", out.dbPath()));
+        QTEST(run.status, "status");
+        QFETCH(QString, printed);
+        printed.replace("<out>", out.dbPath());
+        QCOMPARE(run.out.left(printed.size()), printed);
+        if (arguments.contains("MainLeft"))
+            QVERIFY(cli({"settings"}).out.contains("RKV/MainLeft=-200\n"));
+    }
+
     // show: all 38 fields as JSON, found or not; a covers folder given before --db still holds.
     // mmd: the document of a title.
     void showAndMmd() {
