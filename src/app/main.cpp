@@ -1,4 +1,5 @@
 #include "Init.h"
+#include "ViewerArguments.h"
 #include "browse/AppState.h"
 #include "platform/Clock.h"
 #include "platform/QtDesktop.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 namespace {
 
@@ -20,14 +22,46 @@ QIcon applicationIcon() {
     return icon;
 }
 
+// Prints the help or the version when asked for.
+bool answered(const ViewerArguments& arguments) {
+    if (!arguments.help && !arguments.version)
+        return false;
+    const QString text =
+        arguments.help ? ViewerArguments::helpText() : ViewerArguments::versionText();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // Help and version need no display: they are answered before the application starts.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    const ViewerArguments early = ViewerArguments::parse(raw);
+    if (early.help || early.version) {
+        const QString text =
+            early.help ? ViewerArguments::helpText() : ViewerArguments::versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reelkeep Viewer"));
     // Names the desktop entry, so that a Wayland desktop shows the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral("reelkeep-viewer"));
     QApplication::setWindowIcon(applicationIcon());
+
+    // Qt's own options are gone from the arguments by now.
+    const ViewerArguments arguments = ViewerArguments::parse(QApplication::arguments());
+    if (answered(arguments))
+        return 0;
+    if (!arguments.problem.isEmpty()) {
+        std::fprintf(stderr, "reelkeep-viewer: %s\n%s", qPrintable(arguments.problem),
+                     qPrintable(ViewerArguments::helpText().section(u'\n', 0, 0) + u'\n'));
+        return 2;
+    }
 
     QtSettingsStore store;
     QtSettingsStore::keepQtSettingsIn(store.folder());
@@ -36,7 +70,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     AppState state;
 
-    auto window = Init::Main(state, store, prompts, desktop, clock);
+    auto window = Init::Main(state, store, prompts, desktop, clock, arguments.catalogue);
     if (window->ended())
         return 0;
     prompts.setParent(window.get());

@@ -1,6 +1,10 @@
 #include "DatabasePaths.h"
 
+#include "CatalogueFile.h"
+#include "FileExists.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 bool IsPathSeparator(QChar c) {
 #ifdef Q_OS_WIN
@@ -33,4 +37,19 @@ std::optional<DatabasePaths> DatabasePaths::fromChosenFile(const QString& fileNa
 DatabasePaths DatabasePaths::fromFolder(const QString& folder) {
     const QString db = WithClosingSeparator(folder);
     return {db, db + QStringLiteral("Covers") + NativeSeparator()};
+}
+
+std::optional<DatabasePaths> DatabasePaths::fromArgument(const QString& argument) {
+    if (argument.isEmpty())
+        return std::nullopt;
+    const QFileInfo given(argument);
+    std::optional<DatabasePaths> paths;
+    if (given.isDir())
+        paths = fromFolder(given.absoluteFilePath());
+    else if (given.fileName().compare(CatalogueFile::kTitles, Qt::CaseInsensitive) == 0)
+        paths = fromChosenFile(given.absoluteFilePath());
+    // The title file is always "reelkeep.dat" in its folder, as the database dialog has it.
+    if (paths && CatalogueFileExists(paths->dbPath + CatalogueFile::kTitles))
+        return paths;
+    return std::nullopt;
 }

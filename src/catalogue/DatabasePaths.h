@@ -14,6 +14,9 @@ struct DatabasePaths {
     static std::optional<DatabasePaths> fromChosenFile(const QString& fileName);
     // A folder given on a command line; a closing separator is added when missing.
     static DatabasePaths fromFolder(const QString& folder);
+    // The viewer's argument: a title file ("reelkeep.dat") or the folder holding one, made
+    // absolute; nullopt when it is neither.
+    static std::optional<DatabasePaths> fromArgument(const QString& argument);
 
     friend bool operator==(const DatabasePaths&, const DatabasePaths&) = default;
 };

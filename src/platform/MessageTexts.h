@@ -100,6 +100,14 @@ inline Message settingsReplaced(const QString& details = {}) {
             details};
 }
 
+// Ours: the viewer's argument names no catalogue; the start goes on with the saved one.
+inline Message notACatalogue(const QString& argument) {
+    return {Message::Icon::Exclamation, QStringLiteral("Reelkeep Viewer"),
+            QStringLiteral("\"%1\" is neither a Reelkeep catalogue (reelkeep.dat) nor a folder "
+                           "holding one. The catalogue saved last opens instead.")
+                .arg(argument)};
+}
+
 // "Select media file, part 2."
 inline QString mediaFileTitle(int part) {
     return QStringLiteral("Select media file, part %1.").arg(part);

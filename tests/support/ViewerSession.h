@@ -31,8 +31,8 @@ struct Session {
     explicit Session(const QString& dbPath, const QString& settings = {}) {
         WriteSettings(store, "DBPath=" + dbPath + ";CoverPath=" + dbPath + "Covers/;" + settings);
     }
-    frmMain& start() {
-        window = Init::Main(state, store, prompts, desktop, clock);
+    frmMain& start(const std::optional<QString>& catalogue = std::nullopt) {
+        window = Init::Main(state, store, prompts, desktop, clock, catalogue);
         return *window;
     }
     template <typename T = QWidget> T* control(const QString& name) const {

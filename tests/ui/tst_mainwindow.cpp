@@ -242,6 +242,37 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label17"), "Entered: 14 Mar 2006");
     }
 
+    // A catalogue named on the command line, as its title file or its folder, is opened for the
+    // run and stored by Close and Save only; an argument that names none is reported, and the
+    // saved catalogue opens.
+    void catalogueArgument_data() {
+        QTest::addColumn<QString>("argument"); // <other>: another catalogue's folder
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("message");
+        const QStringList saved{"Alien", "Brazil", "Casablanca", "Alien 2"};
+        QTest::newRow("folder") << "<other>" << QStringList{"Zardoz"} << "";
+        QTest::newRow("title file") << "<other>reelkeep.dat" << QStringList{"Zardoz"} << "";
+        QTest::newRow("another file") << "<other>imdb.dat" << saved << "imdb.dat\" is neither";
+        QTest::newRow("no catalogue") << "/nowhere" << saved << "\"/nowhere\" is neither";
+    }
+    void catalogueArgument() {
+        QFETCH(QString, argument);
+        CatalogueFolder other;
+        other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        other.writeLines("imdb.dat", {});
+        Session s(db());
+        s.store.writes.clear();
+        s.start(argument.replace("<other>", other.dbPath()));
+        QTEST(s.window->titles(), "titles");
+        QFETCH(QString, message);
+        QCOMPARE(s.prompts.messages.value(0).text.contains(message), true);
+        QCOMPARE(s.store.writes.filter("DBPath"), QStringList());
+        s.trigger("CloseSave");
+        QCOMPARE(s.store.writes.filter("DBPath").value(0).endsWith(
+                     s.window->titles().size() == 1 ? other.dbPath() : db()),
+                 true);
+    }
+
     // No title file where the settings say: the user is asked until a folder holds one, whose
     // titles are listed; a menu entry passed over keeps their count in the status bar. A title
     // file renamed over the old one, as the catalogue program saves, is announced, and the next
