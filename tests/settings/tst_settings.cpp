@@ -1,5 +1,6 @@
-// Stored settings as start-up reads them and as they are written back.
+// Stored settings as start-up reads them and as they are written back, and the colours shown.
 #include "settings/Preferences.h"
+#include "settings/ReadableColour.h"
 #include "support/MemorySettingsStore.h"
 
 #include <QDir>
@@ -59,6 +60,51 @@ private Q_SLOTS:
         QVERIFY2(read.isEmpty() || written.writes.contains(read),
                  qPrintable(written.writes.join(';')));
         QTEST(HowUnknownTextIsRead(application, key, text).value_or(QString()), "how");
+    }
+
+    // A colour preference as a window shows it. On a light ground every colour is as stored; on
+    // a dark one a default is made readable, black becoming the desktop's text colour and the
+    // others lightened in their own hue just past 4.5:1, while a colour the user picked (any
+    // other stored text, though it be another key's default) stays as picked.
+    void fontColour_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");      // the desktop's text colour on that background
+        QTest::addColumn<QString>("expected"); // a colour, "lightened" or "none"
+        const QColor light(0xf0, 0xf0, 0xf0), dark(0x35, 0x35, 0x35), base(0x2a, 0x2a, 0x2a);
+        QTest::newRow("light: black") << 0 << "0" << light << QColor(Qt::black) << "#000000";
+        QTest::newRow("light: red") << 1 << "255" << light << QColor(Qt::black) << "#ff0000";
+        QTest::newRow("light: navy") << 2 << "8388608" << light << QColor(Qt::black) << "#000080";
+        QTest::newRow("dark: black") << 4 << "0" << dark << QColor(Qt::white) << "#ffffff";
+        QTest::newRow("dark: black in a box")
+            << 0 << "0" << base << QColor(0xee, 0xee, 0xee) << "#eeeeee";
+        QTest::newRow("dark: navy") << 2 << "8388608" << dark << QColor(Qt::white) << "lightened";
+        QTest::newRow("dark: red") << 5 << "255" << dark << QColor(Qt::white) << "lightened";
+        QTest::newRow("dark: picked navy")
+            << 0 << "8388608" << dark << QColor(Qt::white) << "#000080";
+        QTest::newRow("dark: picked black") << 1 << "0" << dark << QColor(Qt::white) << "#000000";
+        QTest::newRow("dark: no number") << 3 << "blue" << dark << QColor(Qt::white) << "none";
+    }
+    void fontColour() {
+        QFETCH(int, slot);
+        QFETCH(QString, stored);
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        QFETCH(QString, expected);
+        const std::optional<QColor> shown = FontColour(slot, stored, {background, text});
+        QCOMPARE(shown.has_value(), expected != "none");
+        if (!shown)
+            return;
+        if (expected != "lightened") {
+            QCOMPARE(shown->name(), expected);
+            return;
+        }
+        const QColor was = *ColourFromPreference(stored);
+        QCOMPARE(shown->hslHue(), was.hslHue());
+        QCOMPARE_GT(shown->lightness(), was.lightness());
+        const double contrast = ContrastRatio(*shown, background);
+        QVERIFY2(contrast >= 4.5 && contrast < 4.6, qPrintable(QString::number(contrast)));
     }
 };
 
