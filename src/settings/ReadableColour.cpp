@@ -39,8 +39,9 @@ QColor ReadableColour(const QColor& colour, const TextGround& ground) {
     // by halving.
     const float hue = colour.hslHueF();
     const float saturation = colour.hslSaturationF();
+    // In the 8 bits a channel is drawn with, which may lose a little contrast.
     const auto at = [&](float lightness) {
-        return QColor::fromHslF(hue, saturation, lightness).toRgb();
+        return QColor(QColor::fromHslF(hue, saturation, lightness).rgb());
     };
     float dim = colour.lightnessF();
     float bright = 1.0f;
