@@ -2,7 +2,9 @@
 
 #include "platform/Desktop.h"
 #include "platform/Twips.h"
+#include "settings/ReadableColour.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,6 +66,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     // Default button for Enter; Esc needs nothing, as a dialog rejects on Esc by itself.
     cmdExit->setDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &frmAbout::cmdExit_Click);
+    colourLinks();
 
     // Placed here rather than left to Qt, which would centre the window over an owner.
     if (const QScreen* onScreen = screen()) {
@@ -102,12 +105,26 @@ void frmAbout::addLink(const char* name, const QString& caption, const QString& 
         font.setPointSize(font.pointSize() - 1);
     link->setFont(font);
 
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    link->setPalette(palette);
-
+    links_.append(link);
     addresses_.insert(link, address);
     link->installEventFilter(this);
+}
+
+void frmAbout::colourLinks() {
+    // Link blue, lightened on a dark desktop where it would not stand out from the window.
+    const QColor blue = ReadableColour(
+        Qt::blue, {palette().color(QPalette::Window), palette().color(QPalette::WindowText)});
+    for (QLabel* link : links_) {
+        QPalette linkPalette = link->palette();
+        linkPalette.setColor(QPalette::WindowText, blue);
+        link->setPalette(linkPalette);
+    }
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourLinks();
 }
 
 void frmAbout::Form_Load() {

@@ -16,16 +16,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QLabel* addLabel(const char* name, const QString& caption, const QRectF& twips,
                      Qt::Alignment alignment);
     void addLink(const char* name, const QString& caption, const QString& address,
                  const QString& toolTip, const QRectF& twips, Qt::Alignment alignment);
+    void colourLinks();
     void Form_Load();
     void cmdExit_Click();
     void OpenURL(const QString& URI);
 
     Desktop& desktop_;
+    QList<QLabel*> links_;
     QHash<const QObject*, QString> addresses_;
 };

@@ -30,6 +30,7 @@
 #include "platform/Twips.h"
 #include "settings/FontPref.h"
 #include "settings/Preferences.h"
+#include "settings/ReadableColour.h"
 #include "settings/SettingsKeys.h"
 
 #include <QApplication>
@@ -89,6 +90,26 @@ QFont designFont(const QString& face) {
 void describeForReaders(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setAccessibleDescription(label->text());
+}
+
+// What a control's text is drawn on, from the window's palette: the control's own palette holds
+// the text colour being chosen, and its frame's may not yet follow a change of the desktop's.
+TextGround groundOf(const QWidget* w) {
+    const QPalette& palette = w->window()->palette();
+    if (qobject_cast<const QPlainTextEdit*>(w))
+        return {palette.color(QPalette::Base), palette.color(QPalette::Text)};
+    return {palette.color(QPalette::Window), palette.color(QPalette::WindowText)};
+}
+
+// Gives a control font preference `slot`'s colour as shown on `ground`, keeping the other roles
+// of `palette`; a stored text that is no colour leaves the desktop's.
+void setTextColour(QWidget* w, QPalette palette, int slot, const QString& stored,
+                   const TextGround& ground) {
+    if (const auto colour = FontColour(slot, stored, ground)) {
+        palette.setColor(QPalette::WindowText, *colour);
+        palette.setColor(QPalette::Text, *colour);
+    }
+    w->setPalette(palette);
 }
 
 } // namespace
@@ -220,7 +241,6 @@ void frmMain::buildControls() {
     }
     static_cast<QLabel*>(controls_.value(Name::Label14))->setBuddy(controls_.value(Name::Text14));
     static_cast<QLabel*>(controls_.value(Name::Label16))->setBuddy(controls_.value(Name::Text16));
-    frame3_ = static_cast<QGroupBox*>(controls_.value(Name::Frame3));
     frame7_ = static_cast<QGroupBox*>(controls_.value(Name::Frame7));
     label35_ = static_cast<QLabel*>(controls_.value(Name::Label35));
 
@@ -574,26 +594,38 @@ void frmMain::List1_Click() {
     if (rating.barToolTip)
         progressBar1_->setToolTip(plainToolTip(*rating.barToolTip));
     label35_->setText(rating.caption);
-    QPalette palette = label35_->palette();
     switch (rating.colour) {
     case RatingView::Colour::Frame:
-        palette.setColor(QPalette::Window, frame7_->palette().color(QPalette::Window));
+        ratingBand_.reset();
         break;
     case RatingView::Colour::Red:
-        palette.setColor(QPalette::Window, QColor(255, 0, 0));
+        ratingBand_ = QColor(255, 0, 0);
         break;
     case RatingView::Colour::Yellow:
-        palette.setColor(QPalette::Window, QColor(255, 255, 0));
+        ratingBand_ = QColor(255, 255, 0);
         break;
     case RatingView::Colour::Green:
-        palette.setColor(QPalette::Window, QColor(0, 255, 0));
+        ratingBand_ = QColor(0, 255, 0);
         break;
     }
-    label35_->setPalette(palette);
+    paintRating();
     for (const MainControls::Control& c : MainControls::all())
         if (c.cleared)
             describeForReaders(controls_.value(QString::fromLatin1(c.name)));
     shownRow_ = row;
+}
+
+void frmMain::paintRating() {
+    // Built afresh, so that without a band the label shows its frame's colour, whatever the
+    // desktop's palette turns to. A band is bright: the text on it is drawn as stored.
+    QPalette palette;
+    TextGround ground = groundOf(label35_);
+    if (ratingBand_) {
+        palette.setColor(QPalette::Window, *ratingBand_);
+        ground = {*ratingBand_, Qt::black};
+    }
+    const int slot = MainControls::find(QLatin1StringView(MainControls::Name::Label35))->fontSlot;
+    setTextColour(label35_, palette, slot, state_.prefs.Fonts[slot].Color, ground);
 }
 
 void frmMain::ClearForm() {
@@ -608,13 +640,9 @@ void frmMain::ClearForm() {
         else if (auto* bar = qobject_cast<QProgressBar*>(w))
             bar->setValue(0);
     }
-    QPalette framePalette = frame7_->palette();
-    framePalette.setColor(QPalette::Window, frame3_->palette().color(QPalette::Window));
-    frame7_->setPalette(framePalette);
     // The rating's colour too: a cleared window shows no rating of a title no longer on display.
-    QPalette labelPalette = label35_->palette();
-    labelPalette.setColor(QPalette::Window, framePalette.color(QPalette::Window));
-    label35_->setPalette(labelPalette);
+    ratingBand_.reset();
+    paintRating();
     for (const MainControls::Control& c : MainControls::all())
         if (c.cleared)
             controls_.value(QString::fromLatin1(c.name))->setAccessibleDescription(QString());
@@ -678,7 +706,14 @@ bool frmMain::event(QEvent* event) {
     // status bar keeps its text rather than going blank.
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
         return true;
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    // A desktop turned dark or light. The style sheet's widgets keep the palette they were
+    // polished with until it is applied again; the default colours follow.
+    if (event->type() == QEvent::ApplicationPaletteChange && label35_) {
+        setStyleSheet(styleSheet());
+        applyFonts();
+    }
+    return handled;
 }
 
 // ---- navigation ------------------------------------------------------------------------------
@@ -839,15 +874,10 @@ void frmMain::applyFonts() {
         font.setUnderline(pref.Underline);
         font.setStyleHint(QFont::SansSerif);
         w->setFont(font);
-        if (!use.colour)
-            continue;
-        if (const auto colour = ColourFromPreference(pref.Color)) {
-            QPalette palette = w->palette();
-            palette.setColor(QPalette::WindowText, *colour);
-            palette.setColor(QPalette::Text, *colour);
-            w->setPalette(palette);
-        }
+        if (use.colour && w != label35_)
+            setTextColour(w, w->palette(), use.slot, pref.Color, groundOf(w));
     }
+    paintRating();
 }
 
 void frmMain::Form_Resize() {

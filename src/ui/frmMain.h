@@ -8,6 +8,7 @@
 #include "catalogue/DatabasePaths.h"
 #include "platform/Message.h"
 
+#include <QColor>
 #include <QHash>
 #include <QMainWindow>
 #include <optional>
@@ -91,6 +92,7 @@ private:
     int selectedRow() const;
     void restoreGeometry();
     void applyFonts();
+    void paintRating();
     void showMessage(const Message& message);
     void FilterExe();
     void findFromStart();
@@ -119,8 +121,8 @@ private:
     QLabel* image1_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
     QGroupBox* frame7_ = nullptr;
-    QGroupBox* frame3_ = nullptr;
     QLabel* label35_ = nullptr;
+    std::optional<QColor> ratingBand_; // Label35's own red, yellow or green; none: its frame's
     QLineEdit* findBox_ = nullptr;
     QTimer* timer1_ = nullptr;
     CatalogueWatcher* watcher_ = nullptr; // a change on disk is announced in the status bar

@@ -1,0 +1,142 @@
+// The windows as drawn: every text readable on a dark desktop.
+#include "settings/ReadableColour.h"
+#include "support/CatalogueFolder.h"
+#include "support/ViewerSession.h"
+#include "ui/frmAbout.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+namespace {
+
+// Fusion's dark scheme, as a dark desktop hands it to the program.
+QPalette darkPalette() {
+    QPalette palette(QColor(0x35, 0x35, 0x35)); // window and buttons; white text
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    return palette;
+}
+
+// The contrast of the text a widget draws itself (its children left out): its most distinct
+// pixel against its commonest, the ground.
+double drawnContrast(QWidget* w, const QRect& area) {
+    QPixmap pixmap(area.size());
+    w->render(&pixmap, QPoint(), QRegion(area), QWidget::DrawWindowBackground);
+    const QImage image = pixmap.toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        most = std::max(most, ContrastRatio(QColor(it.key()), QColor(ground)));
+    return most;
+}
+
+// Every text of a window with the contrast it is drawn with, by objectName.
+QMap<QString, double> textContrasts(QWidget* window) {
+    QMap<QString, double> found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        QWidget* drawn = w;
+        QRect area = w->rect();
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->text().isEmpty())
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->text().isEmpty())
+            continue;
+        auto* box = qobject_cast<QAbstractScrollArea*>(w);
+        if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractItemView*>(w))
+            area = (drawn = box->viewport())->rect(); // where the text is
+        else if (box)
+            continue; // a frame's scrolling lines, drawn by the labels in them
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            area.setHeight(frame->fontMetrics().height()); // its caption
+        else if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w) &&
+                 !qobject_cast<QLineEdit*>(w) && !qobject_cast<QMenuBar*>(w) &&
+                 !qobject_cast<QStatusBar*>(w))
+            continue;
+        found.insert(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(),
+                     drawnContrast(drawn, area));
+    }
+    return found;
+}
+
+} // namespace
+
+class TestRendering : public QObject {
+    Q_OBJECT
+
+    CatalogueFolder db_;
+    QPalette light_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        light_ = QApplication::palette();
+        db_.writeLines("reelkeep.dat", {"~ Alien| SINGLE| Shelf 3| Horror| Present| DVD| 5| x| "
+                                        "y| Le Huitieme Passager| In space no one can hear you "
+                                        "scream.| 17| U17 ~"});
+        db_.writeLines("imdb.dat", {"~ Alien| x| Alien (1979)| x| 1979| Ridley Scott| In space "
+                                    "no one can hear you scream.| A crew meets a creature.| "
+                                    "Horror| Sigourney Weaver| R| English| 117| 8.5| | r ~"});
+        db_.writeLines("media.dat", {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1| x| 1| x| 2| 1 ~"});
+        db_.writeLines("History.dat", {"~ Alien| 2006-03-14| x| y ~"});
+    }
+    void cleanup() { QApplication::setPalette(light_); }
+
+    // The desktop turns dark under the running window: with the default colours every text of
+    // the main window and of About stands out from its ground by 4.5:1 or more. Turned light
+    // again, the window shows the stored colours, the rating's text black on its green band.
+    void darkDesktop() {
+        StartedSession s(db_.dbPath());
+        s.window->resize(1000, 700);
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        s.select(0);
+        QCOMPARE(s.caption("Label11"), QStringLiteral("IMDB: Alien (1979)"));
+        // Typed text: the empty box's hint is drawn in the desktop's own half-tone.
+        s.control<QLineEdit>("FindBox")->setText("Alien");
+
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::sendPostedEvents(); // the windows hear of it
+        frmAbout about(s.desktop);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QMap<QString, double> main = textContrasts(s.window.get()),
+                                    dialog = textContrasts(&about);
+        for (const char* name : {"Label1", "Label11", "Label12", "Label13", "Label35", "Text17",
+                                 "Frame5", "List1", "Command1", "StatusBar1", "QMenuBar"})
+            QVERIFY2(main.contains(name), name);
+        QVERIFY(dialog.contains("URL") && dialog.contains("cmdExit"));
+        for (const auto& [window, drawn] : {std::pair{"main", main}, {"About", dialog}})
+            for (auto it = drawn.cbegin(); it != drawn.cend(); ++it)
+                QVERIFY2(it.value() >= 4.5,
+                         qPrintable(QString("%1 %2: %3").arg(window, it.key()).arg(it.value())));
+
+        QApplication::setPalette(light_);
+        QCoreApplication::sendPostedEvents();
+        const std::pair<const char*, const char*> stored[] = {{"Label1", "#ff0000"},
+                                                              {"Label11", "#000080"},
+                                                              {"Text17", "#000000"},
+                                                              {"Label35", "#000000"}};
+        for (const auto& [name, colour] : stored)
+            QCOMPARE(s.control(name)->palette().color(QPalette::Text).name(), colour);
+        QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
+    }
+};
+
+QTEST_MAIN(TestRendering)
+#include "tst_rendering.moc"
