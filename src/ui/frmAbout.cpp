@@ -5,7 +5,6 @@
 #include "settings/ReadableColour.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -23,7 +22,6 @@ const QString kCatalogueSite = QStringLiteral("https://reelkeep.example/");
 const QString kPlayerSite = QStringLiteral("https://jove-player.example/");
 
 constexpr int kLinkPointSize = 12;
-constexpr int kSmallestLinkPointSize = 6;
 
 QString versionText() {
     return QStringLiteral("%1.%2.%3")
@@ -66,6 +64,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     // Default button for Enter; Esc needs nothing, as a dialog rejects on Esc by itself.
     cmdExit->setDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &frmAbout::cmdExit_Click);
+    fitLinks(Twips::toPixels(6735, dpi)); // where MailTo's box ends
     colourLinks();
 
     // Placed here rather than left to Qt, which would centre the window over an owner.
@@ -98,16 +97,31 @@ void frmAbout::addLink(const char* name, const QString& caption, const QString& 
 
     QFont font(QStringLiteral("Arial"), kLinkPointSize);
     font.setUnderline(true);
-    // The two upper boxes are narrower than their addresses at full size; a smaller face still
-    // shows the whole address, where clipping would hide its end.
-    while (font.pointSize() > kSmallestLinkPointSize &&
-           QFontMetrics(font, link).horizontalAdvance(caption) > link->width())
-        font.setPointSize(font.pointSize() - 1);
     link->setFont(font);
 
     links_.append(link);
     addresses_.insert(link, address);
     link->installEventFilter(this);
+}
+
+void frmAbout::fitLinks(int rightmost) {
+    // Every address whole at full size: a box too small for its link grows, and when that takes
+    // it past `rightmost` the window widens, the rows across it and the Exit button with it.
+    int extra = 0;
+    for (QLabel* link : links_) {
+        const QSize needed = link->sizeHint();
+        link->resize(qMax(link->width(), needed.width()), qMax(link->height(), needed.height()));
+        extra = qMax(extra, link->geometry().right() + 1 - rightmost);
+    }
+    if (extra == 0)
+        return;
+    setFixedSize(width() + extra, height());
+    for (const char* name : {"Label4", "RKLink", "Label5", "Label6", "Label2"}) {
+        auto* row = findChild<QLabel*>(QLatin1String(name));
+        row->resize(row->width() + extra, row->height());
+    }
+    auto* exit = findChild<QPushButton*>(QStringLiteral("cmdExit"));
+    exit->move(exit->x() + extra, exit->y());
 }
 
 void frmAbout::colourLinks() {

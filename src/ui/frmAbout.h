@@ -23,6 +23,7 @@ private:
                      Qt::Alignment alignment);
     void addLink(const char* name, const QString& caption, const QString& address,
                  const QString& toolTip, const QRectF& twips, Qt::Alignment alignment);
+    void fitLinks(int rightmost);
     void colourLinks();
     void Form_Load();
     void cmdExit_Click();

@@ -1,4 +1,4 @@
-// The windows as drawn: every text readable on a dark desktop.
+// The windows as drawn: every text readable on a dark desktop, About's links at one size.
 #include "settings/ReadableColour.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
@@ -135,6 +135,23 @@ private Q_SLOTS:
         for (const auto& [name, colour] : stored)
             QCOMPARE(s.control(name)->palette().color(QPalette::Text).name(), colour);
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
+    }
+
+    // About's four links in one face and size, each address whole in its box.
+    void aboutLinks() {
+        RecordingDesktop desktop;
+        frmAbout about(desktop);
+        const QFont font = about.findChild<QLabel*>("URL")->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSize(), 12);
+        for (const char* name : {"URL", "MailTo", "RKLink", "Label6"}) {
+            auto* link = about.findChild<QLabel*>(name);
+            QCOMPARE(link->font(), font);
+            QVERIFY2(link->fontMetrics().horizontalAdvance(link->text()) <=
+                             link->contentsRect().width() &&
+                         about.rect().contains(link->geometry()),
+                     name);
+        }
     }
 };
 
