@@ -14,6 +14,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/
 install(FILES ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/reelkeep-viewer)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/main-window.png ${PROJECT_SOURCE_DIR}/docs/main-window-small.png
+              ${PROJECT_SOURCE_DIR}/docs/main-window-dark.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/reelkeep-viewer/docs)
 
 set(CPACK_GENERATOR DEB)

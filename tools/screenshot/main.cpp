@@ -1,5 +1,6 @@
 // Saves a picture of the main window showing one title, for the README and for looking at the
-// window without a display: reelkeep-screenshot DB_FOLDER TITLE WIDTHxHEIGHT OUT.png
+// window without a display: reelkeep-screenshot [--dark] DB_FOLDER TITLE WIDTHxHEIGHT OUT.png.
+// --dark draws it as a dark desktop would, with Fusion and its dark scheme.
 #include "app/Init.h"
 #include "browse/AppState.h"
 #include "platform/Clock.h"
@@ -10,17 +11,37 @@
 
 #include <QApplication>
 #include <QListView>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette palette(QColor(0x35, 0x35, 0x35)); // window and buttons; white text
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    return palette;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments();
     QTextStream err(stderr);
+    if (args.size() > 1 && args[1] == QLatin1String("--dark")) {
+        args.removeAt(1);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+    }
     if (args.size() != 5 || !args[3].contains(u'x')) {
-        err << "usage: reelkeep-screenshot DB_FOLDER TITLE WIDTHxHEIGHT OUT.png\n";
+        err << "usage: reelkeep-screenshot [--dark] DB_FOLDER TITLE WIDTHxHEIGHT OUT.png\n";
         return 2;
     }
     QTemporaryDir settings;
