@@ -14,7 +14,9 @@ namespace {
 
 const QString kProduct = QStringLiteral("Reelkeep Viewer");
 const QString kLegalNotice = QStringLiteral("Copyright (C) 2026 the Reelkeep Viewer developers");
-const QString kTerms = QStringLiteral("Free to use and share; no warranty of any kind.");
+// The licence by its SPDX name, which packagers and software centres look for.
+const QString kTerms =
+    QStringLiteral("Free software under the GPL-3.0-or-later licence; no warranty of any kind.");
 
 const QString kHomePage = QStringLiteral("https://reelkeep-viewer.example/");
 const QString kMailAddress = QStringLiteral("developers@reelkeep-viewer.example");

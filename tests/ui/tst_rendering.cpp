@@ -1,7 +1,9 @@
-// The windows as drawn: every text readable on a dark desktop, About's links at one size.
+// The windows as drawn: every text readable on a dark desktop, nothing cut without a sign,
+// About's links at one size.
 #include "settings/ReadableColour.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
+#include "ui/ElidedLabel.h"
 #include "ui/frmAbout.h"
 
 #include <QGroupBox>
@@ -9,6 +11,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -135,6 +139,38 @@ private Q_SLOTS:
         for (const auto& [name, colour] : stored)
             QCOMPARE(s.control(name)->palette().color(QPalette::Text).name(), colour);
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
+    }
+
+    // At 800 x 560 with an 11 pt text font nothing is lost without a sign: a caption too wide
+    // ends in "…" with the whole text in its tooltip, and the facts below a frame's edge are
+    // scrolled to.
+    void textThatDoesNotFit() {
+        const QString title = "Alien " + QString(200, u'x');
+        CatalogueFolder wide;
+        wide.writeLines("reelkeep.dat", {"~ " + title + "| S| x| x| x| x| x| x| x| x| x| 1| x ~"});
+        wide.writeLines("History.dat", {"~ " + title + "| 2006-03-14| x| y ~"});
+        StartedSession s(wide.dbPath(), "Font0=___11 Arial;Font1=___11 Arial");
+        s.window->resize(800, 560);
+        s.select(0);
+        QTRY_COMPARE(s.window->size(), QSize(800, 560));
+        auto* label = s.control<ElidedLabel>("Label1");
+        QCOMPARE(label->text(), title);
+        QCOMPARE(label->toolTip(), title);
+        QVERIFY(label->shownText().startsWith("Alien xx") && label->shownText().endsWith(u'…'));
+        QLabel drawn(label->shownText()); // the label draws what a plain one would
+        drawn.setFont(label->font());
+        drawn.setPalette(label->palette());
+        drawn.setAlignment(label->alignment());
+        drawn.resize(label->size());
+        QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 drawn.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        auto* lines = s.control<QScrollArea>("Frame6Lines");
+        QVERIFY(lines->verticalScrollBar()->isVisible());
+        QWidget* entered = s.control("Label17");
+        lines->ensureWidgetVisible(entered);
+        QVERIFY(lines->viewport()->rect().contains(
+            QRect(entered->mapTo(lines->viewport(), QPoint()), entered->size())));
+        QCOMPARE(s.caption("Label17"), "Entered: 14 Mar 2006");
     }
 
     // About's four links in one face and size, each address whole in its box.
