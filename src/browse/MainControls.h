@@ -73,7 +73,8 @@ struct Control {
     const char* name;  // objectName
     const char* frame; // the frame it sits in; empty for a frame
     Kind kind;
-    const char* caption; // as the window is drawn, before any title is shown
+    const char* caption; // as the window is drawn, before any title is shown; in English, the
+                         // source of its translation (context "MainControls")
     int fontSlot;        // the font preference it takes (0 to 5); -1: none
     bool colour;         // with that preference's colour, not only its face
     bool cleared;        // ClearForm empties it

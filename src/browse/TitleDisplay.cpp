@@ -5,6 +5,7 @@
 #include "catalogue/DatabasePaths.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QUrl>
 #include <algorithm>
 #include <charconv>
@@ -15,7 +16,11 @@ namespace Name = MainControls::Name;
 
 namespace {
 
-const QString kSearchHint = QStringLiteral("Double click to search IMDB");
+// The display's own words, translated where they are shown: the translator comes after
+// start-up. Each is marked for translation where it is written.
+QString words(const char* text) {
+    return QCoreApplication::translate("TitleDisplay", text);
+}
 
 QString prefixedOrEmpty(const QString& prefix, const QString& field) {
     return field.isEmpty() ? QString() : prefix + ShownText(field);
@@ -52,26 +57,32 @@ struct Prefixed {
     QString CurrentTitle::*field;
 };
 using T = CurrentTitle;
-constexpr Prefixed kMisc[] = {{Name::Label32, "User IDX: ", &T::UserIdx},
-                              {Name::Label33, "Entry type: ", &T::EntryType},
-                              {Name::Label4, "Year: ", &T::Year},
-                              {Name::Label5, "Status: ", &T::Status},
-                              {Name::Label6, "Location: ", &T::Location},
-                              {Name::Label7, "RK Rating: ", &T::Rating},
-                              {Name::Label34, "IMDB Rating: ", &T::ImdbRating},
-                              {Name::Label8, "Runtime: ", &T::Runtime},
-                              {Name::Label9, "Medium: ", &T::Medium},
-                              {Name::Label10, "Language: ", &T::Language}};
+constexpr Prefixed kMisc[] = {
+    {Name::Label32, QT_TRANSLATE_NOOP("TitleDisplay", "User IDX: "), &T::UserIdx},
+    {Name::Label33, QT_TRANSLATE_NOOP("TitleDisplay", "Entry type: "), &T::EntryType},
+    {Name::Label4, QT_TRANSLATE_NOOP("TitleDisplay", "Year: "), &T::Year},
+    {Name::Label5, QT_TRANSLATE_NOOP("TitleDisplay", "Status: "), &T::Status},
+    {Name::Label6, QT_TRANSLATE_NOOP("TitleDisplay", "Location: "), &T::Location},
+    {Name::Label7, QT_TRANSLATE_NOOP("TitleDisplay", "RK Rating: "), &T::Rating},
+    {Name::Label34, QT_TRANSLATE_NOOP("TitleDisplay", "IMDB Rating: "), &T::ImdbRating},
+    {Name::Label8, QT_TRANSLATE_NOOP("TitleDisplay", "Runtime: "), &T::Runtime},
+    {Name::Label9, QT_TRANSLATE_NOOP("TitleDisplay", "Medium: "), &T::Medium},
+    {Name::Label10, QT_TRANSLATE_NOOP("TitleDisplay", "Language: "), &T::Language}};
 constexpr Prefixed kVideo[] = {
-    {Name::Label18, "No Files: ", &T::NoFiles},    {Name::Label19, "Length: ", &T::Length},
-    {Name::Label20, "Format: ", &T::Format},       {Name::Label21, "Codec: ", &T::VideoCodec},
-    {Name::Label22, "Framerate: ", &T::Framerate}, {Name::Label23, "Bitrate: ", &T::VideoBitrate},
-    {Name::Label24, "Width: ", &T::Width},         {Name::Label25, "Height: ", &T::Height}};
+    {Name::Label18, QT_TRANSLATE_NOOP("TitleDisplay", "No Files: "), &T::NoFiles},
+    {Name::Label19, QT_TRANSLATE_NOOP("TitleDisplay", "Length: "), &T::Length},
+    {Name::Label20, QT_TRANSLATE_NOOP("TitleDisplay", "Format: "), &T::Format},
+    {Name::Label21, QT_TRANSLATE_NOOP("TitleDisplay", "Codec: "), &T::VideoCodec},
+    {Name::Label22, QT_TRANSLATE_NOOP("TitleDisplay", "Framerate: "), &T::Framerate},
+    {Name::Label23, QT_TRANSLATE_NOOP("TitleDisplay", "Bitrate: "), &T::VideoBitrate},
+    {Name::Label24, QT_TRANSLATE_NOOP("TitleDisplay", "Width: "), &T::Width},
+    {Name::Label25, QT_TRANSLATE_NOOP("TitleDisplay", "Height: "), &T::Height}};
 // After the aspect, which is derived from two fields.
-constexpr Prefixed kAudio[] = {{Name::Label27, "Codec: ", &T::AudioCodec},
-                               {Name::Label28, "Bitrate: ", &T::AudioBitrate},
-                               {Name::Label29, "Samplerate: ", &T::Samplerate},
-                               {Name::Label30, "Channels: ", &T::AudioChannels}};
+constexpr Prefixed kAudio[] = {
+    {Name::Label27, QT_TRANSLATE_NOOP("TitleDisplay", "Codec: "), &T::AudioCodec},
+    {Name::Label28, QT_TRANSLATE_NOOP("TitleDisplay", "Bitrate: "), &T::AudioBitrate},
+    {Name::Label29, QT_TRANSLATE_NOOP("TitleDisplay", "Samplerate: "), &T::Samplerate},
+    {Name::Label30, QT_TRANSLATE_NOOP("TitleDisplay", "Channels: "), &T::AudioChannels}};
 
 } // namespace
 
@@ -99,41 +110,48 @@ TitleView DescribeTitle(const CurrentTitle& t, const QLocale& locale) {
     };
 
     label(Name::Label1, ShownText(t.Title));
-    label(Name::Label2, prefixedOrEmpty(QStringLiteral("AKA: "), t.AkaTitle));
+    label(Name::Label2,
+          prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "AKA: ")), t.AkaTitle));
     out.push_back({QLatin1String(Name::Label11),
-                   prefixedOrEmpty(QStringLiteral("IMDB: "), t.ImdbName),
-                   t.ImdbLink.isEmpty() ? kSearchHint : ShownText(t.ImdbLink)});
+                   prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "IMDB: ")), t.ImdbName),
+                   t.ImdbLink.isEmpty()
+                       ? words(QT_TRANSLATE_NOOP("TitleDisplay", "Double click to search IMDB"))
+                       : ShownText(t.ImdbLink)});
     out.push_back({QLatin1String(Name::Label12),
-                   prefixedOrEmpty(QStringLiteral("Genre: "), t.Genre),
-                   QStringLiteral("Reelkeep Genre: ") + ShownText(t.CatalogueGenre) +
-                       QStringLiteral(" - IMDB Genre: ") + ShownText(t.ImdbGenre)});
+                   prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "Genre: ")), t.Genre),
+                   words(QT_TRANSLATE_NOOP("TitleDisplay", "Reelkeep Genre: ")) +
+                       ShownText(t.CatalogueGenre) +
+                       words(QT_TRANSLATE_NOOP("TitleDisplay", " - IMDB Genre: ")) +
+                       ShownText(t.ImdbGenre)});
     plain(Name::Text17, boxText(t.Comments));
-    label(Name::Label13, prefixedOrEmpty(QStringLiteral("Directed by "), t.Director));
+    label(Name::Label13,
+          prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "Directed by ")), t.Director));
     plain(Name::Text14, boxText(t.Actors));
     label(Name::Label15, ShownText(t.Tagline));
     plain(Name::Text16, boxText(t.Summary));
-    label(Name::Label31, prefixedOrEmpty(QStringLiteral("MPAA: "), t.Mpaa));
-    label(Name::Label3, QStringLiteral("IDX: ") + ShownText(t.Idx));
+    label(Name::Label31,
+          prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "MPAA: ")), t.Mpaa));
+    label(Name::Label3, words(QT_TRANSLATE_NOOP("TitleDisplay", "IDX: ")) + ShownText(t.Idx));
     for (const Prefixed& row : kMisc)
-        label(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
+        label(row.control, prefixedOrEmpty(words(row.prefix), t.*row.field));
     if (t.Entered.isEmpty()) {
         label(Name::Label17, QString());
     } else {
         const QString caption =
-            QStringLiteral("Entered: ") +
+            words(QT_TRANSLATE_NOOP("TitleDisplay", "Entered: ")) +
             ShownText(FormatEnteredDate(t.Entered, QStringLiteral("dd MMM yyyy"), locale));
         out.push_back({QLatin1String(Name::Label17), caption,
                        caption + QStringLiteral(" (") + ShownText(t.Entered) + u')'});
     }
     for (const Prefixed& row : kVideo)
-        plain(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
+        plain(row.control, prefixedOrEmpty(words(row.prefix), t.*row.field));
     // Aspected reads numbers through QLocale, seconds for a field of megabytes; a width or height
     // longer than a control shows is no size.
     const bool sized = t.Width.size() <= kShownChars && t.Height.size() <= kShownChars;
-    plain(Name::Label26, prefixedOrEmpty(QStringLiteral("Aspect: "),
+    plain(Name::Label26, prefixedOrEmpty(words(QT_TRANSLATE_NOOP("TitleDisplay", "Aspect: ")),
                                          sized ? Aspected(t.Width, t.Height) : QString()));
     for (const Prefixed& row : kAudio)
-        plain(row.control, prefixedOrEmpty(QLatin1String(row.prefix), t.*row.field));
+        plain(row.control, prefixedOrEmpty(words(row.prefix), t.*row.field));
 
     view.rating = describeRating(t.ImdbRating);
     return view;

@@ -57,7 +57,7 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Reelkeep Viewer for RK3.3.2");
+const char* const kCaption = QT_TRANSLATE_NOOP("frmMain", "Reelkeep Viewer for RK3.3.2");
 const QString kDbFilter =
     QStringLiteral("All Files (*.*)|*.*|DB Files") + QStringLiteral("(*.dat)|*.dat");
 
@@ -138,8 +138,7 @@ frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Deskto
 
     watcher_ = new CatalogueWatcher(this);
     connect(watcher_, &CatalogueWatcher::changed, this, [this] {
-        statusBar()->showMessage(
-            QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."));
+        statusBar()->showMessage(tr("Catalogue changed on disk - press Ctrl+R to reload."));
     });
 }
 
@@ -198,7 +197,7 @@ void frmMain::buildControls() {
 
     titleModel_ = new TitleListModel(this);
     for (const MainControls::Control& c : MainControls::all()) {
-        const QString caption = QString::fromLatin1(c.caption);
+        const QString caption = QCoreApplication::translate("MainControls", c.caption);
         QWidget* frame = *c.frame ? linesOf(QString::fromLatin1(c.frame)) : central;
         QWidget* w = nullptr;
         switch (c.kind) {
@@ -236,7 +235,7 @@ void frmMain::buildControls() {
             break;
         }
         w->setObjectName(QString::fromLatin1(c.name));
-        w->setAccessibleName(QString::fromUtf8(c.spoken));
+        w->setAccessibleName(QCoreApplication::translate("MainControls", c.spoken));
         controls_.insert(w->objectName(), w);
     }
     static_cast<QLabel*>(controls_.value(Name::Label14))->setBuddy(controls_.value(Name::Text14));
@@ -291,8 +290,8 @@ void frmMain::buildControls() {
     statusBar()->setSizeGripEnabled(true);
     findBox_ = new QLineEdit(statusBar());
     findBox_->setObjectName(QStringLiteral("FindBox"));
-    findBox_->setPlaceholderText(QStringLiteral("Find title"));
-    findBox_->setAccessibleName(QStringLiteral("Find title"));
+    findBox_->setPlaceholderText(tr("Find title"));
+    findBox_->setAccessibleName(findBox_->placeholderText());
     findBox_->setClearButtonEnabled(true);
     findBox_->installEventFilter(this);
     statusBar()->addPermanentWidget(findBox_);
@@ -307,13 +306,13 @@ void frmMain::buildControls() {
 
 void frmMain::buildMenus() {
     auto addMenu = [this](const char* name, const char* caption) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        QMenu* menu = menuBar()->addMenu(tr(caption));
         menu->setObjectName(QString::fromLatin1(name));
         return menu;
     };
     auto addItem = [this](QMenu* menu, const char* name, const char* caption,
                           const QKeySequence& shortcut, auto slot) {
-        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        QAction* action = menu->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         if constexpr (!std::is_same_v<decltype(slot), std::nullptr_t>)
@@ -324,52 +323,57 @@ void frmMain::buildMenus() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    QMenu* file = addMenu("FileMenu", "&File");
-    addItem(file, "OpenAnother", "Open another database", QKeySequence(Qt::CTRL | Qt::Key_O),
-            &frmMain::OpenAnother_Click);
+    QMenu* file = addMenu("FileMenu", QT_TR_NOOP("&File"));
+    addItem(file, "OpenAnother", QT_TR_NOOP("Open another database"),
+            QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::OpenAnother_Click);
     addSeparator(file, "sep1");
-    addItem(file, "Reload", "Reload Database", QKeySequence(Qt::CTRL | Qt::Key_R),
+    addItem(file, "Reload", QT_TR_NOOP("Reload Database"), QKeySequence(Qt::CTRL | Qt::Key_R),
             &frmMain::Reload_Click);
     addSeparator(file, "sep2");
-    addItem(file, "CloseSave", "Close and Save", QKeySequence(Qt::CTRL | Qt::Key_S),
+    addItem(file, "CloseSave", QT_TR_NOOP("Close and Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
             &frmMain::CloseSave_Click);
-    addItem(file, "Close", "Close", QKeySequence(Qt::CTRL | Qt::Key_X), &frmMain::Close_Click);
+    addItem(file, "Close", QT_TR_NOOP("Close"), QKeySequence(Qt::CTRL | Qt::Key_X),
+            &frmMain::Close_Click);
 
-    QMenu* edit = addMenu("Edit", "&Edit");
-    addItem(edit, "Filter", "Filter", QKeySequence(Qt::CTRL | Qt::Key_F), &frmMain::Filter_Click);
+    QMenu* edit = addMenu("Edit", QT_TR_NOOP("&Edit"));
+    addItem(edit, "Filter", QT_TR_NOOP("Filter"), QKeySequence(Qt::CTRL | Qt::Key_F),
+            &frmMain::Filter_Click);
     addSeparator(edit, "sep");
-    addItem(edit, "Settings", "Edit Settings", QKeySequence(Qt::CTRL | Qt::Key_E),
+    addItem(edit, "Settings", QT_TR_NOOP("Edit Settings"), QKeySequence(Qt::CTRL | Qt::Key_E),
             &frmMain::Settings_Click);
 
-    QMenu* go = addMenu("Go", "&Go");
-    addItem(go, "First", "First", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &frmMain::First_Click);
-    addItem(go, "Last", "Last", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &frmMain::Last_Click);
-    addItem(go, "Next", "Next", QKeySequence(Qt::CTRL | Qt::Key_N), &frmMain::Next_Click);
-    addItem(go, "Previous", "Previous", QKeySequence(Qt::CTRL | Qt::Key_P),
+    QMenu* go = addMenu("Go", QT_TR_NOOP("&Go"));
+    addItem(go, "First", QT_TR_NOOP("First"), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+            &frmMain::First_Click);
+    addItem(go, "Last", QT_TR_NOOP("Last"), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+            &frmMain::Last_Click);
+    addItem(go, "Next", QT_TR_NOOP("Next"), QKeySequence(Qt::CTRL | Qt::Key_N),
+            &frmMain::Next_Click);
+    addItem(go, "Previous", QT_TR_NOOP("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P),
             &frmMain::Previous_Click);
 
-    QMenu* exportMenu = addMenu("Export", "&Export");
-    addItem(exportMenu, "JoveExport", "Jove Export", QKeySequence(Qt::CTRL | Qt::Key_J),
+    QMenu* exportMenu = addMenu("Export", QT_TR_NOOP("&Export"));
+    addItem(exportMenu, "JoveExport", QT_TR_NOOP("Jove Export"), QKeySequence(Qt::CTRL | Qt::Key_J),
             &frmMain::JoveExport_Click);
-    addItem(exportMenu, "JoveBatch", "Jove Export Batch", QKeySequence(Qt::CTRL | Qt::Key_B),
-            &frmMain::JoveBatch_Click);
+    addItem(exportMenu, "JoveBatch", QT_TR_NOOP("Jove Export Batch"),
+            QKeySequence(Qt::CTRL | Qt::Key_B), &frmMain::JoveBatch_Click);
 
-    QMenu* help = addMenu("HelpMneu", "&Help");
+    QMenu* help = addMenu("HelpMneu", QT_TR_NOOP("&Help"));
     // Switched off for good: neither the item nor F1 can be used.
     QAction* helpItem =
-        addItem(help, "Help", "Help", QKeySequence(Qt::Key_F1), &frmMain::Help_Click);
+        addItem(help, "Help", QT_TR_NOOP("Help"), QKeySequence(Qt::Key_F1), &frmMain::Help_Click);
     helpItem->setEnabled(false);
     helpItem->setVisible(false);
     QAction* sep3 = help->addSeparator();
     sep3->setObjectName(QStringLiteral("Sep3"));
     sep3->setVisible(false);
-    addItem(help, "About", "About", QKeySequence(Qt::Key_F12), &frmMain::About_Click);
+    addItem(help, "About", QT_TR_NOOP("About"), QKeySequence(Qt::Key_F12), &frmMain::About_Click);
 }
 
 // ---- lifecycle -------------------------------------------------------------------------------
 
 void frmMain::Form_Load() {
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     restoreGeometry();
     Form_Resize();
     ClearForm();
@@ -883,7 +887,7 @@ void frmMain::applyFonts() {
 void frmMain::Form_Resize() {
     applyFonts();
     if (auto* actors = qobject_cast<QLabel*>(controls_.value(QStringLiteral("Label14"))))
-        actors->setText(QStringLiteral("Actors:"));
+        actors->setText(QCoreApplication::translate("MainControls", "Actors:"));
     // Its width is its own: the layout keeps it, so it must follow the font in use.
     controls_.value(QStringLiteral("Label16"))->adjustSize();
 
