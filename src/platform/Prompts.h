@@ -34,8 +34,10 @@ struct FontChoice {
 
 class Prompts {
 public:
-    enum class Buttons { Ok, YesNo, AbortRetryIgnore };
-    enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
+    // The error choice reads Abort, Retry, Ignore from the left, Enter meaning Ignore and Esc
+    // Abort; a run over many titles adds Ignore All.
+    enum class Buttons { Ok, YesNo, AbortRetryIgnore, AbortRetryIgnoreAll };
+    enum class Answer { Ok, Yes, No, Abort, Retry, Ignore, IgnoreAll };
 
     virtual ~Prompts() = default;
 

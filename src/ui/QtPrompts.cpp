@@ -1,12 +1,17 @@
 #include "QtPrompts.h"
 
+#include "platform/MessageTexts.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 QStringList QtPrompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -100,6 +105,13 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
     if (!message.details.isEmpty())
         box.setInformativeText(Qt::convertFromPlainText(message.details, Qt::WhiteSpaceNormal));
+    std::vector<std::pair<const QAbstractButton*, Answer>> choices;
+    // One role for all, so that Qt keeps them in the order added whatever the platform's custom.
+    const auto choice = [&](const QString& caption, Answer answer) {
+        QPushButton* button = box.addButton(caption, QMessageBox::ActionRole);
+        choices.emplace_back(button, answer);
+        return button;
+    };
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -108,20 +120,24 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     case Buttons::AbortRetryIgnore:
-        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+    case Buttons::AbortRetryIgnoreAll:
+        box.setEscapeButton(choice(MessageTexts::kAbortButton, Answer::Abort));
+        choice(MessageTexts::kRetryButton, Answer::Retry);
+        // Enter goes on: Retry mostly meets the same failure again.
+        box.setDefaultButton(choice(MessageTexts::kIgnoreButton, Answer::Ignore));
+        if (buttons == Buttons::AbortRetryIgnoreAll)
+            choice(MessageTexts::kIgnoreAllButton, Answer::IgnoreAll);
         break;
     }
-    switch (box.exec()) {
+    const int code = box.exec();
+    for (const auto& [button, answer] : choices)
+        if (box.clickedButton() == button)
+            return answer;
+    switch (code) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
-    case QMessageBox::Abort:
-        return Answer::Abort;
-    case QMessageBox::Retry:
-        return Answer::Retry;
-    case QMessageBox::Ignore:
-        return Answer::Ignore;
     default:
         break;
     }
@@ -133,6 +149,7 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::AbortRetryIgnore:
+    case Buttons::AbortRetryIgnoreAll:
         return Answer::Abort;
     }
     return Answer::Ok;

@@ -391,6 +391,54 @@ private Q_SLOTS:
         QCOMPARE(listed, 2); // "film" too
     }
 
+    // The message box behind the prompts: the error choice reads Abort, Retry, Ignore (then
+    // Ignore All in a batch) from the left, Enter meaning Ignore and Esc Abort.
+    void messageBox_data() {
+        QTest::addColumn<Prompts::Buttons>("buttons");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("press"); // a key, or the caption of the button clicked
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<Prompts::Answer>("answer");
+        using B = Prompts::Buttons;
+        using A = Prompts::Answer;
+        const QStringList choice{"Abort", "Retry", "Ignore"},
+            all = choice + QStringList{"Ignore All"};
+        const QString error = "An error occured";
+        QTest::newRow("error choice, Enter")
+            << B::AbortRetryIgnore << error << "Enter" << choice << A::Ignore;
+        QTest::newRow("error choice, Esc")
+            << B::AbortRetryIgnore << error << "Esc" << choice << A::Abort;
+        QTest::newRow("batch, Enter")
+            << B::AbortRetryIgnoreAll << error << "Enter" << all << A::Ignore;
+        QTest::newRow("batch, Ignore All")
+            << B::AbortRetryIgnoreAll << error << "Ignore All" << all << A::IgnoreAll;
+        QTest::newRow("Done!") << B::Ok << "Jove Batch"
+                               << "Enter" << QStringList{"OK"} << A::Ok;
+    }
+    void messageBox() {
+        QFETCH(Prompts::Buttons, buttons);
+        QFETCH(QString, title);
+        QFETCH(QString, press);
+        QtPrompts prompts;
+        QStringList captions;
+        WhenModal([&](QWidget* box) {
+            QList<QPushButton*> shown = box->findChildren<QPushButton*>();
+            std::sort(shown.begin(), shown.end(),
+                      [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+            for (QPushButton* button : shown)
+                captions << button->text().remove(u'&');
+            QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+            if (press == "Enter" || press == "Esc")
+                QTest::keyClick(focus, press == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            else if (captions.contains(press))
+                shown.at(captions.indexOf(press))->click();
+            else
+                box->close();
+        });
+        QTEST(prompts.message({Message::Icon::Question, title, "Done!"}, buttons), "answer");
+        QTEST(captions, "captions");
+    }
+
     // While a walk runs, Wait shows its progress and holds the owner's input and commands, those
     // it had switched off staying off afterwards; pending events still run at each step.
     void waitFollowsTheWalk() {
