@@ -1,7 +1,9 @@
 #include "QtPrompts.h"
 
+#include "Wait.h"
 #include "platform/MessageTexts.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -9,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -53,6 +56,63 @@ std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& req
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
+
+// Between a box and the window it keeps clear of.
+constexpr int kClearance = 8;
+
+// The decorations the window system puts around a window, as far as they are known.
+QMargins decorationOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// A frame of `size` beside `keepClear` and inside `screen`: below it, else above, else to its
+// right or left, centred on it as far as the screen allows; nullopt when there is no room.
+std::optional<QPoint> clearOf(const QSize& size, const QRect& keepClear, const QRect& screen) {
+    const QPoint centre = keepClear.center();
+    const auto fitX = [&](int x) {
+        return std::max(screen.left(), std::min(x, screen.right() + 1 - size.width()));
+    };
+    const auto fitY = [&](int y) {
+        return std::max(screen.top(), std::min(y, screen.bottom() + 1 - size.height()));
+    };
+    const int besideX = fitX(centre.x() - size.width() / 2);
+    const int besideY = fitY(centre.y() - size.height() / 2);
+    const QPoint places[] = {
+        {besideX, keepClear.bottom() + 1 + kClearance},
+        {besideX, keepClear.top() - kClearance - size.height()},
+        {keepClear.right() + 1 + kClearance, besideY},
+        {keepClear.left() - kClearance - size.width(), besideY},
+    };
+    for (const QPoint& place : places)
+        if (screen.contains(QRect(place, size)))
+            return place;
+    return std::nullopt;
+}
+
+// A message box clear of the progress of a running walk.
+class PromptBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            const auto* wait = qobject_cast<Wait*>(window);
+            if (!wait || !wait->isVisible() || !wait->screen())
+                continue;
+            // Not shown yet, the box has no frame of its own: it gets one like its owner's.
+            const QWidget* owner = parentWidget() ? parentWidget()->window() : wait;
+            const QSize frame = QRect(QPoint(), size()).marginsAdded(decorationOf(owner)).size();
+            if (const auto place =
+                    clearOf(frame, wait->frameGeometry(), wait->screen()->availableGeometry()))
+                move(*place);
+        }
+    }
+};
 
 } // namespace
 
@@ -101,7 +161,7 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     }
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
+    PromptBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
     if (!message.details.isEmpty())
         box.setInformativeText(Qt::convertFromPlainText(message.details, Qt::WhiteSpaceNormal));

@@ -2,6 +2,7 @@
 // prompts, and Wait.
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
+#include "platform/MessageTexts.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
 #include "ui/QtPrompts.h"
@@ -437,6 +438,34 @@ private Q_SLOTS:
         });
         QTEST(prompts.message({Message::Icon::Question, title, "Done!"}, buttons), "answer");
         QTEST(captions, "captions");
+    }
+
+    // A box that opens while a walk shows its progress leaves the bar in sight: below the Wait
+    // window, or above it where the screen ends below.
+    void boxClearOfWait_data() {
+        QTest::addColumn<bool>("foot"); // the owner stands at the screen's foot
+        QTest::newRow("room below") << false;
+        QTest::newRow("at the screen's foot") << true;
+    }
+    void boxClearOfWait() {
+        QFETCH(bool, foot);
+        QWidget owner;
+        const QRect screen = owner.screen()->availableGeometry();
+        owner.setGeometry(100, foot ? screen.bottom() - 300 : 100, 600, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        Wait wait(&owner);
+        wait.start(10);
+        QRect box;
+        WhenModal([&](QWidget* dialog) {
+            box = dialog->frameGeometry();
+            dialog->close();
+        });
+        QtPrompts(&owner).message(MessageTexts::errorChoice(MessageTexts::kNoIndex.at()),
+                                  Prompts::Buttons::AbortRetryIgnoreAll);
+        const QRect bar = wait.frameGeometry();
+        QVERIFY(!box.intersects(bar) && screen.contains(box));
+        QCOMPARE(box.top() > bar.bottom(), !foot);
     }
 
     // While a walk runs, Wait shows its progress and holds the owner's input and commands, those
