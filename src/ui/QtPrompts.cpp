@@ -7,11 +7,13 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -57,6 +59,8 @@ std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& req
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
+// Room beside a window's title for the title bar's icon and buttons, in title bar heights.
+constexpr int kTitleBarExtras = 4;
 // Between a box and the window it keeps clear of.
 constexpr int kClearance = 8;
 
@@ -92,14 +96,23 @@ std::optional<QPoint> clearOf(const QSize& size, const QRect& keepClear, const Q
     return std::nullopt;
 }
 
-// A message box clear of the progress of a running walk.
+// A message box wide enough for its title, clear of the progress of a running walk.
 class PromptBox final : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 
 protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) // Qt sizes the box afresh to its text
+            fitTitle();
+        return handled;
+    }
+
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
+        if (const int grown = fitTitle())
+            move(pos() - QPoint(grown / 2, 0)); // still centred where Qt put it
         for (QWidget* window : QApplication::topLevelWidgets()) {
             const auto* wait = qobject_cast<Wait*>(window);
             if (!wait || !wait->isVisible() || !wait->screen())
@@ -111,6 +124,24 @@ protected:
                     clearOf(frame, wait->frameGeometry(), wait->screen()->availableGeometry()))
                 move(*place);
         }
+    }
+
+private:
+    // Qt leaves room beside the title for less than a title bar's icon and buttons, so that a
+    // short text under a longer title ("Done!" under "Jove Batch") has its title cut short.
+    // Returns how much wider the box became.
+    int fitTitle() {
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        int titled =
+            QFontMetrics(titleFont).horizontalAdvance(windowTitle()) +
+            kTitleBarExtras * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        if (const QScreen* on = screen()) // a title longer than the screen is cut all the same
+            titled = std::min(titled, on->availableGeometry().width());
+        const int grown = std::max(titled - width(), 0);
+        if (grown)
+            setFixedSize(titled, height());
+        return grown;
     }
 };
 

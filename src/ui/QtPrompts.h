@@ -15,7 +15,8 @@ public:
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& proposed) override;
-    // Opened while a walk shows its progress, a box stands clear of the Wait window.
+    // A box at least as wide as its title needs; opened while a walk shows its progress, it
+    // stands clear of the Wait window.
     Answer message(const Message& message, Buttons buttons) override;
     // The font dialog, then the colour dialog; cancelling either cancels the choice.
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;

@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTextDocumentFragment>
 
@@ -393,7 +394,8 @@ private Q_SLOTS:
     }
 
     // The message box behind the prompts: the error choice reads Abort, Retry, Ignore (then
-    // Ignore All in a batch) from the left, Enter meaning Ignore and Esc Abort.
+    // Ignore All in a batch) from the left, Enter meaning Ignore and Esc Abort; every box is wide
+    // enough for its whole title in its title bar.
     void messageBox_data() {
         QTest::addColumn<Prompts::Buttons>("buttons");
         QTest::addColumn<QString>("title");
@@ -415,6 +417,8 @@ private Q_SLOTS:
             << B::AbortRetryIgnoreAll << error << "Ignore All" << all << A::IgnoreAll;
         QTest::newRow("Done!") << B::Ok << "Jove Batch"
                                << "Enter" << QStringList{"OK"} << A::Ok;
+        QTest::newRow("long title") << B::YesNo << "About to run Jove Batch Export, 100,000 titles"
+                                    << "Esc" << QStringList{"Yes", "No"} << A::No;
     }
     void messageBox() {
         QFETCH(Prompts::Buttons, buttons);
@@ -422,12 +426,25 @@ private Q_SLOTS:
         QFETCH(QString, press);
         QtPrompts prompts;
         QStringList captions;
+        int room = 0, titled = 0; // for the title in a title bar, and the title in bold
         WhenModal([&](QWidget* box) {
             QList<QPushButton*> shown = box->findChildren<QPushButton*>();
             std::sort(shown.begin(), shown.end(),
                       [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
             for (QPushButton* button : shown)
                 captions << button->text().remove(u'&');
+            // A title bar as wide as the box, laid out by the style with the box's buttons.
+            QStyleOptionTitleBar bar;
+            bar.initFrom(box);
+            bar.rect = QRect(0, 0, box->width(),
+                             box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box));
+            bar.titleBarFlags = box->windowFlags();
+            room = box->style()
+                       ->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, box)
+                       .width();
+            QFont bold = box->font();
+            bold.setBold(true);
+            titled = QFontMetrics(bold).horizontalAdvance(title);
             QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
             if (press == "Enter" || press == "Esc")
                 QTest::keyClick(focus, press == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
@@ -438,6 +455,7 @@ private Q_SLOTS:
         });
         QTEST(prompts.message({Message::Icon::Question, title, "Done!"}, buttons), "answer");
         QTEST(captions, "captions");
+        QVERIFY2(room >= titled, qPrintable(QString("%1 < %2").arg(room).arg(titled)));
     }
 
     // A box that opens while a walk shows its progress leaves the bar in sight: below the Wait
