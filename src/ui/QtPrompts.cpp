@@ -7,8 +7,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -253,19 +255,33 @@ std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial) {
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
-    QFontDialog dialog(font, parent_);
-    // A face this machine lacks opens on a fallback family in its regular style; closed without
-    // a change, the dialog keeps the choice as it was rather than storing that fallback.
+    // Qt's dialog lists installed families only, and would open a face this machine lacks on an
+    // unrelated family in its regular style. It opens instead on the family that stands in for
+    // the face, in its style, with the face's own name above the list.
+    const QString standIn = QFontInfo(font).family();
+    QFont opened = font;
+    const bool substituted = standIn.compare(initial.name, Qt::CaseInsensitive) != 0;
+    if (substituted)
+        opened.setFamily(standIn);
+    QFontDialog dialog(opened, parent_);
+    const QList<QLineEdit*> boxes = dialog.findChildren<QLineEdit*>();
+    const auto family = std::find_if(boxes.begin(), boxes.end(), [&](const QLineEdit* box) {
+        return box->isReadOnly() && box->text() == standIn;
+    });
+    QLineEdit* const familyBox = substituted && family != boxes.end() ? *family : nullptr;
+    if (familyBox)
+        familyBox->setText(initial.name);
     const QFont shown = dialog.currentFont();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
+    // The name still shown keeps the face, whatever stands in for it on this machine.
+    const QString name =
+        familyBox && familyBox->text() == initial.name ? initial.name : chosen.family();
     const QColor colour = QColorDialog::getColor(initial.colour, parent_);
-    if (!colour.isValid())
-        return std::nullopt;
-    if (chosen == shown)
+    if (chosen == shown) // unchanged: nor is a fractional size rounded
         return FontChoice{initial.name,   initial.pointSize, initial.bold,
                           initial.italic, initial.underline, colour};
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(),
-                      chosen.italic(), chosen.underline(),  colour};
+    return FontChoice{
+        name, chosen.pointSizeF(), chosen.bold(), chosen.italic(), chosen.underline(), colour};
 }

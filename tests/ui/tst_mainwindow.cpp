@@ -486,6 +486,26 @@ private Q_SLOTS:
         QCOMPARE(box.top() > bar.bottom(), !foot);
     }
 
+    // The font dialog opens on a face this machine lacks under the face's own name and in its
+    // style; that name is kept, whatever stands in for it here, when only the size changes. The
+    // colour dialog cancelled keeps the font chosen and leaves the colour unset.
+    void fontDialog() {
+        QStringList shown; // the family and style boxes
+        WhenModal([&](QWidget* dialog) {
+            for (QLineEdit* box : dialog->findChildren<QLineEdit*>()) {
+                if (box->isReadOnly())
+                    shown << box->text();
+                else if (box->validator()) // the size
+                    box->setText("14");
+            }
+            static_cast<QDialog*>(dialog)->accept();
+            WhenModal([](QWidget* colours) { colours->close(); });
+        });
+        QCOMPARE(QtPrompts().chooseFont({"Arial", 10.5, true, true, false, Qt::red}),
+                 (FontChoice{"Arial", 14, true, true, false, QColor()}));
+        QCOMPARE(shown, QStringList({"Arial", "Bold Italic"}));
+    }
+
     // While a walk runs, Wait shows its progress and holds the owner's input and commands, those
     // it had switched off staying off afterwards; pending events still run at each step.
     void waitFollowsTheWalk() {
