@@ -10,6 +10,7 @@ Prompts::Answer CliPrompts::message(const Message& message, Buttons buttons) {
         failed_ = true;
     switch (buttons) {
     case Buttons::AbortRetryIgnore:
+    case Buttons::AbortRetryIgnoreAll: // Ignore, so that every failure is printed
         failed_ = true;
         return Answer::Ignore;
     case Buttons::YesNo:

@@ -5,12 +5,13 @@
 #include "MmdDocument.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/WalkReports.h"
+#include "platform/MessageTexts.h"
 #include "platform/Progress.h"
 #include "platform/Prompts.h"
 #include "settings/JoveRules.h"
 
 QString BatchExport::Result::statusText() const {
-    return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
+    return MessageTexts::batchStatus(written, failed);
 }
 
 BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& folder,
@@ -18,6 +19,7 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
                                      const DocumentSink& onDocument) {
     Result result;
     WalkReports reports(prompts_);
+    ErrorChoice errors(prompts_, true);
     if (!dryRun)
         FileWriter::removeStaleTemporaries(folder);
     if (progress_)
@@ -36,7 +38,7 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
 
         const QString genres = GenresFor(current, prefs_.GenreSource);
         QString path;
-        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<Failure> {
+        const StepOutcome outcome = errors.run([&]() -> std::optional<Failure> {
             auto error = BatchDocumentPath(folder, current.Idx, path);
             if (!error && !dryRun)
                 error = WriteIt(folder, current, genres, writer_);
@@ -59,9 +61,8 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
         }
     }
     // "Done!" means on disk: the new documents go there together, in one wait.
-    if (!dryRun && !result.aborted && RunWithErrorChoice(prompts_, [&] {
-                                          return writer_.syncNewFiles();
-                                      }) == StepOutcome::Aborted)
+    if (!dryRun && !result.aborted &&
+        errors.run([&] { return writer_.syncNewFiles(); }) == StepOutcome::Aborted)
         result.aborted = true;
     if (result.aborted)
         writer_.settleNewFiles();

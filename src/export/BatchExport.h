@@ -19,7 +19,7 @@ class BatchExport {
 public:
     struct Result {
         int written = 0;
-        int failed = 0;
+        int failed = 0; // those passed over after Ignore All included
         bool aborted = false;
 
         // "12 documents written, 1 failed."

@@ -75,13 +75,14 @@ SingleTitleExport::Result SingleTitleExport::JoveExport_Click(const CurrentTitle
 SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& title,
                                                         const QStringList& mediaFiles) {
     Result result;
+    ErrorChoice errors(prompts_);
     const QString genres = GenresFor(title, prefs_.GenreSource);
     for (qsizetype i = 0; i < mediaFiles.size(); ++i) {
         const QString& media = mediaFiles[i];
         const QString target = DocumentPathFor(media);
         const QByteArray bytes =
             MmdFileBytes(BuildMmd(title, genres, MmdPart{int(i + 1), GetAfterSlash(media)}));
-        const StepOutcome outcome = RunWithErrorChoice(prompts_, [&]() -> std::optional<Failure> {
+        const StepOutcome outcome = errors.run([&]() -> std::optional<Failure> {
             // Nor the media file of another part: "b.avi" and "b.mmd" may both be parts.
             const QString targetPath = QFileInfo(target).absoluteFilePath();
             for (const QString& part : mediaFiles)
@@ -121,7 +122,7 @@ SingleTitleExport::Result SingleTitleExport::writeParts(const CurrentTitle& titl
         }
     }
     // "Jove files written" means on disk.
-    const StepOutcome synced = RunWithErrorChoice(prompts_, [&] { return writer_.syncNewFiles(); });
+    const StepOutcome synced = errors.run([&] { return writer_.syncNewFiles(); });
     result.failed = result.failed || synced != StepOutcome::Done;
     if (synced == StepOutcome::Aborted) {
         result.aborted = true;

@@ -84,6 +84,17 @@ inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
 inline const QString kBatchDone = QStringLiteral("Done!");
 inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
 
+// The error choice's buttons, left to right.
+inline const QString kAbortButton = QStringLiteral("Abort");
+inline const QString kRetryButton = QStringLiteral("Retry");
+inline const QString kIgnoreButton = QStringLiteral("Ignore");
+inline const QString kIgnoreAllButton = QStringLiteral("Ignore All");
+
+// The status bar after a batch: "12 documents written, 1 failed."
+inline QString batchStatus(int written, int failed) {
+    return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
+}
+
 // Ours: the settings store could not keep a value; `details` names the file.
 inline Message settingsNotSaved(const QString& details = {}) {
     return {Message::Icon::Critical, QStringLiteral("Settings"),

@@ -27,15 +27,17 @@ struct FontChoice {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    QColor colour;
+    QColor colour; // returned invalid: the colour was left as it was
 
     friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 class Prompts {
 public:
-    enum class Buttons { Ok, YesNo, AbortRetryIgnore };
-    enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
+    // The error choice reads Abort, Retry, Ignore from the left, Enter meaning Ignore and Esc
+    // Abort; a run over many titles adds Ignore All.
+    enum class Buttons { Ok, YesNo, AbortRetryIgnore, AbortRetryIgnoreAll };
+    enum class Answer { Ok, Yes, No, Abort, Retry, Ignore, IgnoreAll };
 
     virtual ~Prompts() = default;
 
@@ -49,6 +51,7 @@ public:
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& proposed) = 0;
     virtual Answer message(const Message& message, Buttons buttons = Buttons::Ok) = 0;
-    // The chosen font and colour; nullopt when the user cancels.
+    // The chosen font and colour; nullopt when the user cancels the font. A colour cancelled
+    // after a font was chosen keeps the font and comes back invalid.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 };

@@ -1,12 +1,24 @@
 #include "QtPrompts.h"
 
+#include "Wait.h"
+#include "platform/MessageTexts.h"
+
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 QStringList QtPrompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -48,6 +60,92 @@ std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& req
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
+
+// Room beside a window's title for the title bar's icon and buttons, in title bar heights.
+constexpr int kTitleBarExtras = 4;
+// Between a box and the window it keeps clear of.
+constexpr int kClearance = 8;
+
+// The decorations the window system puts around a window, as far as they are known.
+QMargins decorationOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// A frame of `size` beside `keepClear` and inside `screen`: below it, else above, else to its
+// right or left, centred on it as far as the screen allows; nullopt when there is no room.
+std::optional<QPoint> clearOf(const QSize& size, const QRect& keepClear, const QRect& screen) {
+    const QPoint centre = keepClear.center();
+    const auto fitX = [&](int x) {
+        return std::max(screen.left(), std::min(x, screen.right() + 1 - size.width()));
+    };
+    const auto fitY = [&](int y) {
+        return std::max(screen.top(), std::min(y, screen.bottom() + 1 - size.height()));
+    };
+    const int besideX = fitX(centre.x() - size.width() / 2);
+    const int besideY = fitY(centre.y() - size.height() / 2);
+    const QPoint places[] = {
+        {besideX, keepClear.bottom() + 1 + kClearance},
+        {besideX, keepClear.top() - kClearance - size.height()},
+        {keepClear.right() + 1 + kClearance, besideY},
+        {keepClear.left() - kClearance - size.width(), besideY},
+    };
+    for (const QPoint& place : places)
+        if (screen.contains(QRect(place, size)))
+            return place;
+    return std::nullopt;
+}
+
+// A message box wide enough for its title, clear of the progress of a running walk.
+class PromptBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) // Qt sizes the box afresh to its text
+            fitTitle();
+        return handled;
+    }
+
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (const int grown = fitTitle())
+            move(pos() - QPoint(grown / 2, 0)); // still centred where Qt put it
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            const auto* wait = qobject_cast<Wait*>(window);
+            if (!wait || !wait->isVisible() || !wait->screen())
+                continue;
+            // Not shown yet, the box has no frame of its own: it gets one like its owner's.
+            const QWidget* owner = parentWidget() ? parentWidget()->window() : wait;
+            const QSize frame = QRect(QPoint(), size()).marginsAdded(decorationOf(owner)).size();
+            if (const auto place =
+                    clearOf(frame, wait->frameGeometry(), wait->screen()->availableGeometry()))
+                move(*place);
+        }
+    }
+
+private:
+    // Qt leaves room beside the title for less than a title bar's icon and buttons, so that a
+    // short text under a longer title ("Done!" under "Jove Batch") has its title cut short.
+    // Returns how much wider the box became.
+    int fitTitle() {
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        int titled =
+            QFontMetrics(titleFont).horizontalAdvance(windowTitle()) +
+            kTitleBarExtras * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        if (const QScreen* on = screen()) // a title longer than the screen is cut all the same
+            titled = std::min(titled, on->availableGeometry().width());
+        const int grown = std::max(titled - width(), 0);
+        if (grown)
+            setFixedSize(titled, height());
+        return grown;
+    }
+};
 
 } // namespace
 
@@ -96,10 +194,17 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     }
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
+    PromptBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
     if (!message.details.isEmpty())
         box.setInformativeText(Qt::convertFromPlainText(message.details, Qt::WhiteSpaceNormal));
+    std::vector<std::pair<const QAbstractButton*, Answer>> choices;
+    // One role for all, so that Qt keeps them in the order added whatever the platform's custom.
+    const auto choice = [&](const QString& caption, Answer answer) {
+        QPushButton* button = box.addButton(caption, QMessageBox::ActionRole);
+        choices.emplace_back(button, answer);
+        return button;
+    };
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -108,20 +213,24 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     case Buttons::AbortRetryIgnore:
-        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+    case Buttons::AbortRetryIgnoreAll:
+        box.setEscapeButton(choice(MessageTexts::kAbortButton, Answer::Abort));
+        choice(MessageTexts::kRetryButton, Answer::Retry);
+        // Enter goes on: Retry mostly meets the same failure again.
+        box.setDefaultButton(choice(MessageTexts::kIgnoreButton, Answer::Ignore));
+        if (buttons == Buttons::AbortRetryIgnoreAll)
+            choice(MessageTexts::kIgnoreAllButton, Answer::IgnoreAll);
         break;
     }
-    switch (box.exec()) {
+    const int code = box.exec();
+    for (const auto& [button, answer] : choices)
+        if (box.clickedButton() == button)
+            return answer;
+    switch (code) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
-    case QMessageBox::Abort:
-        return Answer::Abort;
-    case QMessageBox::Retry:
-        return Answer::Retry;
-    case QMessageBox::Ignore:
-        return Answer::Ignore;
     default:
         break;
     }
@@ -133,6 +242,7 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::AbortRetryIgnore:
+    case Buttons::AbortRetryIgnoreAll:
         return Answer::Abort;
     }
     return Answer::Ok;
@@ -145,19 +255,33 @@ std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial) {
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
-    QFontDialog dialog(font, parent_);
-    // A face this machine lacks opens on a fallback family in its regular style; closed without
-    // a change, the dialog keeps the choice as it was rather than storing that fallback.
+    // Qt's dialog lists installed families only, and would open a face this machine lacks on an
+    // unrelated family in its regular style. It opens instead on the family that stands in for
+    // the face, in its style, with the face's own name above the list.
+    const QString standIn = QFontInfo(font).family();
+    QFont opened = font;
+    const bool substituted = standIn.compare(initial.name, Qt::CaseInsensitive) != 0;
+    if (substituted)
+        opened.setFamily(standIn);
+    QFontDialog dialog(opened, parent_);
+    const QList<QLineEdit*> boxes = dialog.findChildren<QLineEdit*>();
+    const auto family = std::find_if(boxes.begin(), boxes.end(), [&](const QLineEdit* box) {
+        return box->isReadOnly() && box->text() == standIn;
+    });
+    QLineEdit* const familyBox = substituted && family != boxes.end() ? *family : nullptr;
+    if (familyBox)
+        familyBox->setText(initial.name);
     const QFont shown = dialog.currentFont();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
+    // The name still shown keeps the face, whatever stands in for it on this machine.
+    const QString name =
+        familyBox && familyBox->text() == initial.name ? initial.name : chosen.family();
     const QColor colour = QColorDialog::getColor(initial.colour, parent_);
-    if (!colour.isValid())
-        return std::nullopt;
-    if (chosen == shown)
+    if (chosen == shown) // unchanged: nor is a fractional size rounded
         return FontChoice{initial.name,   initial.pointSize, initial.bold,
                           initial.italic, initial.underline, colour};
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(),
-                      chosen.italic(), chosen.underline(),  colour};
+    return FontChoice{
+        name, chosen.pointSizeF(), chosen.bold(), chosen.italic(), chosen.underline(), colour};
 }

@@ -15,8 +15,10 @@ public:
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& proposed) override;
+    // A box at least as wide as its title needs; opened while a walk shows its progress, it
+    // stands clear of the Wait window.
     Answer message(const Message& message, Buttons buttons) override;
-    // The font dialog, then the colour dialog; cancelling either cancels the choice.
+    // The font dialog, then the colour dialog; cancelling the colour keeps the font chosen.
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
     // "A (*.a)|*.a|B|*.b;*.c|All (*.*)|*.*" as Qt name filters: "A (*.a) (*.a)",

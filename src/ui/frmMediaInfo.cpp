@@ -112,6 +112,7 @@ void frmMediaInfo::Form_Load() {
 }
 
 void frmMediaInfo::prepare(const QString& Titel) {
+    title_ = Titel;
     Text3_->setPlainText(QStringLiteral("Reelkeep: ") + Titel + u'\n');
     setWindowTitle(Titel);
 }
@@ -204,7 +205,9 @@ void frmMediaInfo::keyPressEvent(QKeyEvent* event) {
         button->click();
 }
 
-bool frmMediaInfo::retry(const Failure& error) {
+bool frmMediaInfo::retry(Failure error) {
+    if (error.title.isEmpty())
+        error.title = title_;
     return prompts_.message(MessageTexts::mediaInfoErrorChoice(error),
                             Prompts::Buttons::AbortRetryIgnore) == Prompts::Answer::Retry;
 }

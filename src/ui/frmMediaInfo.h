@@ -43,12 +43,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The error choice for a failed step: true when the user asks to retry it.
-    bool retry(const Failure& error);
+    // The error choice for a failed step, naming the title the window was opened for: true
+    // when the user asks to retry it.
+    bool retry(Failure error);
 
     SettingsStore& store_;
     Prompts& prompts_;
     QString dbPath_;
+    QString title_; // as the window was opened for it
     MediaInfoRunner runner_;
 
     QLineEdit* Text1_ = nullptr;

@@ -213,7 +213,8 @@ QString frmSettings::SelFont(int idx) {
     font.Bold = choice->bold;
     font.Italic = choice->italic;
     font.Underline = choice->underline;
-    font.Color = ColourPreference(choice->colour);
+    if (choice->colour.isValid()) // else the colour dialog was cancelled: the font still holds
+        font.Color = ColourPreference(choice->colour);
     font.Description =
         FontDescription(font.Name, choice->pointSize, font.Bold, font.Italic, font.Underline);
     font.Spec = FontSpec(font.Name, choice->pointSize, font.Bold, font.Italic, font.Underline);

@@ -62,11 +62,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<Prompts::Answer>("answer");
-        QTest::addColumn<QList<Message>>("asked"); // the error choice, its text up to ")"
+        QTest::addColumn<QList<Message>>("asked"); // the error choice, naming the title
         const auto row = [](const char* name, const QString& media, const QString& tool,
                             const QString& shown, const QString& error = {},
                             Prompts::Answer answer = Prompts::Answer::Abort) {
-            const Message ask{{}, "An error occured", error + ")\r\n\r\nWhat do you want to do?"};
+            const Message ask{
+                {}, "An error occured", error + ")\r\n\r\nWhat do you want to do?", "Title: Heat"};
             QTest::newRow(name) << media << tool << shown << answer
                                 << (error.isEmpty() ? QList<Message>() : QList<Message>{ask});
         };

@@ -45,9 +45,9 @@ public:
     Answer message(const Message& message, Buttons buttons) override {
         messages << message;
         return record({.kind = Asked::Kind::Message, .buttons = buttons}, answers_)
-            .value_or(buttons == Buttons::YesNo              ? Answer::Yes
-                      : buttons == Buttons::AbortRetryIgnore ? Answer::Abort
-                                                             : Answer::Ok);
+            .value_or(buttons == Buttons::YesNo ? Answer::Yes
+                      : buttons == Buttons::Ok  ? Answer::Ok
+                                                : Answer::Abort);
     }
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
         return record({.kind = Asked::Kind::ChooseFont, .font = initial}, fonts_);

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QListView>
 #include <QStatusBar>
@@ -59,11 +60,11 @@ struct StartedSession : Session {
     }
 };
 
-// Runs `act` on the next modal dialog as soon as it is up.
+// Runs `act` on the next modal dialog as soon as it is up; Wait, modal too, is no dialog.
 inline void WhenModal(std::function<void(QWidget*)> act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
+        if (QWidget* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
             act(dialog);

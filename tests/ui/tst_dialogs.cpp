@@ -168,7 +168,8 @@ private Q_SLOTS:
     // Opened on stored settings, edited, then closed.
     // "&Ok" stores every key, in order, in one step, so that a crash cannot leave half of them
     // saved; a store that cannot be written makes it say so, and the choices hold for the session.
-    // "&Cancel" stores nothing, yet the font chosen holds.
+    // "&Cancel" stores nothing, yet the font chosen holds. A font chosen with its colour cancelled
+    // keeps the colour.
     void close_data() {
         QTest::addColumn<QString>("genre");  // stored
         QTest::addColumn<QString>("shown");  // the choice that shows it, empty: none
@@ -194,12 +195,15 @@ private Q_SLOTS:
         s.store.refuseWrites = refused;
         s.prompts.answerFont(std::nullopt);
         s.prompts.answerFont(FontChoice{"Arial", 10.5, true, false, true, QColor(1, 2, 128)});
-        for (const char* name : {"Command4", "Command3", "Check1", "Option2", "Check3", "Check7"})
+        s.prompts.answerFont(FontChoice{"Courier New", 11, false, false, false, QColor()});
+        for (const char* name :
+             {"Command4", "Command3", "Command6", "Check1", "Option2", "Check3", "Check7"})
             s.click(name);
         QVERIFY(
             (s.prompts.asked[0].font == FontChoice{"Arial", 10, false, true, false, Qt::black}));
         QCOMPARE(s.get<QLineEdit>("Text2")->text(), "Arial 10.5 points Bold Underlined");
         QCOMPARE(s.get<QLineEdit>("Text3")->text(), "Arial 10 points Italic ");
+        QCOMPARE(s.get<QLineEdit>("Text6")->text(), "Courier New 11 points ");
         QCOMPARE(s.swatch("Shape6") + s.swatch("Shape3") + s.swatch("Shape2"),
                  "#00ff00#000000#010280");   // as stored, "blue" as black, as chosen
         QCOMPARE(s.prefs.Fonts[2].Size, 10); // half to even
@@ -215,14 +219,14 @@ private Q_SLOTS:
             s.prompts.answerFolder(folder);
             s.click("Command7");
         }
-        QCOMPARE(s.prompts.asked[2].proposed, "/old");
-        QCOMPARE(s.prompts.asked[4].proposed, "/films/out/"); // a closing separator added
+        QCOMPARE(s.prompts.asked[3].proposed, "/old");
+        QCOMPARE(s.prompts.asked[5].proposed, "/films/out/"); // a closing separator added
         s.click(button);
         const bool ok = button == "Command1";
         const QStringList every =
             QString("Font1=___12 Arial Black;FColor1=255;Font2=B_U10.5 Arial;FColor2=8389121;"
                     "Font3=_I_10.5 Arial;FColor3=blue;Font4=B__12 Arial;FColor4=0;"
-                    "Font5=B__10 Arial;FColor5=255;Font0=___9 Arial;FColor0=65280;"
+                    "Font5=B__10 Arial;FColor5=255;Font0=___11 Courier New;FColor0=65280;"
                     "CpFolderImage=False;CpFolderOverwrite=False;RKV/SavePath=/;RKV/Genre=RK;"
                     "JBEU1=False;JBEU2=True;JBEU3=True;JBEU4=False;JBEU5=True;JBEF1=Location;"
                     "JBEF2=Shelf;JBEF3=Med;JBEF4=Medium;JBEF5=User Index;JBES1=VCD-;JBES2=DVDR-;"

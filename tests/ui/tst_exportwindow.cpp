@@ -110,36 +110,42 @@ private Q_SLOTS:
 
     // Default rules and rule 4 (Medium SVCD) pick all but Casablanca, into a folder named without
     // its closing separator; the history file's failure is shown once; Dune has no index, and
-    // Ignore goes on. A batch declined writes nothing; one aborted at its first error stops. A
-    // filter asked for just before waits out a box up through the timer's next tick instead of
-    // replacing the list under it. The command line, given the same rule, writes the same files.
+    // Ignore goes on. A batch declined writes nothing; one aborted at its first error stops; after
+    // Ignore All the run asks no more and counts what failed. A filter asked for just before waits
+    // out a box up through the timer's next tick instead of replacing the list under it. The
+    // command line, given the same rule, writes the same files.
     void batch_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("folder"); // in the media folder; "missing" is not there
+        QTest::addColumn<int>("missing");    // the answer to a missing folder's first failure
         QTest::addColumn<int>("messages");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("status");
-        QTest::newRow("written") << int(Prompts::Answer::Yes) << "cd1" << 4
+        using A = Prompts::Answer;
+        QTest::newRow("written") << int(A::Yes) << "cd1" << 0 << 4
                                  << QStringList{"17.mmd", "18.mmd", "19.mmd"}
                                  << "3 documents written, 1 failed.";
         QTest::newRow("answered No")
-            << int(Prompts::Answer::No) << "cd1" << 1 << QStringList() << "4 entries loaded.";
-        QTest::newRow("aborted") << int(Prompts::Answer::Yes) << "missing" << 2 << QStringList()
+            << int(A::No) << "cd1" << 0 << 1 << QStringList() << "4 entries loaded.";
+        QTest::newRow("aborted") << int(A::Yes) << "missing" << int(A::Abort) << 2 << QStringList()
                                  << "0 documents written, 1 failed.";
+        QTest::newRow("Ignore All") << int(A::Yes) << "missing" << int(A::IgnoreAll) << 4
+                                    << QStringList() << "0 documents written, 4 failed.";
     }
     void batch() {
         QFETCH(int, answer);
         QFETCH(QString, folder);
+        QFETCH(int, missing);
         QFETCH(QStringList, files);
         const auto s = open("2", "JBEU4=True;RKV/SavePath=" + media(folder));
         s->prompts.answerMessage(Prompts::Answer(answer));
-        s->prompts.answerMessage(folder == "missing" ? Prompts::Answer::Abort
+        s->prompts.answerMessage(folder == "missing" ? Prompts::Answer(missing)
                                                      : Prompts::Answer::Ok);
         s->prompts.answerMessage(Prompts::Answer::Ignore); // Dune: no index
         s->state.filter.FilterYearOn = s->state.pending.filter = true;
         s->state.filter.FilterYearText = QStringLiteral("1979");
         s->prompts.onAsk = [](const ScriptedPrompts::Asked& asked) {
-            if (asked.buttons == Prompts::Buttons::AbortRetryIgnore)
+            if (asked.buttons == Prompts::Buttons::AbortRetryIgnoreAll)
                 QTest::qWait(700);
         };
         s->trigger("JoveBatch");

@@ -2,6 +2,7 @@
 // prompts, and Wait.
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
+#include "platform/MessageTexts.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
 #include "ui/QtPrompts.h"
@@ -19,6 +20,7 @@
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTextDocumentFragment>
 
@@ -434,6 +436,119 @@ private Q_SLOTS:
                           .fileName = {}});
         QCOMPARE(filters, QStringList({"All Files (*.*)", "DB Files(*.dat)"}));
         QCOMPARE(listed, 2); // "film" too
+    }
+
+    // The message box behind the prompts: the error choice reads Abort, Retry, Ignore (then
+    // Ignore All in a batch) from the left, Enter meaning Ignore and Esc Abort; every box is wide
+    // enough for its whole title in its title bar.
+    void messageBox_data() {
+        QTest::addColumn<Prompts::Buttons>("buttons");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("press"); // a key, or the caption of the button clicked
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<Prompts::Answer>("answer");
+        using B = Prompts::Buttons;
+        using A = Prompts::Answer;
+        const QStringList choice{"Abort", "Retry", "Ignore"},
+            all = choice + QStringList{"Ignore All"};
+        const QString error = "An error occured";
+        QTest::newRow("error choice, Enter")
+            << B::AbortRetryIgnore << error << "Enter" << choice << A::Ignore;
+        QTest::newRow("error choice, Esc")
+            << B::AbortRetryIgnore << error << "Esc" << choice << A::Abort;
+        QTest::newRow("batch, Enter")
+            << B::AbortRetryIgnoreAll << error << "Enter" << all << A::Ignore;
+        QTest::newRow("batch, Ignore All")
+            << B::AbortRetryIgnoreAll << error << "Ignore All" << all << A::IgnoreAll;
+        QTest::newRow("Done!") << B::Ok << "Jove Batch"
+                               << "Enter" << QStringList{"OK"} << A::Ok;
+        QTest::newRow("long title") << B::YesNo << "About to run Jove Batch Export, 100,000 titles"
+                                    << "Esc" << QStringList{"Yes", "No"} << A::No;
+    }
+    void messageBox() {
+        QFETCH(Prompts::Buttons, buttons);
+        QFETCH(QString, title);
+        QFETCH(QString, press);
+        QtPrompts prompts;
+        QStringList captions;
+        int room = 0, titled = 0; // for the title in a title bar, and the title in bold
+        WhenModal([&](QWidget* box) {
+            QList<QPushButton*> shown = box->findChildren<QPushButton*>();
+            std::sort(shown.begin(), shown.end(),
+                      [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+            for (QPushButton* button : shown)
+                captions << button->text().remove(u'&');
+            // A title bar as wide as the box, laid out by the style with the box's buttons.
+            QStyleOptionTitleBar bar;
+            bar.initFrom(box);
+            bar.rect = QRect(0, 0, box->width(),
+                             box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box));
+            bar.titleBarFlags = box->windowFlags();
+            room = box->style()
+                       ->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, box)
+                       .width();
+            QFont bold = box->font();
+            bold.setBold(true);
+            titled = QFontMetrics(bold).horizontalAdvance(title);
+            QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+            if (press == "Enter" || press == "Esc")
+                QTest::keyClick(focus, press == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            else if (captions.contains(press))
+                shown.at(captions.indexOf(press))->click();
+            else
+                box->close();
+        });
+        QTEST(prompts.message({Message::Icon::Question, title, "Done!"}, buttons), "answer");
+        QTEST(captions, "captions");
+        QVERIFY2(room >= titled, qPrintable(QString("%1 < %2").arg(room).arg(titled)));
+    }
+
+    // A box that opens while a walk shows its progress leaves the bar in sight: below the Wait
+    // window, or above it where the screen ends below.
+    void boxClearOfWait_data() {
+        QTest::addColumn<bool>("foot"); // the owner stands at the screen's foot
+        QTest::newRow("room below") << false;
+        QTest::newRow("at the screen's foot") << true;
+    }
+    void boxClearOfWait() {
+        QFETCH(bool, foot);
+        QWidget owner;
+        const QRect screen = owner.screen()->availableGeometry();
+        owner.setGeometry(100, foot ? screen.bottom() - 300 : 100, 600, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        Wait wait(&owner);
+        wait.start(10);
+        QRect box;
+        WhenModal([&](QWidget* dialog) {
+            box = dialog->frameGeometry();
+            dialog->close();
+        });
+        QtPrompts(&owner).message(MessageTexts::errorChoice(MessageTexts::kNoIndex.at()),
+                                  Prompts::Buttons::AbortRetryIgnoreAll);
+        const QRect bar = wait.frameGeometry();
+        QVERIFY(!box.intersects(bar) && screen.contains(box));
+        QCOMPARE(box.top() > bar.bottom(), !foot);
+    }
+
+    // The font dialog opens on a face this machine lacks under the face's own name and in its
+    // style; that name is kept, whatever stands in for it here, when only the size changes. The
+    // colour dialog cancelled keeps the font chosen and leaves the colour unset.
+    void fontDialog() {
+        QStringList shown; // the family and style boxes
+        WhenModal([&](QWidget* dialog) {
+            for (QLineEdit* box : dialog->findChildren<QLineEdit*>()) {
+                if (box->isReadOnly())
+                    shown << box->text();
+                else if (box->validator()) // the size
+                    box->setText("14");
+            }
+            static_cast<QDialog*>(dialog)->accept();
+            WhenModal([](QWidget* colours) { colours->close(); });
+        });
+        QCOMPARE(QtPrompts().chooseFont({"Arial", 10.5, true, true, false, Qt::red}),
+                 (FontChoice{"Arial", 14, true, true, false, QColor()}));
+        QCOMPARE(shown, QStringList({"Arial", "Bold Italic"}));
     }
 
     // While a walk runs, Wait shows its progress and holds the owner's input and commands, those
