@@ -1,4 +1,5 @@
 #include "Init.h"
+#include "Translations.h"
 #include "ViewerArguments.h"
 #include "browse/AppState.h"
 #include "platform/Clock.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    Translations::Install(app);
     QApplication::setApplicationName(QStringLiteral("Reelkeep Viewer"));
     // Names the desktop entry, so that a Wayland desktop shows the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral("reelkeep-viewer"));

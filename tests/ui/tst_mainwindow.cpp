@@ -1,5 +1,6 @@
 // The main window driven as a user drives it, from start-up to closing; Qt's dialogs behind the
 // prompts, and Wait.
+#include "app/Translations.h"
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
 #include "platform/MessageTexts.h"
@@ -23,6 +24,7 @@
 #include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTranslator>
 
 namespace {
 
@@ -208,6 +210,25 @@ private Q_SLOTS:
         QTest::keyClicks(find, "Film 2");
         QCOMPARE(find->palette().color(QPalette::Base), base);
         QCOMPARE(s.row(), 2);
+    }
+
+    // Under a German locale the window speaks German: menus, captions, the display's words
+    // and Qt's own buttons; without a translator, English as always.
+    void german() {
+        const QList<QTranslator*> german =
+            Translations::Install(*qApp, QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(german.size() == 2);
+        StartedSession s(db());
+        s.select(0);
+        QStringList menus;
+        for (const QAction* menu : s.window->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.join(u' '), "&Datei &Bearbeiten &Gehe zu E&xport &Hilfe");
+        QCOMPARE(s.caption("Label4") + " | " + s.caption("Label14"), "Jahr: 1979 | Darsteller:");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        for (QTranslator* translator : german)
+            QCoreApplication::removeTranslator(translator);
+        QCOMPARE(StartedSession(db()).window->menuBar()->actions().first()->text(), "&File");
     }
 
     // A catalogue named on the command line, as its title file or its folder, is opened for the
