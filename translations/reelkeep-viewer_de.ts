@@ -456,6 +456,150 @@
     </message>
 </context>
 <context>
+    <name>Wait</name>
+    <message>
+        <source>Wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten …</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Copyright (C) 2026 the Reelkeep Viewer developers</source>
+        <translation>Copyright (C) 2026 die Entwickler von Reelkeep Viewer</translation>
+    </message>
+    <message>
+        <source>Free software under the GPL-3.0-or-later licence; no warranty of any kind.</source>
+        <translation>Freie Software unter der Lizenz GPL-3.0-or-later; ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Homepage for this program is at:</source>
+        <translation>Die Website dieses Programms:</translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation>Zum Öffnen klicken</translation>
+    </message>
+    <message>
+        <source>Reach me by mail at:</source>
+        <translation>Per E-Mail erreichbar unter:</translation>
+    </message>
+    <message>
+        <source>Click to mail me</source>
+        <translation>Zum Schreiben klicken</translation>
+    </message>
+    <message>
+        <source>click to open</source>
+        <translation>Zum Öffnen klicken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Many thanks to the author of Reelkeep, the movie catalogue whose database this program reads. Reelkeep has its home on the web at:</source>
+        <translation>Vielen Dank an den Autor von Reelkeep, dem Filmkatalog, dessen Datenbank dieses Programm liest. Reelkeep ist im Netz zu finden unter:</translation>
+    </message>
+    <message>
+        <source>Thanks also to the makers of Jove Player, the media centre that the exported documents are written for. You will find them at:</source>
+        <translation>Dank auch an die Macher von Jove Player, dem Media-Center, für das die exportierten Dokumente geschrieben werden. Sie sind zu finden unter:</translation>
+    </message>
+</context>
+<context>
+    <name>frmFilter</name>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Entered date</source>
+        <translation>Erfassungsdatum</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Show movies entered:</source>
+        <translation>Filme zeigen, erfasst:</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Diesen Monat</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Show only where production year is:</source>
+        <translation>Nur zeigen, wenn das Produktionsjahr ist:</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Show only</source>
+        <translation>Nur</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>vorhandene</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>fehlende</translation>
+    </message>
+    <message>
+        <source>movies.</source>
+        <translation>Filme zeigen.</translation>
+    </message>
+    <message>
+        <source>Jove Batch Export</source>
+        <translation>Jove-Stapelexport</translation>
+    </message>
+    <message>
+        <source>Jove Batch Export settings</source>
+        <translation>Einstellungen des Jove-Stapelexports</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtern</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Reelkeep Viewer for RK3.3.2</source>
@@ -544,6 +688,152 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>frmMediaInfo</name>
+    <message>
+        <source>Media Info</source>
+        <translation>Medieninfo</translation>
+    </message>
+    <message>
+        <source>Select Media</source>
+        <translation>Medium wählen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>or (S)VCD Drive:</source>
+        <translation>oder (S)VCD-Laufwerk:</translation>
+    </message>
+    <message>
+        <source>&amp;Get info</source>
+        <translation>&amp;Info holen</translation>
+    </message>
+    <message>
+        <source>MediaInfo.exe</source>
+        <translation>MediaInfo.exe</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Find Media (avi mpeg ogm a.s.o.)</source>
+        <translation>Medium suchen (avi, mpeg, ogm usw.)</translation>
+    </message>
+    <message>
+        <source>Find MediaInfo Executable (mediainfo.exe)</source>
+        <translation>MediaInfo-Programm suchen (mediainfo.exe)</translation>
+    </message>
+    <message>
+        <source>Save MediaInfo Report</source>
+        <translation>MediaInfo-Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Jove Export</source>
+        <translation>Jove-Export</translation>
+    </message>
+    <message>
+        <source>Copy cover image to folder.jpg</source>
+        <translation>Coverbild nach folder.jpg kopieren</translation>
+    </message>
+    <message>
+        <source>Overwrite existing folder.jpg</source>
+        <translation>Vorhandene folder.jpg überschreiben</translation>
+    </message>
+    <message>
+        <source>IMDB Genre</source>
+        <translation>IMDB-Genre</translation>
+    </message>
+    <message>
+        <source>RK Genre</source>
+        <translation>RK-Genre</translation>
+    </message>
+    <message>
+        <source>Combine Genre</source>
+        <translation>Genres kombinieren</translation>
+    </message>
+    <message>
+        <source>Jove Batch Export</source>
+        <translation>Jove-Stapelexport</translation>
+    </message>
+    <message>
+        <source>Export path:</source>
+        <translation>Exportpfad:</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Starting with</source>
+        <translation>beginnt mit</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Export path</source>
+        <translation>Exportpfad</translation>
+    </message>
+    <message>
+        <source>&amp;General setting</source>
+        <translation>&amp;Allgemein</translation>
+    </message>
+    <message>
+        <source>&amp;Jove Export</source>
+        <translation>&amp;Jove-Export</translation>
+    </message>
+    <message>
+        <source>Title font:</source>
+        <translation>Titelschrift:</translation>
+    </message>
+    <message>
+        <source>Imdb link:</source>
+        <translation>IMDB-Link:</translation>
+    </message>
+    <message>
+        <source>Aka title:</source>
+        <translation>Alternativtitel:</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Sub title:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
     </message>
 </context>
 </TS>

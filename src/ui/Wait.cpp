@@ -15,7 +15,7 @@
 Wait::Wait(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Wait"));
+    setWindowTitle(tr("Wait"));
     // The owner takes no input while a walk runs, yet keeps repainting through the walk's steps.
     setWindowModality(Qt::WindowModal);
     // Nor any command: a tool window leaves its owner's shortcuts working, and a command run
@@ -35,7 +35,7 @@ Wait::Wait(QWidget* owner)
     const double dpi = logicalDpiX();
     setFixedSize(Twips::toPixels(6330, dpi), Twips::toPixels(1260, dpi));
 
-    auto* Label1 = new QLabel(QStringLiteral("Please Wait..."), this);
+    auto* Label1 = new QLabel(tr("Please Wait..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignCenter);

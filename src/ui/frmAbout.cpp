@@ -13,10 +13,11 @@
 namespace {
 
 const QString kProduct = QStringLiteral("Reelkeep Viewer");
-const QString kLegalNotice = QStringLiteral("Copyright (C) 2026 the Reelkeep Viewer developers");
+const char* const kLegalNotice =
+    QT_TRANSLATE_NOOP("frmAbout", "Copyright (C) 2026 the Reelkeep Viewer developers");
 // The licence by its SPDX name, which packagers and software centres look for.
-const QString kTerms =
-    QStringLiteral("Free software under the GPL-3.0-or-later licence; no warranty of any kind.");
+const char* const kTerms = QT_TRANSLATE_NOOP(
+    "frmAbout", "Free software under the GPL-3.0-or-later licence; no warranty of any kind.");
 
 const QString kHomePage = QStringLiteral("https://reelkeep-viewer.example/");
 const QString kMailAddress = QStringLiteral("developers@reelkeep-viewer.example");
@@ -38,29 +39,27 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       desktop_(desktop) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     const double dpi = logicalDpiX();
     setFixedSize(Twips::toPixels(6870, dpi), Twips::toPixels(4725, dpi));
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    addLabel("Label1", QStringLiteral("Homepage for this program is at:"),
-             QRectF(120, 120, 3495, 375), right);
-    addLink("URL", kHomePage, kHomePage, QStringLiteral("Click to open"),
-            QRectF(3840, 120, 2295, 270), left);
-    addLabel("Label3", QStringLiteral("Reach me by mail at:"), QRectF(120, 600, 3495, 375), right);
+    addLabel("Label1", tr("Homepage for this program is at:"), QRectF(120, 120, 3495, 375), right);
+    addLink("URL", kHomePage, kHomePage, tr("Click to open"), QRectF(3840, 120, 2295, 270), left);
+    addLabel("Label3", tr("Reach me by mail at:"), QRectF(120, 600, 3495, 375), right);
     addLink("MailTo", kMailAddress, QStringLiteral("mailto:") + kMailAddress,
-            QStringLiteral("Click to mail me"), QRectF(3840, 600, 2895, 375), left);
+            tr("Click to mail me"), QRectF(3840, 600, 2895, 375), left);
     addLabel("Label4", QString(), QRectF(120, 1080, 6495, 735), centre);
-    addLink("RKLink", kCatalogueSite, kCatalogueSite, QStringLiteral("click to open"),
+    addLink("RKLink", kCatalogueSite, kCatalogueSite, tr("click to open"),
             QRectF(0, 1920, 6825, 345), centre);
     addLabel("Label5", QString(), QRectF(0, 2280, 6855, 735), centre);
-    addLink("Label6", kPlayerSite, kPlayerSite, QStringLiteral("Click to open"),
-            QRectF(0, 3120, 6855, 375), centre);
+    addLink("Label6", kPlayerSite, kPlayerSite, tr("Click to open"), QRectF(0, 3120, 6855, 375),
+            centre);
     addLabel("Label2", QString(), QRectF(0, 3720, 5055, 855), centre);
 
-    auto* cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    auto* cmdExit = new QPushButton(tr("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(Twips::toPixels(QRectF(5160, 3840, 1575, 735), dpi));
     // Default button for Enter; Esc needs nothing, as a dialog rejects on Esc by itself.
@@ -146,15 +145,14 @@ void frmAbout::changeEvent(QEvent* event) {
 void frmAbout::Form_Load() {
     findChild<QLabel*>(QStringLiteral("Label2"))
         ->setText(kProduct + QStringLiteral(" v") + versionText() + QStringLiteral("\r\n") +
-                  kLegalNotice + QStringLiteral("\r\n") + kTerms);
+                  tr(kLegalNotice) + QStringLiteral("\r\n") + tr(kTerms));
     findChild<QLabel*>(QStringLiteral("Label4"))
-        ->setText(QStringLiteral(
-            "Many thanks to the author of Reelkeep, the movie catalogue whose database this "
-            "program reads. Reelkeep has its home on the web at:"));
+        ->setText(
+            tr("Many thanks to the author of Reelkeep, the movie catalogue whose database this "
+               "program reads. Reelkeep has its home on the web at:"));
     findChild<QLabel*>(QStringLiteral("Label5"))
-        ->setText(QStringLiteral(
-            "Thanks also to the makers of Jove Player, the media centre that the exported "
-            "documents are written for. You will find them at:"));
+        ->setText(tr("Thanks also to the makers of Jove Player, the media centre that the exported "
+                     "documents are written for. You will find them at:"));
 }
 
 void frmAbout::cmdExit_Click() {

@@ -22,57 +22,57 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       filter_(filter), pending_(pending), clock_(clock) {
     setObjectName(QStringLiteral("frmFilter"));
-    setWindowTitle(QStringLiteral("Filters"));
+    setWindowTitle(tr("Filters"));
     TwipsForm form(*this, QSizeF(7425, 5160));
 
-    auto* Frame3 = form.place(new QGroupBox(QStringLiteral("Entered date"), this),
-                              QStringLiteral("Frame3"), QRectF(120, 0, 7215, 1095));
-    Check3_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame3), QStringLiteral("Check3"),
+    auto* Frame3 = form.place(new QGroupBox(tr("Entered date"), this), QStringLiteral("Frame3"),
+                              QRectF(120, 0, 7215, 1095));
+    Check3_ = form.place(new QCheckBox(tr("Use"), Frame3), QStringLiteral("Check3"),
                          QRectF(240, 360, 855, 300));
-    form.place(new QLabel(QStringLiteral("Show movies entered:"), Frame3), QStringLiteral("Label4"),
+    form.place(new QLabel(tr("Show movies entered:"), Frame3), QStringLiteral("Label4"),
                QRectF(1440, 360, 2295, 255));
     Text2_ =
         form.place(new QLineEdit(Frame3), QStringLiteral("Text2"), QRectF(3960, 360, 1575, 360));
-    auto* Command3 = form.place(new QPushButton(QStringLiteral("Today"), Frame3),
-                                QStringLiteral("Command3"), QRectF(5760, 240, 1335, 255));
-    auto* Command4 = form.place(new QPushButton(QStringLiteral("This month"), Frame3),
+    auto* Command3 = form.place(new QPushButton(tr("Today"), Frame3), QStringLiteral("Command3"),
+                                QRectF(5760, 240, 1335, 255));
+    auto* Command4 = form.place(new QPushButton(tr("This month"), Frame3),
                                 QStringLiteral("Command4"), QRectF(5760, 480, 1335, 255));
-    auto* Command5 = form.place(new QPushButton(QStringLiteral("This Year"), Frame3),
+    auto* Command5 = form.place(new QPushButton(tr("This Year"), Frame3),
                                 QStringLiteral("Command5"), QRectF(5760, 720, 1335, 255));
 
-    auto* Frame1 = form.place(new QGroupBox(QStringLiteral("Year"), this), QStringLiteral("Frame1"),
+    auto* Frame1 = form.place(new QGroupBox(tr("Year"), this), QStringLiteral("Frame1"),
                               QRectF(120, 1080, 7215, 1095));
-    Check1_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame1), QStringLiteral("Check1"),
+    Check1_ = form.place(new QCheckBox(tr("Use"), Frame1), QStringLiteral("Check1"),
                          QRectF(240, 360, 855, 375));
-    form.place(new QLabel(QStringLiteral("Show only where production year is:"), Frame1),
+    form.place(new QLabel(tr("Show only where production year is:"), Frame1),
                QStringLiteral("Label1"), QRectF(1560, 360, 3375, 255));
     Text1_ =
         form.place(new QLineEdit(Frame1), QStringLiteral("Text1"), QRectF(5040, 360, 1215, 360));
 
-    auto* Frame2 = form.place(new QGroupBox(QStringLiteral("Status"), this),
-                              QStringLiteral("Frame2"), QRectF(120, 2160, 7215, 1095));
-    Check2_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame2), QStringLiteral("Check2"),
+    auto* Frame2 = form.place(new QGroupBox(tr("Status"), this), QStringLiteral("Frame2"),
+                              QRectF(120, 2160, 7215, 1095));
+    Check2_ = form.place(new QCheckBox(tr("Use"), Frame2), QStringLiteral("Check2"),
                          QRectF(240, 360, 855, 255));
-    form.place(new QLabel(QStringLiteral("Show only"), Frame2), QStringLiteral("Label2"),
+    form.place(new QLabel(tr("Show only"), Frame2), QStringLiteral("Label2"),
                QRectF(1560, 360, 1095, 375));
-    Option3_ = form.place(new QRadioButton(QStringLiteral("Present"), Frame2),
-                          QStringLiteral("Option3"), QRectF(3000, 240, 855, 195));
-    Option4_ = form.place(new QRadioButton(QStringLiteral("Absent"), Frame2),
-                          QStringLiteral("Option4"), QRectF(3000, 480, 975, 195));
-    form.place(new QLabel(QStringLiteral("movies."), Frame2), QStringLiteral("Label3"),
+    Option3_ = form.place(new QRadioButton(tr("Present"), Frame2), QStringLiteral("Option3"),
+                          QRectF(3000, 240, 855, 195));
+    Option4_ = form.place(new QRadioButton(tr("Absent"), Frame2), QStringLiteral("Option4"),
+                          QRectF(3000, 480, 975, 195));
+    form.place(new QLabel(tr("movies."), Frame2), QStringLiteral("Label3"),
                QRectF(3960, 360, 975, 255));
 
-    auto* Frame4 = form.place(new QGroupBox(QStringLiteral("Jove Batch Export"), this),
+    auto* Frame4 = form.place(new QGroupBox(tr("Jove Batch Export"), this),
                               QStringLiteral("Frame4"), QRectF(120, 3240, 7215, 1095));
-    Check4_ = form.place(new QCheckBox(QStringLiteral("Use"), Frame4), QStringLiteral("Check4"),
+    Check4_ = form.place(new QCheckBox(tr("Use"), Frame4), QStringLiteral("Check4"),
                          QRectF(240, 360, 855, 375));
-    form.place(new QLabel(QStringLiteral("Jove Batch Export settings"), Frame4),
-               QStringLiteral("Label5"), QRectF(1800, 360, 2775, 375));
+    form.place(new QLabel(tr("Jove Batch Export settings"), Frame4), QStringLiteral("Label5"),
+               QRectF(1800, 360, 2775, 375));
 
-    auto* Command2 = form.place(new QPushButton(QStringLiteral("Abort"), this),
-                                QStringLiteral("Command2"), QRectF(3600, 4440, 1815, 615));
-    auto* Command1 = form.place(new QPushButton(QStringLiteral("Filter"), this),
-                                QStringLiteral("Command1"), QRectF(5520, 4440, 1815, 615));
+    auto* Command2 = form.place(new QPushButton(tr("Abort"), this), QStringLiteral("Command2"),
+                                QRectF(3600, 4440, 1815, 615));
+    auto* Command1 = form.place(new QPushButton(tr("Filter"), this), QStringLiteral("Command1"),
+                                QRectF(5520, 4440, 1815, 615));
     // Esc needs no wiring: a dialog rejects on Esc by itself, and reject() is "Abort".
     Command1->setDefault(true);
 

@@ -14,7 +14,7 @@ const QString kNewLine = QStringLiteral("\r\n");
 frmHelp::frmHelp(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     const double dpi = logicalDpiX();
     setFixedSize(Twips::toPixels(7995, dpi), Twips::toPixels(6270, dpi));
 
@@ -29,7 +29,7 @@ frmHelp::frmHelp(QWidget* parent)
         label->setGeometry(Twips::toPixels(places[i], dpi));
     }
 
-    auto* Command1 = new QPushButton(QStringLiteral("Close"), this);
+    auto* Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::toPixels(QRectF(2970, 5640, 2055, 495), dpi));
     // Esc needs no wiring: a dialog rejects on Esc by itself.

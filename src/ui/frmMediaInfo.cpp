@@ -32,17 +32,17 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       store_(store), prompts_(prompts), dbPath_(dbPath) {
-    setWindowTitle(QStringLiteral("Media Info"));
+    setWindowTitle(tr("Media Info"));
     TwipsForm form(*this, QSizeF(10335, 6615));
 
-    auto* Frame1 = form.place(new QGroupBox(QStringLiteral("Select Media"), this),
-                              QStringLiteral("Frame1"), QRectF(120, 120, 10095, 1215));
+    auto* Frame1 = form.place(new QGroupBox(tr("Select Media"), this), QStringLiteral("Frame1"),
+                              QRectF(120, 120, 10095, 1215));
     Text1_ =
         form.place(new QLineEdit(Frame1), QStringLiteral("Text1"), QRectF(120, 240, 8415, 375));
-    auto* Command1 = form.place(new QPushButton(QStringLiteral("Select"), Frame1),
-                                QStringLiteral("Command1"), QRectF(8760, 240, 1215, 375));
+    auto* Command1 = form.place(new QPushButton(tr("Select"), Frame1), QStringLiteral("Command1"),
+                                QRectF(8760, 240, 1215, 375));
     connect(Command1, &QPushButton::clicked, this, &frmMediaInfo::Command1_Click);
-    form.place(new QLabel(QStringLiteral("or (S)VCD Drive:"), Frame1), QStringLiteral("Label1"),
+    form.place(new QLabel(tr("or (S)VCD Drive:"), Frame1), QStringLiteral("Label1"),
                QRectF(120, 720, 1215, 255));
     for (int i = 0; i < int(cmddrive_.size()); ++i) {
         auto* button =
@@ -52,8 +52,8 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
         connect(button, &QPushButton::clicked, this, [this, i] { cmddrive_Click(i); });
         cmddrive_[i] = button;
     }
-    Command2_ = form.place(new QPushButton(QStringLiteral("&Get info"), Frame1),
-                           QStringLiteral("Command2"), QRectF(8760, 720, 1215, 375));
+    Command2_ = form.place(new QPushButton(tr("&Get info"), Frame1), QStringLiteral("Command2"),
+                           QRectF(8760, 720, 1215, 375));
     connect(Command2_, &QPushButton::clicked, this, &frmMediaInfo::Command2_Click);
 
     Text3_ = form.place(new QPlainTextEdit(this), QStringLiteral("Text3"),
@@ -68,20 +68,20 @@ frmMediaInfo::frmMediaInfo(SettingsStore& store, Prompts& prompts, const QString
     reportFont.setFixedPitch(true);
     Text3_->setFont(reportFont);
 
-    auto* Frame2 = form.place(new QGroupBox(QStringLiteral("MediaInfo.exe"), this),
-                              QStringLiteral("Frame2"), QRectF(120, 5760, 6855, 735));
+    auto* Frame2 = form.place(new QGroupBox(tr("MediaInfo.exe"), this), QStringLiteral("Frame2"),
+                              QRectF(120, 5760, 6855, 735));
     Text2_ =
         form.place(new QLineEdit(Frame2), QStringLiteral("Text2"), QRectF(120, 240, 5295, 375));
-    auto* Command12 = form.place(new QPushButton(QStringLiteral("Select"), Frame2),
-                                 QStringLiteral("Command12"), QRectF(5520, 240, 1215, 375));
+    auto* Command12 = form.place(new QPushButton(tr("Select"), Frame2), QStringLiteral("Command12"),
+                                 QRectF(5520, 240, 1215, 375));
     connect(Command12, &QPushButton::clicked, this, &frmMediaInfo::Command12_Click);
 
-    auto* Command13 = form.place(new QPushButton(QStringLiteral("&Save"), this),
-                                 QStringLiteral("Command13"), QRectF(8640, 5880, 1455, 615));
+    auto* Command13 = form.place(new QPushButton(tr("&Save"), this), QStringLiteral("Command13"),
+                                 QRectF(8640, 5880, 1455, 615));
     connect(Command13, &QPushButton::clicked, this, &frmMediaInfo::Command13_Click);
     // Esc needs no wiring: a dialog rejects on Esc by itself.
-    auto* Command14 = form.place(new QPushButton(QStringLiteral("&Cancel"), this),
-                                 QStringLiteral("Command14"), QRectF(7080, 5880, 1455, 615));
+    auto* Command14 = form.place(new QPushButton(tr("&Cancel"), this), QStringLiteral("Command14"),
+                                 QRectF(7080, 5880, 1455, 615));
     connect(Command14, &QPushButton::clicked, this, &frmMediaInfo::Command14_Click);
     // The window has no default button: Enter in a path box presses nothing, where Qt would
     // press the next button along, a file dialog or a run. keyPressEvent gives Enter back to a
@@ -128,7 +128,7 @@ void frmMediaInfo::getMediaInfo(const QString& Titel) {
 
 void frmMediaInfo::Command1_Click() {
     const std::optional<QString> media = prompts_.openFile(
-        {QStringLiteral("Find Media (avi mpeg ogm a.s.o.)"),
+        {tr("Find Media (avi mpeg ogm a.s.o.)"),
          QStringLiteral("All Files (*.*)|*.*|Supported Media Files|*.MKV;*.MKA;*.MKS;*.OGG;*.OGM;"
                         "*.AVI;*.WAV;*.MPG;*.MPE;*.MPEG;*.VOB;*.MPV;*.MP2;*.MP3;*.AC3,*.DTS;*.IFO;"
                         "*.ASF;*.WMV;*.WMA;*.QT;*.MOV;*.RA;*.RM;*.RV;*.RMVB"),
@@ -139,7 +139,7 @@ void frmMediaInfo::Command1_Click() {
 
 void frmMediaInfo::Command12_Click() {
     const std::optional<QString> tool =
-        prompts_.openFile({QStringLiteral("Find MediaInfo Executable (mediainfo.exe)"),
+        prompts_.openFile({tr("Find MediaInfo Executable (mediainfo.exe)"),
                            QStringLiteral("All Files (*.*)|*.*|EXE Files(*.exe)|*.exe"), 2, dbPath_,
                            QStringLiteral("mediainfo.exe")});
     if (!tool)
@@ -177,7 +177,7 @@ void frmMediaInfo::Command2_Click() {
 void frmMediaInfo::Command13_Click() {
     const QString base = QFileInfo(Text1_->text()).completeBaseName();
     const std::optional<QString> target = prompts_.saveFile(
-        {QStringLiteral("Save MediaInfo Report"),
+        {tr("Save MediaInfo Report"),
          QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"), 1, QString(),
          (base.isEmpty() ? QStringLiteral("MediaInfo") : base) + QStringLiteral(".txt")});
     if (!target)

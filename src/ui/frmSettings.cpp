@@ -61,19 +61,18 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       prefs_(prefs), pending_(pending), store_(store), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     TwipsForm form(*this, QSizeF(5900, 5100));
 
     auto* SSTab1 =
         form.place(new QTabWidget(this), QStringLiteral("SSTab1"), QRectF(60, 60, 5775, 4380));
     auto* general = new QWidget;
     auto* jove = new QWidget;
-    SSTab1->addTab(general, QStringLiteral("&General setting"));
-    SSTab1->addTab(jove, QStringLiteral("&Jove Export"));
+    SSTab1->addTab(general, tr("&General setting"));
+    SSTab1->addTab(jove, tr("&Jove Export"));
 
-    auto* Frame1 =
-        form.place(new QGroupBox(QStringLiteral("Fonts"), general), QStringLiteral("Frame1"),
-                   QRectF(120, 480 - kTabStripTwips, 5535, 2655));
+    auto* Frame1 = form.place(new QGroupBox(tr("Fonts"), general), QStringLiteral("Frame1"),
+                              QRectF(120, 480 - kTabStripTwips, 5535, 2655));
     struct RowLayout {
         const char* caption;
         int index;
@@ -81,17 +80,17 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
         void (frmSettings::*handler)();
     };
     const RowLayout layout[] = {
-        {"Title font:", 1, "Command2", &frmSettings::Command2_Click},
-        {"Imdb link:", 2, "Command3", &frmSettings::Command3_Click},
-        {"Aka title:", 3, "Command4", &frmSettings::Command4_Click},
-        {"Genre:", 4, "Command5", &frmSettings::Command5_Click},
-        {"Sub title:", 5, "Command10", &frmSettings::Command10_Click},
-        {"Text:", 0, "Command6", &frmSettings::Command6_Click},
+        {QT_TR_NOOP("Title font:"), 1, "Command2", &frmSettings::Command2_Click},
+        {QT_TR_NOOP("Imdb link:"), 2, "Command3", &frmSettings::Command3_Click},
+        {QT_TR_NOOP("Aka title:"), 3, "Command4", &frmSettings::Command4_Click},
+        {QT_TR_NOOP("Genre:"), 4, "Command5", &frmSettings::Command5_Click},
+        {QT_TR_NOOP("Sub title:"), 5, "Command10", &frmSettings::Command10_Click},
+        {QT_TR_NOOP("Text:"), 0, "Command6", &frmSettings::Command6_Click},
     };
     for (int r = 0; r < 6; ++r) {
         const double top = 240 + 360 * r;
-        form.place(new QLabel(QString::fromLatin1(layout[r].caption), Frame1),
-                   numbered("FontLabel", r + 1), QRectF(360, top, 1335, 285));
+        form.place(new QLabel(tr(layout[r].caption), Frame1), numbered("FontLabel", r + 1),
+                   QRectF(360, top, 1335, 285));
         auto* text = form.place(new QLineEdit(Frame1), numbered("Text", r + 1),
                                 QRectF(1800, top, 2535, 285));
         text->setReadOnly(true);
@@ -100,57 +99,56 @@ frmSettings::frmSettings(Preferences& prefs, PendingWork& pending, SettingsStore
         swatch->setFrameShape(QFrame::Box);
         swatch->setAutoFillBackground(true);
         auto* button =
-            form.place(new QPushButton(QStringLiteral("..."), Frame1),
-                       QString::fromLatin1(layout[r].button), QRectF(4920, top, 495, 285));
+            form.place(new QPushButton(tr("..."), Frame1), QString::fromLatin1(layout[r].button),
+                       QRectF(4920, top, 495, 285));
         connect(button, &QPushButton::clicked, this, layout[r].handler);
         rows_[r] = FontRow{layout[r].index, text, swatch};
     }
 
-    auto* Frame2 =
-        form.place(new QGroupBox(QStringLiteral("Jove Export"), jove), QStringLiteral("Frame2"),
-                   QRectF(120, 480 - kTabStripTwips, 5535, 975));
-    Check1_ = form.place(new QCheckBox(QStringLiteral("Copy cover image to folder.jpg"), Frame2),
+    auto* Frame2 = form.place(new QGroupBox(tr("Jove Export"), jove), QStringLiteral("Frame2"),
+                              QRectF(120, 480 - kTabStripTwips, 5535, 975));
+    Check1_ = form.place(new QCheckBox(tr("Copy cover image to folder.jpg"), Frame2),
                          QStringLiteral("Check1"), QRectF(240, 240, 2655, 375));
-    Check2_ = form.place(new QCheckBox(QStringLiteral("Overwrite existing folder.jpg"), Frame2),
+    Check2_ = form.place(new QCheckBox(tr("Overwrite existing folder.jpg"), Frame2),
                          QStringLiteral("Check2"), QRectF(2880, 240, 2535, 375));
-    Option1_ = form.place(new QRadioButton(QStringLiteral("IMDB Genre"), Frame2),
-                          QStringLiteral("Option1"), QRectF(240, 600, 1700, 255));
-    Option2_ = form.place(new QRadioButton(QStringLiteral("RK Genre"), Frame2),
-                          QStringLiteral("Option2"), QRectF(1920, 600, 1700, 255));
-    Option3_ = form.place(new QRadioButton(QStringLiteral("Combine Genre"), Frame2),
-                          QStringLiteral("Option3"), QRectF(3720, 600, 1700, 255));
+    Option1_ = form.place(new QRadioButton(tr("IMDB Genre"), Frame2), QStringLiteral("Option1"),
+                          QRectF(240, 600, 1700, 255));
+    Option2_ = form.place(new QRadioButton(tr("RK Genre"), Frame2), QStringLiteral("Option2"),
+                          QRectF(1920, 600, 1700, 255));
+    Option3_ = form.place(new QRadioButton(tr("Combine Genre"), Frame2), QStringLiteral("Option3"),
+                          QRectF(3720, 600, 1700, 255));
 
     auto* Frame3 =
-        form.place(new QGroupBox(QStringLiteral("Jove Batch Export"), jove),
-                   QStringLiteral("Frame3"), QRectF(120, 1440 - kTabStripTwips, 5535, 2775));
-    form.place(new QLabel(QStringLiteral("Export path:"), Frame3), QStringLiteral("Label2"),
+        form.place(new QGroupBox(tr("Jove Batch Export"), jove), QStringLiteral("Frame3"),
+                   QRectF(120, 1440 - kTabStripTwips, 5535, 2775));
+    form.place(new QLabel(tr("Export path:"), Frame3), QStringLiteral("Label2"),
                QRectF(120, 360, 1215, 375));
     Text7_ =
         form.place(new QLineEdit(Frame3), QStringLiteral("Text7"), QRectF(1440, 360, 3255, 285));
-    auto* Command7 = form.place(new QPushButton(QStringLiteral("..."), Frame3),
-                                QStringLiteral("Command7"), QRectF(4800, 360, 495, 285));
+    auto* Command7 = form.place(new QPushButton(tr("..."), Frame3), QStringLiteral("Command7"),
+                                QRectF(4800, 360, 495, 285));
     connect(Command7, &QPushButton::clicked, this, &frmSettings::Command7_Click);
     for (int k = 0; k < 5; ++k) {
         const double top = 840 + 360 * k;
-        uses_[k] = form.place(new QCheckBox(QStringLiteral("Use"), Frame3),
-                              numbered("Check", k + 3), QRectF(360, top, 1200, 315));
+        uses_[k] = form.place(new QCheckBox(tr("Use"), Frame3), numbered("Check", k + 3),
+                              QRectF(360, top, 1200, 315));
         fields_[k] = form.place(new QComboBox(Frame3), numbered("Combo", k + 1),
                                 QRectF(1440, top, 1200, 315));
         fields_[k]->setEditable(true);
         // A typed field name is stored as typed: no completion to an item, no new items.
         fields_[k]->setCompleter(nullptr);
         fields_[k]->setInsertPolicy(QComboBox::NoInsert);
-        form.place(new QLabel(QStringLiteral("Starting with"), Frame3), numbered("Label", k + 3),
+        form.place(new QLabel(tr("Starting with"), Frame3), numbered("Label", k + 3),
                    QRectF(2760, top, 1200, 315));
         prefixes_[k] = form.place(new QLineEdit(Frame3), numbered("Text", k + 8),
                                   QRectF(4080, top, 1200, 315));
     }
 
-    auto* f = form.place(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("f"),
+    auto* f = form.place(new QPushButton(tr("&Cancel"), this), QStringLiteral("f"),
                          QRectF(3120, 4560, 1215, 375));
     connect(f, &QPushButton::clicked, this, &frmSettings::f_Click);
-    auto* Command1 = form.place(new QPushButton(QStringLiteral("&Ok"), this),
-                                QStringLiteral("Command1"), QRectF(4440, 4560, 1215, 375));
+    auto* Command1 = form.place(new QPushButton(tr("&Ok"), this), QStringLiteral("Command1"),
+                                QRectF(4440, 4560, 1215, 375));
     // Enter means Ok; Esc needs nothing, as a dialog rejects on Esc by itself.
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmSettings::Command1_Click);
@@ -250,8 +248,7 @@ void frmSettings::Command6_Click() {
 }
 
 void frmSettings::Command7_Click() {
-    const std::optional<QString> folder =
-        prompts_.chooseFolder(QStringLiteral("Export path"), Text7_->text());
+    const std::optional<QString> folder = prompts_.chooseFolder(tr("Export path"), Text7_->text());
     if (!folder)
         return;
     // Stored folders end with a separator, as DBPath and CoverPath do.
