@@ -329,6 +329,169 @@
     </message>
 </context>
 <context>
+    <name>MessageTexts</name>
+    <message>
+        <source>Found: %1 entries.</source>
+        <translation>Gefunden: %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Datei: </translation>
+    </message>
+    <message>
+        <source>Reason: </source>
+        <translation>Grund: </translation>
+    </message>
+    <message>
+        <source>Critical Error</source>
+        <translation>Schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>Wrong format</source>
+        <translation>Falsches Format</translation>
+    </message>
+    <message>
+        <source>Unrecognized fileformat!</source>
+        <translation>Unbekanntes Dateiformat!</translation>
+    </message>
+    <message>
+        <source>No Good!</source>
+        <translation>So geht es nicht!</translation>
+    </message>
+    <message>
+        <source>Can't find database, exitting</source>
+        <translation>Datenbank nicht gefunden, das Programm endet</translation>
+    </message>
+    <message>
+        <source>Find Reelkeep database (reelkeep.dat)</source>
+        <translation>Reelkeep-Datenbank suchen (reelkeep.dat)</translation>
+    </message>
+    <message>
+        <source> entries loaded.</source>
+        <translation> Einträge geladen.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>An error occured</source>
+        <translation>Ein Fehler ist aufgetreten</translation>
+    </message>
+    <message>
+        <source>How many parts?</source>
+        <translation>Wie viele Teile?</translation>
+    </message>
+    <message>
+        <source>Parts is zero</source>
+        <translation>Keine Teile</translation>
+    </message>
+    <message>
+        <source>Copy failed</source>
+        <translation>Kopieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to copy picture?</source>
+        <translation>Das Bild konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>MMD-files written</source>
+        <translation>MMD-Dateien geschrieben</translation>
+    </message>
+    <message>
+        <source>Success!<byte value="xd" />
+Jove files written</source>
+        <translation>Erfolg!<byte value="xd" />
+Jove-Dateien geschrieben</translation>
+    </message>
+    <message>
+        <source>About to run Jove Batch Export, Ok?</source>
+        <translation>Jove-Stapelexport jetzt starten?</translation>
+    </message>
+    <message>
+        <source>Jove Batch Export</source>
+        <translation>Jove-Stapelexport</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Jove Batch</source>
+        <translation>Jove-Stapel</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Alle ignorieren</translation>
+    </message>
+    <message>
+        <source>%1 documents written, %2 failed.</source>
+        <translation>%1 Dokumente geschrieben, %2 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: their file cannot be written.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: ihre Datei lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read, so it was replaced by a new one. The settings just saved are kept; whatever else it held that could not be read is lost.</source>
+        <translation>Die Einstellungsdatei war nicht lesbar und wurde durch eine neue ersetzt. Die eben gespeicherten Einstellungen bleiben erhalten; was sie sonst Unlesbares enthielt, ist verloren.</translation>
+    </message>
+    <message>
+        <source>Reelkeep Viewer</source>
+        <translation>Reelkeep Viewer</translation>
+    </message>
+    <message>
+        <source>"%1" is neither a Reelkeep catalogue (reelkeep.dat) nor a folder holding one. The catalogue saved last opens instead.</source>
+        <translation>„%1“ ist weder ein Reelkeep-Katalog (reelkeep.dat) noch ein Ordner, der einen enthält. Stattdessen öffnet sich der zuletzt gespeicherte Katalog.</translation>
+    </message>
+    <message>
+        <source>Select media file, part %1.</source>
+        <translation>Mediendatei wählen, Teil %1.</translation>
+    </message>
+    <message>
+        <source>Error %1 (%2) occured.<byte value="xd" />
+<byte value="xd" />
+What do you want to do?</source>
+        <translation>Fehler %1 (%2) ist aufgetreten.<byte value="xd" />
+<byte value="xd" />
+Wie soll es weitergehen?</translation>
+    </message>
+    <message>
+        <source>Error %1 (%2) <byte value="xd" />
+when reading %3</source>
+        <translation>Fehler %1 (%2) <byte value="xd" />
+beim Lesen von %3</translation>
+    </message>
+    <message>
+        <source>Error: %1 (%2)<byte value="xd" />
+<byte value="xd" />
+What do you want to do?</source>
+        <translation>Fehler: %1 (%2)<byte value="xd" />
+<byte value="xd" />
+Wie soll es weitergehen?</translation>
+    </message>
+</context>
+<context>
     <name>TitleDisplay</name>
     <message>
         <source>User IDX: </source>

@@ -1,5 +1,7 @@
 #include "FilterRun.h"
 
+#include <QCoreApplication>
+
 #include "EnteredDate.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/WalkReports.h"
@@ -7,7 +9,7 @@
 #include "settings/JoveRules.h"
 
 QString FilterRun::statusText(qsizetype found) {
-    return QStringLiteral("Found: ") + QString::number(found) + QStringLiteral(" entries.");
+    return QCoreApplication::translate("MessageTexts", "Found: %1 entries.").arg(found);
 }
 
 void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,

@@ -10,7 +10,7 @@
 QString TitleList::statusText() const {
     if (outcome != Outcome::Loaded)
         return {};
-    return QString::number(titles.size()) + MessageTexts::kEntriesLoaded;
+    return QString::number(titles.size()) + MessageTexts::shown(MessageTexts::kEntriesLoaded);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "Message.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 QString Message::asPlainText() const {
@@ -13,11 +15,11 @@ QString Message::asPlainText() const {
 QString FailureDetails(const QString& title, const QString& file, const QString& reason) {
     QStringList lines;
     if (!title.isEmpty())
-        lines << QStringLiteral("Title: ") + VisibleName(title);
+        lines << QCoreApplication::translate("MessageTexts", "Title: ") + VisibleName(title);
     if (!file.isEmpty())
-        lines << QStringLiteral("File: ") + VisibleName(file);
+        lines << QCoreApplication::translate("MessageTexts", "File: ") + VisibleName(file);
     if (!reason.isEmpty())
-        lines << QStringLiteral("Reason: ") + reason;
+        lines << QCoreApplication::translate("MessageTexts", "Reason: ") + reason;
     return lines.join(u'\n');
 }
 

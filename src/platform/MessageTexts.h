@@ -6,19 +6,33 @@
 #include "Failure.h"
 #include "Message.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace MessageTexts {
 
-inline const QString kCriticalErrorTitle = QStringLiteral("Critical Error");
-inline const QString kWrongFormatTitle = QStringLiteral("Wrong format");
-inline const QString kWrongFormatText = QStringLiteral("Unrecognized fileformat!");
-inline const QString kNoGoodTitle = QStringLiteral("No Good!");
-inline const QString kCantFindDatabase = QStringLiteral("Can't find database, exitting");
-inline const QString kFindDatabaseTitle = QStringLiteral("Find Reelkeep database (reelkeep.dat)");
-inline const QString kEntriesLoaded = QStringLiteral(" entries loaded.");
+// A text of this file in the user's language. The viewer installs a translation; reelkeep-cli
+// installs none, so what scripts read stays English. The fixed texts below are marked for the
+// translation and looked up where they are shown; the composed ones are translated as composed.
+inline QString shown(const QString& english) {
+    return QCoreApplication::translate("MessageTexts", english.toUtf8().constData());
+}
+
+inline const QString kCriticalErrorTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Critical Error"));
+inline const QString kWrongFormatTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Wrong format"));
+inline const QString kWrongFormatText =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Unrecognized fileformat!"));
+inline const QString kNoGoodTitle = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "No Good!"));
+inline const QString kCantFindDatabase =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Can't find database, exitting"));
+inline const QString kFindDatabaseTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Find Reelkeep database (reelkeep.dat)"));
+inline const QString kEntriesLoaded =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", " entries loaded."));
 // Ours: the find box found no title holding its text.
-inline const QString kNotFound = QStringLiteral("Not found");
+inline const QString kNotFound = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Not found"));
 
 // The failures the program names by number, as the original program numbered them.
 struct ErrorCode {
@@ -68,72 +82,92 @@ inline ErrorCode mediaInfoNoReport(int exitCode) {
 inline const ErrorCode kReportNotSaved =
     kAccessError.because(QStringLiteral("the report could not be saved"));
 
-inline const QString kErrorChoiceTitle = QStringLiteral("An error occured");
-inline const QString kPartsPrompt = QStringLiteral("How many parts?");
-inline const QString kPartsTitle = QStringLiteral("Parts is zero");
+inline const QString kErrorChoiceTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "An error occured"));
+inline const QString kPartsPrompt =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "How many parts?"));
+inline const QString kPartsTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Parts is zero"));
 inline const QString kMediaFileFilter = QStringLiteral(
     "All Files (*.*)|*.*|Supported Media Files|*.MKV;*.MKA;*.MKS;*.OGG;*.OGM;*.AVI;*.WAV;*.MPG;"
     "*.MPE;*.MPEG;*.VOB;*.MPV;*.MP2;*.MP3;*.AC3,*.DTS;*.IFO;*.ASF;*.WMV;*.WMA;*.QT;*.MOV;*.RA;"
     "*.RM;*.RV;*.RMVB;*.CUE;*.ISO;*.NRG");
-inline const QString kCopyFailedTitle = QStringLiteral("Copy failed");
-inline const QString kCopyFailedText = QStringLiteral("Failed to copy picture?");
-inline const QString kMmdWrittenTitle = QStringLiteral("MMD-files written");
-inline const QString kMmdWrittenText = QStringLiteral("Success!\r\nJove files written");
-inline const QString kBatchQuestion = QStringLiteral("About to run Jove Batch Export, Ok?");
-inline const QString kBatchQuestionTitle = QStringLiteral("Jove Batch Export");
-inline const QString kBatchDone = QStringLiteral("Done!");
-inline const QString kBatchDoneTitle = QStringLiteral("Jove Batch");
+inline const QString kCopyFailedTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Copy failed"));
+inline const QString kCopyFailedText =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Failed to copy picture?"));
+inline const QString kMmdWrittenTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "MMD-files written"));
+inline const QString kMmdWrittenText =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Success!\r\nJove files written"));
+inline const QString kBatchQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "About to run Jove Batch Export, Ok?"));
+inline const QString kBatchQuestionTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Jove Batch Export"));
+inline const QString kBatchDone = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Done!"));
+inline const QString kBatchDoneTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Jove Batch"));
 
 // The error choice's buttons, left to right.
-inline const QString kAbortButton = QStringLiteral("Abort");
-inline const QString kRetryButton = QStringLiteral("Retry");
-inline const QString kIgnoreButton = QStringLiteral("Ignore");
-inline const QString kIgnoreAllButton = QStringLiteral("Ignore All");
+inline const QString kAbortButton = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Abort"));
+inline const QString kRetryButton = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Retry"));
+inline const QString kIgnoreButton = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Ignore"));
+inline const QString kIgnoreAllButton =
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Ignore All"));
 
 // The status bar after a batch: "12 documents written, 1 failed."
 inline QString batchStatus(int written, int failed) {
-    return QStringLiteral("%1 documents written, %2 failed.").arg(written).arg(failed);
+    return QCoreApplication::translate("MessageTexts", "%1 documents written, %2 failed.")
+        .arg(written)
+        .arg(failed);
 }
 
 // Ours: the settings store could not keep a value; `details` names the file.
 inline Message settingsNotSaved(const QString& details = {}) {
-    return {Message::Icon::Critical, QStringLiteral("Settings"),
-            QStringLiteral("The settings could not be saved: their file cannot be written."),
+    return {Message::Icon::Critical, QCoreApplication::translate("MessageTexts", "Settings"),
+            QCoreApplication::translate(
+                "MessageTexts", "The settings could not be saved: their file cannot be written."),
             details};
 }
 
 // Ours: a settings file that could not be read was replaced when settings were saved.
 inline Message settingsReplaced(const QString& details = {}) {
-    return {Message::Icon::Exclamation, QStringLiteral("Settings"),
-            QStringLiteral("The settings file could not be read, so it was replaced by a new "
-                           "one. The settings just saved are kept; whatever else it held that "
-                           "could not be read is lost."),
+    return {Message::Icon::Exclamation, QCoreApplication::translate("MessageTexts", "Settings"),
+            QCoreApplication::translate(
+                "MessageTexts", "The settings file could not be read, so it was replaced by a new "
+                                "one. The settings just saved are kept; whatever else it held that "
+                                "could not be read is lost."),
             details};
 }
 
 // Ours: the viewer's argument names no catalogue; the start goes on with the saved one.
 inline Message notACatalogue(const QString& argument) {
-    return {Message::Icon::Exclamation, QStringLiteral("Reelkeep Viewer"),
-            QStringLiteral("\"%1\" is neither a Reelkeep catalogue (reelkeep.dat) nor a folder "
-                           "holding one. The catalogue saved last opens instead.")
-                .arg(argument)};
+    return {
+        Message::Icon::Exclamation, QCoreApplication::translate("MessageTexts", "Reelkeep Viewer"),
+        QCoreApplication::translate(
+            "MessageTexts", "\"%1\" is neither a Reelkeep catalogue (reelkeep.dat) nor a folder "
+                            "holding one. The catalogue saved last opens instead.")
+            .arg(argument)};
 }
 
 // "Select media file, part 2."
 inline QString mediaFileTitle(int part) {
-    return QStringLiteral("Select media file, part %1.").arg(part);
+    return QCoreApplication::translate("MessageTexts", "Select media file, part %1.").arg(part);
 }
 
 // "Error 76 (Path not found) occured." CR LF CR LF "What do you want to do?"
 inline QString errorChoiceText(int number, const QString& description) {
-    return QStringLiteral("Error %1 (%2) occured.\r\n\r\nWhat do you want to do?")
+    return QCoreApplication::translate("MessageTexts",
+                                       "Error %1 (%2) occured.\r\n\r\nWhat do you want to do?")
         .arg(number)
         .arg(description);
 }
 
 // "Error 53 (File not found) " CR LF "when reading history.dat"
 inline QString criticalErrorText(int number, const QString& description, const QString& file) {
-    return QStringLiteral("Error %1 (%2) \r\nwhen reading %3").arg(number).arg(description, file);
+    return QCoreApplication::translate("MessageTexts", "Error %1 (%2) \r\nwhen reading %3")
+        .arg(number)
+        .arg(description, file);
 }
 
 // The box of a catalogue file that cannot be read.
@@ -153,10 +187,11 @@ inline Message errorChoice(const Failure& failure) {
 // The Media Info window's error choice: "Error: 75 (Path/File access error: ...)" CR LF CR LF
 // "What do you want to do?", without an icon.
 inline Message mediaInfoErrorChoice(const Failure& failure) {
-    return {Message::Icon::None, kErrorChoiceTitle,
-            QStringLiteral("Error: %1 (%2)\r\n\r\nWhat do you want to do?")
-                .arg(QString::number(failure.number), failure.description),
-            FailureDetails(failure.title, failure.file, failure.reason)};
+    return {
+        Message::Icon::None, kErrorChoiceTitle,
+        QCoreApplication::translate("MessageTexts", "Error: %1 (%2)\r\n\r\nWhat do you want to do?")
+            .arg(QString::number(failure.number), failure.description),
+        FailureDetails(failure.title, failure.file, failure.reason)};
 }
 
 } // namespace MessageTexts

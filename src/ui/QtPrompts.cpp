@@ -45,7 +45,8 @@ QString startFolder(const QString& folder) {
 
 std::optional<QString> runFileDialog(QWidget* parent, const OpenFileRequest& request,
                                      QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.title, startFolder(request.initialFolder));
+    QFileDialog dialog(parent, MessageTexts::shown(request.title),
+                       startFolder(request.initialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -168,7 +169,8 @@ std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString&
                                            const QString& proposed) {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, proposed, &ok);
+        QInputDialog::getText(parent_, MessageTexts::shown(title), MessageTexts::shown(prompt),
+                              QLineEdit::Normal, proposed, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -192,16 +194,16 @@ Prompts::Answer QtPrompts::message(const Message& message, Buttons buttons) {
     case Message::Icon::None:
         break;
     }
-    QString text = message.text;
+    QString text = MessageTexts::shown(message.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    PromptBox box(icon, message.title, text, QMessageBox::NoButton, parent_);
+    PromptBox box(icon, MessageTexts::shown(message.title), text, QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText); // texts carry titles and paths, never markup
     if (!message.details.isEmpty())
         box.setInformativeText(Qt::convertFromPlainText(message.details, Qt::WhiteSpaceNormal));
     std::vector<std::pair<const QAbstractButton*, Answer>> choices;
     // One role for all, so that Qt keeps them in the order added whatever the platform's custom.
     const auto choice = [&](const QString& caption, Answer answer) {
-        QPushButton* button = box.addButton(caption, QMessageBox::ActionRole);
+        QPushButton* button = box.addButton(MessageTexts::shown(caption), QMessageBox::ActionRole);
         choices.emplace_back(button, answer);
         return button;
     };

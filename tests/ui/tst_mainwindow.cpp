@@ -226,6 +226,10 @@ private Q_SLOTS:
         QCOMPARE(menus.join(u' '), "&Datei &Bearbeiten &Gehe zu E&xport &Hilfe");
         QCOMPARE(s.caption("Label4") + " | " + s.caption("Label14"), "Jahr: 1979 | Darsteller:");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        QCOMPARE(MessageTexts::shown(MessageTexts::kBatchDone) + ' ' +
+                     MessageTexts::errorChoiceText(53, "File not found"),
+                 "Fertig! Fehler 53 (File not found) ist aufgetreten.\r\n\r\nWie soll es "
+                 "weitergehen?");
         for (QTranslator* translator : german)
             QCoreApplication::removeTranslator(translator);
         QCOMPARE(StartedSession(db()).window->menuBar()->actions().first()->text(), "&File");
