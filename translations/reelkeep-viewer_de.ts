@@ -998,5 +998,17 @@ Wie soll es weitergehen?</translation>
         <source>Text:</source>
         <translation>Text:</translation>
     </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>User Index</source>
+        <translation>Eigener Index</translation>
+    </message>
 </context>
 </TS>

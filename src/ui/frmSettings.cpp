@@ -35,8 +35,26 @@ using SettingsKeys::kViewer;
 // placed by their position on the tab control move up by it inside a page.
 constexpr double kTabStripTwips = 360;
 
-const QStringList kFields = {QStringLiteral("Location"), QStringLiteral("Medium"),
-                             QStringLiteral("User Index")};
+// The fields a batch rule can test, stored in English whatever language shows them.
+const char* const kFields[] = {QT_TRANSLATE_NOOP("frmSettings", "Location"),
+                               QT_TRANSLATE_NOOP("frmSettings", "Medium"),
+                               QT_TRANSLATE_NOOP("frmSettings", "User Index")};
+
+// A field name as shown, from its stored English name; a name typed by hand stays as it is.
+QString shownField(const QString& stored) {
+    for (const char* field : kFields)
+        if (stored == QLatin1String(field))
+            return frmSettings::tr(field);
+    return stored;
+}
+
+// The stored English name of a field as shown; a name typed by hand is stored as typed.
+QString storedField(const QString& shown) {
+    for (const char* field : kFields)
+        if (shown == frmSettings::tr(field))
+            return QString::fromLatin1(field);
+    return shown;
+}
 
 using SettingsKeys::numbered;
 
@@ -188,8 +206,9 @@ void frmSettings::Form_Load() {
         const JoveRule& rule = prefs_.JoveRules[k + 1];
         uses_[k]->setChecked(rule.Use);
         fields_[k]->clear();
-        fields_[k]->addItems(kFields);
-        fields_[k]->setEditText(rule.Field);
+        for (const char* field : kFields)
+            fields_[k]->addItem(tr(field));
+        fields_[k]->setEditText(shownField(rule.Field));
         fields_[k]->lineEdit()->setCursorPosition(0);
         prefixes_[k]->setText(rule.Prefix);
     }
@@ -271,7 +290,7 @@ void frmSettings::Command1_Click() {
     for (int k = 0; k < 5; ++k) {
         JoveRule& rule = prefs_.JoveRules[k + 1];
         rule.Use = uses_[k]->checkState() == Qt::Checked;
-        rule.Field = fields_[k]->currentText();
+        rule.Field = storedField(fields_[k]->currentText());
         rule.Prefix = prefixes_[k]->text();
     }
     // One save for all: a crash in the middle must not leave half the new settings.

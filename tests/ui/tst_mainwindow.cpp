@@ -230,6 +230,15 @@ private Q_SLOTS:
                      MessageTexts::errorChoiceText(53, "File not found"),
                  "Fertig! Fehler 53 (File not found) ist aufgetreten.\r\n\r\nWie soll es "
                  "weitergehen?");
+        // The batch rules' fields show in German and are stored in English.
+        QString shownField;
+        WhenModal([&](QWidget* settings) {
+            shownField = settings->findChild<QComboBox*>("Combo1")->currentText();
+            settings->findChild<QPushButton*>("Command1")->click();
+        });
+        s.trigger("Settings");
+        QCOMPARE(shownField + " | " + s.store.writes.filter("JBEF1").join(""),
+                 "Standort | JBEF1=Location");
         for (QTranslator* translator : german)
             QCoreApplication::removeTranslator(translator);
         QCOMPARE(StartedSession(db()).window->menuBar()->actions().first()->text(), "&File");
