@@ -60,9 +60,10 @@ BatchExport::Result BatchExport::run(const TitleKeys& titles, const QString& fol
             }
         }
     }
-    // "Done!" means on disk: the new documents go there together, in one wait.
+    // "Done!" means on disk: the new documents go there together, in one wait. A failure there
+    // concerns every document written, so it is asked about even after Ignore All.
     if (!dryRun && !result.aborted &&
-        errors.run([&] { return writer_.syncNewFiles(); }) == StepOutcome::Aborted)
+        ErrorChoice(prompts_).run([&] { return writer_.syncNewFiles(); }) == StepOutcome::Aborted)
         result.aborted = true;
     if (result.aborted)
         writer_.settleNewFiles();

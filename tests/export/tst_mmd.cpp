@@ -234,6 +234,18 @@ private Q_SLOTS:
         QVERIFY(QDir(folder + "sub").removeRecursively());
         QCOMPARE(MessageTexts::errorChoice(writer.syncNewFiles().value_or(Failure())).details,
                  "File: " + folder + "sub\nReason: No such file or directory");
+        // Ignore All passes over the titles that fail, not over documents that miss the disk.
+        db.writeLines("reelkeep.dat", {"~ C| S| VCD-3| x| x| x| x| x| x| x| x| | x ~",
+                                       "~ D| S| VCD-4| x| x| x| x| x| x| x| x| 4| x ~"});
+        QVERIFY(QDir().mkdir(folder + "gone"));
+        prompts.answerMessage(Prompts::Answer::IgnoreAll);
+        const qsizetype asked = prompts.messages.size();
+        const auto vanish = [&](const QString&, bool) {
+            QDir(folder + "gone").removeRecursively();
+        };
+        QCOMPARE(batch.run({"C", "D"}, folder + "gone/", a, false, vanish).failed, 1);
+        QCOMPARE(prompts.messages.size() - asked, 2);
+        QVERIFY(prompts.messages.last().details.startsWith("File: " + folder + "gone"));
     }
 };
 
