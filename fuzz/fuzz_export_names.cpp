@@ -9,6 +9,7 @@
 #include "FuzzSupport.h"
 #include "catalogue/CatalogueText.h"
 #include "export/BatchDocument.h"
+#include "platform/Message.h"
 
 #include <QDir>
 #include <QTemporaryDir>
