@@ -4,7 +4,7 @@
 
 include(GNUInstallDirs)
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/reelkeep-viewer.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.reelkeep.ReelkeepViewer.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

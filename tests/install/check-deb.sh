@@ -85,11 +85,11 @@ for program in reelkeep-viewer reelkeep-cli; do
     check "$program finds its libraries${missing:+: $missing}" [ -z "$missing" ]
 done
 
-desktop=$root/usr/share/applications/reelkeep-viewer.desktop
+app=org.reelkeep.ReelkeepViewer
+desktop=$root/usr/share/applications/$app.desktop
 if [ -f "$desktop" ]; then
-    pass "/usr/share/applications/reelkeep-viewer.desktop"
-    for line in 'Type=Application' 'Name=Reelkeep Viewer' 'Exec=reelkeep-viewer' \
-        'Icon=reelkeep-viewer'; do
+    pass "/usr/share/applications/$app.desktop"
+    for line in 'Type=Application' 'Name=Reelkeep Viewer' 'Exec=reelkeep-viewer' "Icon=$app"; do
         check "desktop entry: $line" grep -qxF "$line" "$desktop"
     done
     check "desktop entry: category AudioVideo" grep -Eq '^Categories=(.*;)?AudioVideo;' "$desktop"
@@ -99,12 +99,12 @@ if [ -f "$desktop" ]; then
         echo "   (desktop-file-validate is not installed: the entry is not validated)"
     fi
 else
-    fail "/usr/share/applications/reelkeep-viewer.desktop is missing"
+    fail "/usr/share/applications/$app.desktop is missing"
 fi
 
 icons=$root/usr/share/icons/hicolor
 for size in 16 32 48 64 128 256; do
-    png=$icons/${size}x${size}/apps/reelkeep-viewer.png
+    png=$icons/${size}x${size}/apps/$app.png
     if [ ! -f "$png" ]; then
         fail "the ${size}x${size} icon is missing"
     elif [ "$(png_size "$png")" != "${size}x${size}" ]; then
@@ -113,7 +113,7 @@ for size in 16 32 48 64 128 256; do
         pass "the ${size}x${size} icon"
     fi
 done
-svg=$icons/scalable/apps/reelkeep-viewer.svg
+svg=$icons/scalable/apps/$app.svg
 check "the scalable icon" grep -q '<svg' "$svg"
 
 samples=$root/usr/share/reelkeep-viewer/samples
