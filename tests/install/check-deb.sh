@@ -116,6 +116,16 @@ done
 svg=$icons/scalable/apps/$app.svg
 check "the scalable icon" grep -q '<svg' "$svg"
 
+doc=$root/usr/share/doc/reelkeep-viewer
+check "the copyright file, machine-readable" grep -qx \
+    'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+newest=$(sed -nE '/^## /{s/^## ([0-9.]+) - .*/\1/p;q}' "$source_dir/CHANGELOG.md")
+check "CHANGELOG.md's newest release is the project's $version (is '$newest')" \
+    [ "$newest" = "$version" ]
+first=$(gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n1 || true)
+check "changelog.gz starts with $version (is '$first')" \
+    [ "$first" = "reelkeep-viewer ($version) unstable; urgency=medium" ]
+
 samples=$root/usr/share/reelkeep-viewer/samples
 check "the sample catalogue, as in samples/" diff -r -x .gitattributes "$source_dir/samples" "$samples"
 check "the README" [ -f "$root/usr/share/doc/reelkeep-viewer/README.md" ]
