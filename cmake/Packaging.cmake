@@ -1,7 +1,7 @@
 # What a desktop needs besides the two programs, which install themselves (src/app, src/cli):
-# the desktop entry, the icon in the hicolor theme, the sample catalogue, the user's guide, and
-# the changelog and copyright that Debian asks for. Then the Debian package that scripts/package
-# makes with `cpack -G DEB`.
+# the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the sample catalogue,
+# the user's guide, and the changelog and copyright that Debian asks for. Then the Debian package
+# that scripts/package makes with `cpack -G DEB`.
 
 include(GNUInstallDirs)
 
@@ -15,7 +15,8 @@ file(MAKE_DIRECTORY ${generated})
 
 find_program(GZIP gzip REQUIRED)
 
-# The release notes are written once, in CHANGELOG.md: Debian's changelog is made from it.
+# The release notes are written once, in CHANGELOG.md: Debian's changelog and the metainfo's
+# releases are made from it.
 add_custom_command(OUTPUT ${generated}/changelog.gz
     COMMAND ${packaging}/release-notes debian ${PROJECT_SOURCE_DIR}/CHANGELOG.md
             ${generated}/changelog ${RKV_PACKAGE} ${RKV_MAINTAINER}
@@ -23,12 +24,22 @@ add_custom_command(OUTPUT ${generated}/changelog.gz
     DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${packaging}/release-notes
     COMMENT "Making the Debian changelog from CHANGELOG.md"
     VERBATIM)
-add_custom_target(distribution-files ALL DEPENDS ${generated}/changelog.gz)
+add_custom_command(OUTPUT ${generated}/${RKV_APP_ID}.metainfo.xml
+    COMMAND ${packaging}/release-notes metainfo ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+            ${generated}/${RKV_APP_ID}.metainfo.xml ${packaging}/${RKV_APP_ID}.metainfo.xml.in
+    DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${packaging}/release-notes
+            ${packaging}/${RKV_APP_ID}.metainfo.xml.in
+    COMMENT "Making the AppStream metainfo with the releases of CHANGELOG.md"
+    VERBATIM)
+add_custom_target(distribution-files ALL
+    DEPENDS ${generated}/changelog.gz ${generated}/${RKV_APP_ID}.metainfo.xml)
 
 install(FILES ${packaging}/${RKV_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${packaging}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${generated}/${RKV_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/${RKV_PACKAGE}/samples
         PATTERN .gitattributes EXCLUDE)

@@ -102,6 +102,13 @@ else
     fail "/usr/share/applications/$app.desktop is missing"
 fi
 
+metainfo=$root/usr/share/metainfo/$app.metainfo.xml
+check "the AppStream metainfo of $app" grep -qF "<id>$app</id>" "$metainfo"
+check "the metainfo launches $app.desktop" \
+    grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo"
+check "the metainfo's newest release is $version" \
+    grep -qF "<release version=\"$version\"" <(grep -m1 '<release ' "$metainfo")
+
 icons=$root/usr/share/icons/hicolor
 for size in 16 32 48 64 128 256; do
     png=$icons/${size}x${size}/apps/$app.png
