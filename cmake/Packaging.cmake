@@ -1,7 +1,7 @@
 # What a desktop needs besides the two programs, which install themselves (src/app, src/cli):
-# the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the sample catalogue,
-# the user's guide, and the changelog and copyright that Debian asks for. Then the Debian package
-# that scripts/package makes with `cpack -G DEB`.
+# the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the manual pages, the
+# sample catalogue, the user's guide, and the changelog and copyright that Debian asks for. Then
+# the Debian package that scripts/package makes with `cpack -G DEB`.
 
 include(GNUInstallDirs)
 
@@ -31,8 +31,17 @@ add_custom_command(OUTPUT ${generated}/${RKV_APP_ID}.metainfo.xml
             ${packaging}/${RKV_APP_ID}.metainfo.xml.in
     COMMENT "Making the AppStream metainfo with the releases of CHANGELOG.md"
     VERBATIM)
+set(manpages)
+foreach(page reelkeep-viewer.1 reelkeep-cli.1)
+    add_custom_command(OUTPUT ${generated}/${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${packaging}/man/${page} ${generated}/${page}
+        COMMAND ${GZIP} -9nf ${generated}/${page}
+        DEPENDS ${packaging}/man/${page}
+        VERBATIM)
+    list(APPEND manpages ${generated}/${page}.gz)
+endforeach()
 add_custom_target(distribution-files ALL
-    DEPENDS ${generated}/changelog.gz ${generated}/${RKV_APP_ID}.metainfo.xml)
+    DEPENDS ${generated}/changelog.gz ${generated}/${RKV_APP_ID}.metainfo.xml ${manpages})
 
 install(FILES ${packaging}/${RKV_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -40,6 +49,8 @@ install(DIRECTORY ${packaging}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${generated}/${RKV_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${manpages}
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/${RKV_PACKAGE}/samples
         PATTERN .gitattributes EXCLUDE)

@@ -123,6 +123,10 @@ done
 svg=$icons/scalable/apps/$app.svg
 check "the scalable icon" grep -q '<svg' "$svg"
 
+for page in reelkeep-viewer reelkeep-cli; do
+    check "the manual page $page(1)" gzip -t "$root/usr/share/man/man1/$page.1.gz"
+done
+
 doc=$root/usr/share/doc/reelkeep-viewer
 check "the copyright file, machine-readable" grep -qx \
     'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
