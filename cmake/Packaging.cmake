@@ -1,7 +1,7 @@
 # What a desktop needs besides the two programs, which install themselves (src/app, src/cli):
 # the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the manual pages, the
-# sample catalogue, the user's guide, and the changelog and copyright that Debian asks for. Then
-# the Debian package that scripts/package makes with `cpack -G DEB`.
+# shell completion, the sample catalogue, the user's guide, and the changelog and copyright that
+# Debian asks for. Then the Debian package that scripts/package makes with `cpack -G DEB`.
 
 include(GNUInstallDirs)
 
@@ -51,6 +51,13 @@ install(FILES ${generated}/${RKV_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${manpages}
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging}/completion/reelkeep-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME reelkeep-cli)
+install(FILES ${packaging}/completion/_reelkeep-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES ${packaging}/completion/reelkeep-cli.fish
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/${RKV_PACKAGE}/samples
         PATTERN .gitattributes EXCLUDE)

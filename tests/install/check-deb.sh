@@ -126,6 +126,12 @@ check "the scalable icon" grep -q '<svg' "$svg"
 for page in reelkeep-viewer reelkeep-cli; do
     check "the manual page $page(1)" gzip -t "$root/usr/share/man/man1/$page.1.gz"
 done
+check "bash completion" grep -q '^complete -F .* reelkeep-cli$' \
+    "$root/usr/share/bash-completion/completions/reelkeep-cli"
+check "zsh completion" grep -qx '#compdef reelkeep-cli' \
+    "$root/usr/share/zsh/vendor-completions/_reelkeep-cli"
+check "fish completion" grep -q '^complete -c reelkeep-cli ' \
+    "$root/usr/share/fish/vendor_completions.d/reelkeep-cli.fish"
 
 doc=$root/usr/share/doc/reelkeep-viewer
 check "the copyright file, machine-readable" grep -qx \
