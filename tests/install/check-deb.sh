@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package that scripts/package made, without installing it on this machine:
-# unpacks it into a temporary root, looks for every file a desktop needs, reads the package's
-# fields, and runs the unpacked programs on the sample catalogue the package carries.
+# unpacks it into a temporary root, looks for every file a desktop and a distribution need, reads
+# the package's fields, looks for the hardening in the programs, and runs the unpacked programs on
+# the sample catalogue the package carries.
 # Builds nothing. Usage: tests/install/check-deb.sh PATH/TO/reelkeep-viewer_VERSION_ARCH.deb
 set -euo pipefail
 
@@ -83,6 +84,18 @@ for program in reelkeep-viewer reelkeep-cli; do
     fi
     missing=$(ldd "$root/usr/bin/$program" | grep 'not found' || true)
     check "$program finds its libraries${missing:+: $missing}" [ -z "$missing" ]
+done
+
+# The hardening Debian asks for: PIE, relocations read-only and bound at start, stack protector.
+hardened() {
+    local headers
+    headers=$(readelf --file-header --program-headers --dynamic --dyn-syms --wide "$1")
+    grep -q 'Type: *DYN' <<<"$headers" && grep -q 'FLAGS_1.*PIE' <<<"$headers" &&
+        grep -q GNU_RELRO <<<"$headers" && grep -q 'FLAGS.*BIND_NOW' <<<"$headers" &&
+        grep -q __stack_chk_fail <<<"$headers"
+}
+for program in reelkeep-viewer reelkeep-cli; do
+    check "$program: PIE, RELRO, BIND_NOW, stack protector" hardened "$root/usr/bin/$program"
 done
 
 app=org.reelkeep.ReelkeepViewer
