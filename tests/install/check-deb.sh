@@ -106,11 +106,6 @@ if [ -f "$desktop" ]; then
         check "desktop entry: $line" grep -qxF "$line" "$desktop"
     done
     check "desktop entry: category AudioVideo" grep -Eq '^Categories=(.*;)?AudioVideo;' "$desktop"
-    if command -v desktop-file-validate >/dev/null; then
-        check "desktop-file-validate" desktop-file-validate "$desktop"
-    else
-        echo "   (desktop-file-validate is not installed: the entry is not validated)"
-    fi
 else
     fail "/usr/share/applications/$app.desktop is missing"
 fi
