@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     Translations::Install(app);
     QApplication::setApplicationName(QStringLiteral("Reelkeep Viewer"));
     // Names the desktop entry, so that a Wayland desktop shows the entry's icon and name.
-    QApplication::setDesktopFileName(QStringLiteral("reelkeep-viewer"));
+    QApplication::setDesktopFileName(QStringLiteral("org.reelkeep.ReelkeepViewer"));
     QApplication::setWindowIcon(applicationIcon());
 
     // Qt's own options are gone from the arguments by now.
