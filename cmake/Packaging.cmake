@@ -90,6 +90,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://reelkeep-viewer.example/")
 # Depends: the libraries the programs link (the Qt 6 ones among them), found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS mediainfo)
+# Qt's own translations, for the standard dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mediainfo, qt6-translations-l10n")
 
 include(CPack)

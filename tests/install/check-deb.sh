@@ -70,6 +70,7 @@ done
 recommends=$(field Recommends)
 echo "   Recommends: $recommends"
 check "Recommends mediainfo" lists "$recommends" mediainfo
+check "Recommends qt6-translations-l10n" lists "$recommends" qt6-translations-l10n
 
 # ---- the files
 
@@ -153,6 +154,7 @@ check "changelog.gz starts with $version (is '$first')" \
 
 samples=$root/usr/share/reelkeep-viewer/samples
 check "the sample catalogue, as in samples/" diff -r -x .gitattributes "$source_dir/samples" "$samples"
+check "the German translation" [ -f "$root/usr/share/reelkeep-viewer/translations/reelkeep-viewer_de.qm" ]
 check "the README" [ -f "$root/usr/share/doc/reelkeep-viewer/README.md" ]
 
 # ---- the unpacked programs, with a settings store of their own
