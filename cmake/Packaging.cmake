@@ -68,6 +68,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/docs/main-window.png ${PROJECT_SOURCE_DIR}/d
               ${PROJECT_SOURCE_DIR}/docs/main-window-dark.png
         DESTINATION ${RKV_DOCDIR}/docs)
 
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME reelkeep-viewer)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${RKV_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
