@@ -1,5 +1,4 @@
-// The dialogs placed in twips: how each places its controls, and the Filter and Settings dialogs
-// edited and closed every way.
+// The dialogs placed in twips, and the Filter and Settings dialogs edited and closed every way.
 #include "browse/FilterSettings.h"
 #include "settings/PendingWork.h"
 #include "settings/Preferences.h"
@@ -26,11 +25,6 @@ namespace {
 FilterSettings sample(bool present) {
     return {present,  present ? "2005" : "05",  !present, present,
             !present, present ? "2006-03" : "", present};
-}
-
-// One row of the current table: its tag, then its values.
-template <class... T> void row(const char* tag, const T&... values) {
-    (QTest::newRow(tag) << ... << values);
 }
 
 // Start-up reads the store holding `settings` (as WriteSettings takes them); the dialog opens.
@@ -62,8 +56,8 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // At the usual font and a large one, every caption is whole, each control inside its parent,
-    // and no caption covers a neighbour: the dialog widens rather than cut one short.
+    // At the usual font and a large one every caption is whole, inside its parent and clear of
+    // its neighbours: the dialog widens rather than cut one short.
     void placement_data() {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<int>("points"); // the application's font size, 0: as it is
@@ -107,9 +101,7 @@ private Q_SLOTS:
             QVERIFY2(!captioned(w) || w->width() >= w->sizeHint().width(), qPrintable(name));
             if (w->parentWidget() == window.get())
                 QVERIFY2(window->rect().contains(w->geometry()), qPrintable(name));
-            // A caption's text must not run into a neighbour on its line. The twips let
-            // neighbours touch by a pixel, and lines 240 twips apart touch as captions grow
-            // about their middle.
+            // Twips let neighbours touch by a pixel, and lines 240 twips apart as captions grow.
             for (const QWidget* other : placed) {
                 const QRect both = textOf(w) & textOf(other);
                 if (other != w && other->parentWidget() == w->parentWidget() && captioned(w))
@@ -120,20 +112,19 @@ private Q_SLOTS:
         }
     }
 
-    // The settings start with every criterion off, "Present" chosen, today's year and date. The
-    // dialog opens on them and each is edited the other way; then one way of closing stores them
-    // or not, or a date button fills in the date text and stores nothing.
+    // Every criterion edited the other way, then stored or not by each way of closing; a date
+    // button fills in the date and stores nothing.
     void filterDialog_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("stores");
         QTest::addColumn<QString>("date"); // in the date box afterwards; empty: the dialog closes
-        row("Filter", "Command1", true, "");
-        row("Enter", "Enter", true, "");
-        row("Abort", "Command2", false, "");
-        row("Esc", "Esc", false, "");
-        row("Today", "Command3", false, "2006-03-14");
-        row("This month", "Command4", false, "2006-03");
-        row("This Year", "Command5", false, "2006");
+        QTest::newRow("Filter") << "Command1" << true << "";
+        QTest::newRow("Enter") << "Enter" << true << "";
+        QTest::newRow("Abort") << "Command2" << false << "";
+        QTest::newRow("Esc") << "Esc" << false << "";
+        QTest::newRow("Today") << "Command3" << false << "2006-03-14";
+        QTest::newRow("This month") << "Command4" << false << "2006-03";
+        QTest::newRow("This Year") << "Command5" << false << "2006";
     }
     void filterDialog() {
         QFETCH(QString, how);
@@ -165,11 +156,8 @@ private Q_SLOTS:
         QCOMPARE(filter, sample(!stores));
     }
 
-    // Opened on stored settings, edited, then closed.
-    // "&Ok" stores every key, in order, in one step, so that a crash cannot leave half of them
-    // saved; a store that cannot be written makes it say so, and the choices hold for the session.
-    // "&Cancel" stores nothing, yet the font chosen holds. A font chosen with its colour cancelled
-    // keeps the colour.
+    // Ok stores every key in one step, so that a crash cannot leave half saved, or says why not;
+    // the choices hold for the session. Cancel stores nothing, yet the font chosen holds.
     void close_data() {
         QTest::addColumn<QString>("genre");  // stored
         QTest::addColumn<QString>("shown");  // the choice that shows it, empty: none
@@ -195,7 +183,7 @@ private Q_SLOTS:
         s.store.refuseWrites = refused;
         s.prompts.answerFont(std::nullopt);
         s.prompts.answerFont(FontChoice{"Arial", 10.5, true, false, true, QColor(1, 2, 128)});
-        s.prompts.answerFont(FontChoice{"Courier New", 11, false, false, false, QColor()});
+        s.prompts.answerFont(FontChoice{"Courier New", 11, false, false, false, {}}); // colour kept
         for (const char* name :
              {"Command4", "Command3", "Command6", "Check1", "Option2", "Check3", "Check7"})
             s.click(name);
