@@ -41,10 +41,9 @@ private Q_SLOTS:
     // Every test starts from an empty settings store.
     void init() { settings_ = std::make_unique<QTemporaryDir>(); }
 
-    // A command's exit status, output, error output and the files in the export folder (<out>),
-    // which holds b.mmd. A walk that met a read failure fails (1); one that could not read the
-    // title list fails as list does (2), after going over what was read; so do command lines it
-    // cannot take. Output a full disk swallows is a failure.
+    // Status, output, error output and the files in the export folder <out>, which holds b.mmd. A
+    // read failure on a walk fails (1); a torn title list fails as list does (2), after going over
+    // what was read. Output a full disk swallows is a failure.
     void run_data() {
         QTest::addColumn<QByteArray>("titleFile"); // alone; null: the catalogue above; "": none
         QTest::addColumn<QStringList>("arguments");
@@ -66,12 +65,6 @@ private Q_SLOTS:
         const QByteArray torn = good + "~x~\r\n~ B| S| VCD-2| x| x| x| x| x| x| x| x| 8| x ~\r\n";
         const QString tornList = "Critical Error: Error 5 (Invalid procedure call or argument) "
                                  "\nwhen reading reelkeep.dat\n";
-        const QString usage =
-            "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
-            "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd "
-            "TITLE |\n          filter [--year YEAR] [--status present|absent] [--entered PREFIX] "
-            "[--jove] |\n          export-batch [--to FOLDER] [--dry-run] | export-title TITLE "
-            "MEDIA_FILE...\n";
         const QStringList batch = {"export-batch", "--to", "<out>"};
         row("list: file order, Windows-1252",
             "~ Alien| x ~\r\n~ Am\xe9lie| x ~\r\n~ Alien| x ~\r\n", {"list"}, 0,
@@ -97,11 +90,8 @@ private Q_SLOTS:
         row("list to a full disk", good, {"list"}, 1, "", "1 entries loaded.\n" + lost, {}, true);
         row("mmd to a full disk", good, {"mmd", "A"}, 1, "", kNoHistory + lost, {}, true);
         row("mmd: no such title", {}, {"mmd", "Nothing"}, 1, "", "");
-        row("unknown option", "", {"--fast", "list"}, 2, "",
-            "reelkeep-cli: unknown option --fast\n" + usage);
         row("unknown setting", "", {"settings", "set", "RKV", "DBPath", "x"}, 2, "",
             "reelkeep-cli: no setting RKV/DBPath\n");
-        // A value the program does not know is stored, with a word on how it will be read.
         row("setting read otherwise", "", {"settings", "set", "RKV", "Genre", "Combine"}, 0, "",
             "reelkeep-cli: warning: RKV/Genre=Combine is not a value the program knows; it is "
             "read as IMDB (the values are IMDB, RK and COMBINE)\n");
@@ -148,12 +138,12 @@ private Q_SLOTS:
         QCOMPARE(Contents(folder.dbPath() + "b.mmd"), "kept");
     }
 
-    // Help and version on standard output; a value after a command that begins with "-" is
-    // taken as it stands; --db=F is --db F; "--" ends the options.
+    // Help and version; a value after a command that begins with "-" is taken as it stands;
+    // --db=F is --db F; "--" ends the options. An option not known is a usage error.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments"); // <db>: the catalogue, <out>: a folder
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("printed"); // the start of standard output
+        QTest::addColumn<QString>("printed"); // the start of standard output, then error
         QTest::newRow("help") << QStringList{"--help"} << 0 << "usage: reelkeep-cli [--db";
         QTest::newRow("-h after --db") << QStringList{"--db", "<db>", "-h"} << 0 << "usage: ";
         QTest::newRow("a command's help")
@@ -170,8 +160,10 @@ private Q_SLOTS:
             << "<out>-x.mmd";
         QTest::newRow("settings set -200")
             << QStringList{"settings", "set", "RKV", "MainLeft", "-200"} << 0 << "";
+        const QString unknown = "reelkeep-cli: unknown option --fast\nusage: reelkeep-cli [--db";
+        QTest::newRow("unknown option") << QStringList{"--fast", "list"} << 2 << unknown;
         QTest::newRow("unknown filter option")
-            << QStringList{"--db", "<db>", "filter", "--fast"} << 2 << "";
+            << QStringList{"--db", "<db>", "filter", "--fast"} << 2 << unknown;
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -184,13 +176,12 @@ private Q_SLOTS:
         QTEST(run.status, "status");
         QFETCH(QString, printed);
         printed.replace("<out>", out.dbPath());
-        QCOMPARE(run.out.left(printed.size()), printed);
+        QCOMPARE((run.out + run.err).left(printed.size()), printed);
         if (arguments.contains("MainLeft"))
             QVERIFY(cli({"settings"}).out.contains("RKV/MainLeft=-200\n"));
     }
 
-    // show: all 38 fields as JSON, found or not; a covers folder given before --db still holds.
-    // mmd: the document of a title.
+    // show: all 38 fields as JSON, found or not; --covers before --db still holds. mmd: a document.
     void showAndMmd() {
         CatalogueFolder db;
         writeCatalogue(db);
@@ -209,8 +200,8 @@ private Q_SLOTS:
         QVERIFY(mmd.out.endsWith("<codecs>DVD</codecs></media>\r\n")); // the rest is the builder's
     }
 
-    // A file QSettings cannot parse is replaced, and the user told so, once; then every key is
-    // listed, set or not. A store whose folder would lie under a file keeps nothing, and says so.
+    // A file QSettings cannot parse is replaced, and the user told so once; every key is listed,
+    // set or not. A store whose folder would lie under a file keeps nothing, and says so.
     void settings() {
         const QString file = settings_->filePath("RKV.ini");
         QFile broken(file);
