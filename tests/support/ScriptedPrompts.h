@@ -10,12 +10,10 @@
 class ScriptedPrompts final : public Prompts {
 public:
     struct Asked {
-        enum class Kind { OpenFile, SaveFile, ChooseFolder, InputBox, Message, ChooseFont };
-        Kind kind{};
-        OpenFileRequest openFile{};          // OpenFile, SaveFile
-        QString title{}, text{}, proposed{}; // folder chooser and input box: title, prompt, start
-        Buttons buttons = Buttons::Ok;       // Message
-        FontChoice font{};                   // ChooseFont: what the dialog started with
+        OpenFileRequest openFile{};    // file dialogs
+        QString proposed{};            // folder chooser and input box: where they start
+        Buttons buttons = Buttons::Ok; // messages
+        FontChoice font{};             // font dialog: what it started with
     };
 
     // Next answers, in the order questions come; nullopt, or none left, cancels. Files answer
@@ -27,30 +25,27 @@ public:
     void answerFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override {
-        return record({.kind = Asked::Kind::OpenFile, .openFile = request}, files_);
+        return record({.openFile = request}, files_);
     }
     std::optional<QString> saveFile(const OpenFileRequest& request) override {
-        return record({.kind = Asked::Kind::SaveFile, .openFile = request}, files_);
+        return record({.openFile = request}, files_);
     }
-    std::optional<QString> chooseFolder(const QString& title, const QString& start) override {
-        return record({.kind = Asked::Kind::ChooseFolder, .title = title, .proposed = start},
-                      folders_);
+    std::optional<QString> chooseFolder(const QString&, const QString& start) override {
+        return record({.proposed = start}, folders_);
     }
-    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+    std::optional<QString> inputBox(const QString&, const QString&,
                                     const QString& proposed) override {
-        return record(
-            {.kind = Asked::Kind::InputBox, .title = title, .text = prompt, .proposed = proposed},
-            inputs_);
+        return record({.proposed = proposed}, inputs_);
     }
     Answer message(const Message& message, Buttons buttons) override {
         messages << message;
-        return record({.kind = Asked::Kind::Message, .buttons = buttons}, answers_)
+        return record({.buttons = buttons}, answers_)
             .value_or(buttons == Buttons::YesNo ? Answer::Yes
                       : buttons == Buttons::Ok  ? Answer::Ok
                                                 : Answer::Abort);
     }
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
-        return record({.kind = Asked::Kind::ChooseFont, .font = initial}, fonts_);
+        return record({.font = initial}, fonts_);
     }
 
     QList<Asked> asked;
@@ -59,7 +54,6 @@ public:
     std::function<void(const Asked&)> onAsk;
 
 private:
-    // Records the question, then takes the next scripted answer; none left answers Cancel.
     template <typename T>
     std::optional<T> record(const Asked& question, std::deque<std::optional<T>>& answers) {
         asked << question;

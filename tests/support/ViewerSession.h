@@ -18,8 +18,6 @@
 #include <QTimer>
 #include <functional>
 
-using SettingsKeys::kRkv, SettingsKeys::kViewer;
-
 struct Session {
     MemorySettingsStore store;
     ScriptedPrompts prompts;
