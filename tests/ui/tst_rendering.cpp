@@ -1,5 +1,4 @@
-// The windows as drawn: every text readable on a dark desktop, nothing cut without a sign,
-// About's links at one size.
+// The windows as drawn: readable on a dark desktop, nothing cut without a sign, About's links.
 #include "settings/ReadableColour.h"
 #include "support/CatalogueFolder.h"
 #include "support/ViewerSession.h"
@@ -29,8 +28,7 @@ QPalette darkPalette() {
     return palette;
 }
 
-// The contrast of the text a widget draws itself (its children left out): its most distinct
-// pixel against its commonest, the ground.
+// The contrast a widget draws its own text with: its most distinct pixel against the commonest.
 double drawnContrast(QWidget* w, const QRect& area) {
     QPixmap pixmap(area.size());
     w->render(&pixmap, QPoint(), QRegion(area), QWidget::DrawWindowBackground);
@@ -101,9 +99,9 @@ private Q_SLOTS:
     }
     void cleanup() { QApplication::setPalette(light_); }
 
-    // The desktop turns dark under the running window: with the default colours every text of
-    // the main window and of About stands out from its ground by 4.5:1 or more. Turned light
-    // again, the window shows the stored colours, the rating's text black on its green band.
+    // The desktop turns dark under the running window: every text of the main window and of
+    // About stands out by 4.5:1 or more. Light again, the stored colours return. About's four
+    // links share one face and size, each address whole in its box.
     void darkDesktop() {
         StartedSession s(db_.dbPath());
         s.window->resize(1000, 700);
@@ -125,6 +123,16 @@ private Q_SLOTS:
                                  "Frame5", "List1", "Command1", "StatusBar1", "QMenuBar"})
             QVERIFY2(main.contains(name), name);
         QVERIFY(dialog.contains("URL") && dialog.contains("cmdExit"));
+        const QFont font = about.findChild<QLabel*>("URL")->font();
+        QCOMPARE(font.family() + u' ' + QString::number(font.pointSize()), "Arial 12");
+        for (const char* name : {"URL", "MailTo", "RKLink", "Label6"}) {
+            auto* link = about.findChild<QLabel*>(name);
+            QCOMPARE(link->font(), font);
+            QVERIFY2(link->fontMetrics().horizontalAdvance(link->text()) <=
+                             link->contentsRect().width() &&
+                         about.rect().contains(link->geometry()),
+                     name);
+        }
         for (const auto& [window, drawn] : {std::pair{"main", main}, {"About", dialog}})
             for (auto it = drawn.cbegin(); it != drawn.cend(); ++it)
                 QVERIFY2(it.value() >= 4.5,
@@ -132,18 +140,15 @@ private Q_SLOTS:
 
         QApplication::setPalette(light_);
         QCoreApplication::sendPostedEvents();
-        const std::pair<const char*, const char*> stored[] = {{"Label1", "#ff0000"},
-                                                              {"Label11", "#000080"},
-                                                              {"Text17", "#000000"},
-                                                              {"Label35", "#000000"}};
-        for (const auto& [name, colour] : stored)
-            QCOMPARE(s.control(name)->palette().color(QPalette::Text).name(), colour);
+        QStringList colours;
+        for (const char* name : {"Label1", "Label11", "Text17", "Label35"})
+            colours << s.control(name)->palette().color(QPalette::Text).name();
+        QCOMPARE(colours.join(u' '), "#ff0000 #000080 #000000 #000000");
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
     }
 
-    // At 800 x 560 with an 11 pt text font nothing is lost without a sign: a caption too wide
-    // ends in "…" with the whole text in its tooltip, and the facts below a frame's edge are
-    // scrolled to.
+    // At 800 x 560 with 11 pt text a caption too wide ends in "…", the whole text in its tooltip,
+    // and the facts below a frame's edge are scrolled to.
     void textThatDoesNotFit() {
         const QString title = "Alien " + QString(200, u'x');
         CatalogueFolder wide;
@@ -171,23 +176,6 @@ private Q_SLOTS:
         QVERIFY(lines->viewport()->rect().contains(
             QRect(entered->mapTo(lines->viewport(), QPoint()), entered->size())));
         QCOMPARE(s.caption("Label17"), "Entered: 14 Mar 2006");
-    }
-
-    // About's four links in one face and size, each address whole in its box.
-    void aboutLinks() {
-        RecordingDesktop desktop;
-        frmAbout about(desktop);
-        const QFont font = about.findChild<QLabel*>("URL")->font();
-        QCOMPARE(font.family(), QStringLiteral("Arial"));
-        QCOMPARE(font.pointSize(), 12);
-        for (const char* name : {"URL", "MailTo", "RKLink", "Label6"}) {
-            auto* link = about.findChild<QLabel*>(name);
-            QCOMPARE(link->font(), font);
-            QVERIFY2(link->fontMetrics().horizontalAdvance(link->text()) <=
-                             link->contentsRect().width() &&
-                         about.rect().contains(link->geometry()),
-                     name);
-        }
     }
 };
 
