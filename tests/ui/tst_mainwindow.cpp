@@ -237,7 +237,6 @@ private Q_SLOTS:
         QTest::newRow("folder") << "<other>" << QStringList{"Zardoz"} << "";
         QTest::newRow("title file") << "<other>reelkeep.dat" << QStringList{"Zardoz"} << "";
         QTest::newRow("another file") << "<other>imdb.dat" << saved << "imdb.dat\" is neither";
-        QTest::newRow("no catalogue") << "/nowhere" << saved << "\"/nowhere\" is neither";
     }
     void catalogueArgument() {
         QFETCH(QString, argument);
