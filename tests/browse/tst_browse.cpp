@@ -38,8 +38,7 @@ class TestBrowse : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The walk leaves the last title's record behind with its cover found, though it looked
-    // for no cover on the way: a Jove Export may take that title up next.
+    // The walk leaves the last title read with its cover found, for a Jove Export to take up.
     void filterLeavesTheLastTitle() {
         CatalogueFolder db;
         db.writeLines("reelkeep.dat", {"~ A| S| x| x| Present| x| x| x| x| x| x| 1| x ~",
@@ -58,9 +57,8 @@ private Q_SLOTS:
         QCOMPARE(current.Title + u' ' + current.CoverFile, "B " + db.coverPath() + "2.jpg");
     }
 
-    // A title whose fields hold their names in angle brackets shows each in its own control; an
-    // empty title empties them. A field longer than the bound is cut to its start and "…" in
-    // captions, text boxes and tooltips alike; the cut parts no surrogate pair and no CR LF.
+    // Each field shows in its own control; an empty title empties them. A field over the bound is
+    // cut with "…" everywhere, parting no surrogate pair and no CR LF.
     void describeTitle_data() {
         QTest::addColumn<QString>("value");        // of every field; null: each holds its name
         QTest::addColumn<QStringList>("expected"); // as shown() writes the controls
@@ -85,7 +83,6 @@ private Q_SLOTS:
                     "Rating=<ImdbRating> [=]")
                 .split(u';');
         row("every field", QString(), full);
-        // An empty title empties every caption and the tooltips that follow it, but for these.
         QStringList empty;
         for (const QString& c : full)
             empty << c.section(u'=', 0, 0) + u'=' + (c.endsWith(u']') ? " [=]" : "");
@@ -113,7 +110,7 @@ private Q_SLOTS:
         QTEST(shown(DescribeTitle(t)), "expected");
     }
 
-    // The bar from the number the rating starts with; its colour the frame's own or the band's.
+    // The bar from the number the rating starts with; the frame's colour or the band's.
     void rating_data() {
         QTest::addColumn<QString>("rating");
         QTest::addColumn<int>("bar");
@@ -141,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(view.barToolTip, rating == "Null" ? Tip() : Tip(rating));
     }
 
-    // A title without a link of its own: a search, its name encoded, blanks as "+".
+    // A title without a link of its own: a search, its name encoded.
     void imdbSearch() {
         CurrentTitle t;
         t.ImdbName = "Tom & Jerry #2 1+1=2 Am\u00e9lie";
@@ -149,7 +146,7 @@ private Q_SLOTS:
                                  "Am%C3%A9lie&restrict=Movies+and+TV");
     }
 
-    // A date in ISO or the locale's short or long format as the display writes it; else the text.
+    // ISO or the locale's short or long date as the display writes it; else the text.
     void enteredDate_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("entered");

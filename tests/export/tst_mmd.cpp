@@ -1,5 +1,4 @@
-// The .mmd document byte for byte (and well-formed), escaping, genres, batch rules, the written
-// file; a disk that fills mid-export leaves no part of a file behind.
+// The .mmd document byte for byte, batch rules, the written file, and failures mid-export.
 #include "export/BatchDocument.h"
 #include "export/BatchExport.h"
 #include "export/FileWriter.h"
@@ -34,8 +33,8 @@ class TestMmd : public QObject {
     }
 
 private Q_SLOTS:
-    // The document between its head and "</media>"; <cover>: a picture's path. Real references
-    // pass; non-ASCII and "<>{|}~" become references (Windows-1252 codes where there is one).
+    // Between head and "</media>". Real references pass; non-ASCII and "<>{|}~" become references
+    // (Windows-1252 codes where there is one).
     void documents_data() {
         QTest::addColumn<CurrentTitle>("title");
         QTest::addColumn<QString>("genres"); // the source
@@ -115,9 +114,8 @@ private Q_SLOTS:
         QTEST(EvaluateJoveBatch(rules, t), "selected");
     }
 
-    // The batch document of an index into a folder (<out>: the export folder, with an older
-    // 17.mmd): the file written, or none. An index naming a file elsewhere is refused, the writer
-    // refuses a path with a NUL (the system would cut it short); a failure names file and reason.
+    // The batch document of an index written into <out>, which holds an older 17.mmd. An index
+    // naming a file elsewhere or a path with a NUL is refused; a failure names file and reason.
     void writeIt_data() {
         QTest::addColumn<QString>("idx");
         QTest::addColumn<QString>("folder");
@@ -165,17 +163,15 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(Contents(out.dbPath() + file), MmdFileBytes(BuildMmd(t, {})));
-        // Readable by Jove Player under another account as any new file is; a replaced one keeps
-        // its permissions.
+        // Readable by Jove Player under another account; a replaced file keeps its permissions.
         const auto others = file == "17.mmd" ? P::Permissions() : P::ReadOther;
         QCOMPARE(QFile::permissions(out.dbPath() + file) & ~(P::ReadUser | P::WriteUser),
                  P::ReadOwner | P::WriteOwner | P::ReadGroup | others);
     }
 
-    // A disk that fills mid-batch leaves no part of a document, and Retry writes it. A batch killed
-    // mid-way leaves its temporary file behind; the next batch removes those of ours over an hour
-    // old, and nothing else. A cover that is no picture file (a folder) is not copied: folder.jpg
-    // stays, and the user is told why. New files go to disk together; a folder gone is named.
+    // A full disk leaves no part of a document, and Retry writes it. Our temporary files over an
+    // hour old go, nothing else. A cover that is a folder is not copied, and the user told why. A
+    // folder gone before the new files are synced is named.
     void exports() {
         CatalogueFolder db, out;
         db.writeLines("reelkeep.dat", {"~ A| SINGLE| VCD-1| x| x| x| x| x| x| x| x| 1| x ~",

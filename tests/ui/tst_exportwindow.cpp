@@ -33,10 +33,9 @@ class TestExportWindow : public QObject {
 private Q_SLOTS:
     void init() { media_.emplace(); }
 
-    // Two parts in two folders, their count stored or asked for with 2 proposed: the second
-    // dialog opens where the first file was; the documents differ in part and file; the cover
-    // goes beside part 1, where an older one is kept or replaced as the settings say. A filter
-    // asked for waits out a dialog up through a timer tick, which would replace the title.
+    // Two parts, their count stored or asked for: the second dialog opens where the first file
+    // was; the documents differ in part and file; the cover goes beside part 1, kept or replaced
+    // as set. A pending filter waits out the dialogs.
     void twoPartsInTwoFolders_data() {
         QTest::addColumn<int>("noFiles");
         QTest::addColumn<QString>("overwrite");
@@ -70,9 +69,8 @@ private Q_SLOTS:
         QCOMPARE(s->prompts.messages.last().title, QStringLiteral("MMD-files written"));
     }
 
-    // Nothing is written before every part has its file. A document that cannot be written raises
-    // the error choice, naming the title, the file and the system's reason: Abort stops, Retry
-    // writes once the folder is there, Ignore goes on. Nor is a media file written over.
+    // Nothing is written before every part has its file; a document not written raises the error
+    // choice naming title, file and reason. A media file is never written over.
     void notWritten_data() {
         QTest::addColumn<int>("noFiles");
         QTest::addColumn<QString>("file");
@@ -108,12 +106,9 @@ private Q_SLOTS:
         QCOMPARE(Contents(media("cd1/film.mmd")), QByteArray("the media file"));
     }
 
-    // Default rules and rule 4 (Medium SVCD) pick all but Casablanca, into a folder named without
-    // its closing separator; the history file's failure is shown once; Dune has no index, and
-    // Ignore goes on. A batch declined writes nothing; one aborted at its first error stops; after
-    // Ignore All the run asks no more and counts what failed. A filter asked for just before waits
-    // out a box up through the timer's next tick instead of replacing the list under it. The
-    // command line, given the same rule, writes the same files.
+    // Default rules and Medium SVCD pick all but Casablanca; a history failure is shown once; Dune
+    // has no index. Declined, aborted and Ignore All runs; a pending filter waits out the boxes.
+    // The command line, given the same rule, writes the same files.
     void batch_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("folder"); // in the media folder; "missing" is not there
