@@ -57,8 +57,7 @@ private Q_SLOTS:
         QCOMPARE(current.Title + u' ' + current.CoverFile, "B " + db.coverPath() + "2.jpg");
     }
 
-    // Each field shows in its own control; an empty title empties them. A field over the bound is
-    // cut with "…" everywhere, parting no surrogate pair and no CR LF.
+    // Each field in its control; a field over the bound cut with "…", not inside a pair or CR LF.
     void describeTitle_data() {
         QTest::addColumn<QString>("value");        // of every field; null: each holds its name
         QTest::addColumn<QStringList>("expected"); // as shown() writes the controls

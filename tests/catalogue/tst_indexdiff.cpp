@@ -1,5 +1,4 @@
-// The indexed readers against the sequential reference on generated catalogues, clean and damaged
-// in every way the readers distinguish: the same list, fields and failures for every key.
+// The indexed readers against the sequential ones on generated catalogues, clean and damaged.
 #include "catalogue//CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/TitleListReader.h"
@@ -17,8 +16,7 @@ const QList<QByteArray> kDamage = {"~ no separator here ~", "plain text, no tild
     "~ with\nlone LF| x ~", "~~~~", "~ open record| never closed"};
 // clang-format on
 
-// What the four readers meet for `key`, then every field. A braced list is evaluated in order:
-// the media record is keyed by the title read first, as in the viewer.
+// What the four readers meet for `key` (in order: media is keyed by the title read), then fields.
 static QStringList readAll(const CatalogueReader& r, const QString& key) {
     CurrentTitle t;
     QStringList met{key};
@@ -69,8 +67,7 @@ private Q_SLOTS:
             QCOMPARE(readAll(fast, key), readAll(slow, key));
     }
 
-    // A file rewritten is read again at the next lookup. A walk pins the index: a rewrite in the
-    // middle is not mixed into it, and the next walk reads the file as it is now.
+    // A file rewritten is read again, but not in the middle of a walk, which pins the index.
     void rewrittenFileIsReadAgain() {
         CatalogueFolder db;
         CatalogueIndex index;

@@ -1,5 +1,4 @@
-// The title list, the four record readers and the genre merge on files written byte for byte,
-// damaged and special ones included, sequentially and indexed.
+// The title list and the four record readers on files byte for byte, sequentially and indexed.
 #include "catalogue/CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CurrentTitle.h"

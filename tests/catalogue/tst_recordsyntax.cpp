@@ -1,5 +1,4 @@
-// Line reading, record joining, framing and field splitting, per-file decoding, the title keys,
-// numbers as the catalogue writes them.
+// Lines, records, fields, decoding, the title keys, numbers as the catalogue writes them.
 #include "catalogue/CatalogueText.h"
 #include "catalogue/LineReader.h"
 #include "catalogue/NumberText.h"

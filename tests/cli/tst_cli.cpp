@@ -41,9 +41,7 @@ private Q_SLOTS:
     // Every test starts from an empty settings store.
     void init() { settings_ = std::make_unique<QTemporaryDir>(); }
 
-    // Status, output, error output and the files in the export folder <out>, which holds b.mmd. A
-    // read failure on a walk fails (1); a torn title list fails as list does (2), after going over
-    // what was read. Output a full disk swallows is a failure.
+    // A read failure on a walk fails (1), a torn title list as list does (2); so does lost output.
     void run_data() {
         QTest::addColumn<QByteArray>("titleFile"); // alone; null: the catalogue above; "": none
         QTest::addColumn<QStringList>("arguments");
@@ -138,8 +136,7 @@ private Q_SLOTS:
         QCOMPARE(Contents(folder.dbPath() + "b.mmd"), "kept");
     }
 
-    // Help and version; a value after a command that begins with "-" is taken as it stands;
-    // --db=F is --db F; "--" ends the options. An option not known is a usage error.
+    // Help, version, --db=F, "--"; a command's values that begin with "-" are taken as they stand.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments"); // <db>: the catalogue, <out>: a folder
         QTest::addColumn<int>("status");
@@ -200,8 +197,8 @@ private Q_SLOTS:
         QVERIFY(mmd.out.endsWith("<codecs>DVD</codecs></media>\r\n")); // the rest is the builder's
     }
 
-    // A file QSettings cannot parse is replaced, and the user told so once; every key is listed,
-    // set or not. A store whose folder would lie under a file keeps nothing, and says so.
+    // A file QSettings cannot parse is replaced, once, with a word; a store under a file keeps
+    // none.
     void settings() {
         const QString file = settings_->filePath("RKV.ini");
         QFile broken(file);

@@ -33,8 +33,7 @@ class TestMmd : public QObject {
     }
 
 private Q_SLOTS:
-    // Between head and "</media>". Real references pass; non-ASCII and "<>{|}~" become references
-    // (Windows-1252 codes where there is one).
+    // Real references pass; non-ASCII and "<>{|}~" become references, in Windows-1252 codes.
     void documents_data() {
         QTest::addColumn<CurrentTitle>("title");
         QTest::addColumn<QString>("genres"); // the source
@@ -114,8 +113,7 @@ private Q_SLOTS:
         QTEST(EvaluateJoveBatch(rules, t), "selected");
     }
 
-    // The batch document of an index written into <out>, which holds an older 17.mmd. An index
-    // naming a file elsewhere or a path with a NUL is refused; a failure names file and reason.
+    // An index naming a file elsewhere, or a NUL, is refused; a failure names file and reason.
     void writeIt_data() {
         QTest::addColumn<QString>("idx");
         QTest::addColumn<QString>("folder");
@@ -169,9 +167,8 @@ private Q_SLOTS:
                  P::ReadOwner | P::WriteOwner | P::ReadGroup | others);
     }
 
-    // A full disk leaves no part of a document, and Retry writes it. Our temporary files over an
-    // hour old go, nothing else. A cover that is a folder is not copied, and the user told why. A
-    // folder gone before the new files are synced is named.
+    // A full disk leaves no part of a document; old temporaries of ours go; a cover folder is not
+    // copied; a folder gone before the sync is named.
     void exports() {
         CatalogueFolder db, out;
         db.writeLines("reelkeep.dat", {"~ A| SINGLE| VCD-1| x| x| x| x| x| x| x| x| 1| x ~",

@@ -113,9 +113,7 @@ private Q_SLOTS:
         QTEST(s.get<QPlainTextEdit>("Text3")->toPlainText(), "shown");
     }
 
-    // The tool box offers mediainfo on the path unless a key is stored, and keeps a tool picked
-    // with Select, which opens in the catalogue's folder. Enter presses a focused button, nothing
-    // in a box. A drive button fills in its root; the report is saved whole, or says why not.
+    // The tool stored or on the path; Select, Enter on buttons not boxes, drives, saving a report.
     void window() {
         Session s;
         QCOMPARE(s.get("Text2")->text() + u'|' + s.key(), mediainfo_ + u'|');

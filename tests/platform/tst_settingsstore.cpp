@@ -26,8 +26,8 @@ private Q_SLOTS:
         QCOMPARE(store.value(kRkv, QStringLiteral("State")), std::nullopt);
     }
 
-    // A settings file that would block or never end: read as empty, never
-    // written over. One QSettings cannot parse is replaced by the save, which says so.
+    // A file that would block or never end reads as empty and stays; garbage is replaced, with a
+    // word.
     void hostileSettingsFile_data() {
         QTest::addColumn<int>("kind"); // a Special, or -1 for a file of garbage
         QTest::newRow("FIFO") << int(Special::Fifo);

@@ -62,9 +62,8 @@ private Q_SLOTS:
         QTEST(HowUnknownTextIsRead(application, key, text).value_or(QString()), "how");
     }
 
-    // On a light ground a colour is as stored; on a dark one a default is made readable, black as
-    // the desktop's text and others lightened in their hue just past 4.5:1. A colour picked (though
-    // it be another key's default) stays.
+    // On a dark ground a default colour is made readable (black as the desktop's text, others
+    // lightened in their hue just past 4.5:1); a light ground or a colour picked keeps it.
     void fontColour_data() {
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("stored");

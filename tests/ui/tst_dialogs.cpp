@@ -56,8 +56,7 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // At the usual font and a large one every caption is whole, inside its parent and clear of
-    // its neighbours: the dialog widens rather than cut one short.
+    // At the usual font and a large one every caption is whole, inside and clear of neighbours.
     void placement_data() {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<int>("points"); // the application's font size, 0: as it is
@@ -112,8 +111,7 @@ private Q_SLOTS:
         }
     }
 
-    // Every criterion edited the other way, then stored or not by each way of closing; a date
-    // button fills in the date and stores nothing.
+    // Every criterion edited, then stored or not by each way of closing, or a date filled in.
     void filterDialog_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("stores");
@@ -156,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(filter, sample(!stores));
     }
 
-    // Ok stores every key in one step, so that a crash cannot leave half saved, or says why not;
-    // the choices hold for the session. Cancel stores nothing, yet the font chosen holds.
+    // Ok stores every key in one step (a crash leaves none half saved), or says why not; Cancel
+    // stores nothing, yet the font chosen holds.
     void close_data() {
         QTest::addColumn<QString>("genre");  // stored
         QTest::addColumn<QString>("shown");  // the choice that shows it, empty: none

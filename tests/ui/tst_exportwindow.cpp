@@ -33,9 +33,7 @@ class TestExportWindow : public QObject {
 private Q_SLOTS:
     void init() { media_.emplace(); }
 
-    // Two parts, their count stored or asked for: the second dialog opens where the first file
-    // was; the documents differ in part and file; the cover goes beside part 1, kept or replaced
-    // as set. A pending filter waits out the dialogs.
+    // Two parts, counted or asked for, in the folder before; the cover beside part 1, as set.
     void twoPartsInTwoFolders_data() {
         QTest::addColumn<int>("noFiles");
         QTest::addColumn<QString>("overwrite");
@@ -69,8 +67,7 @@ private Q_SLOTS:
         QCOMPARE(s->prompts.messages.last().title, QStringLiteral("MMD-files written"));
     }
 
-    // Nothing is written before every part has its file; a document not written raises the error
-    // choice naming title, file and reason. A media file is never written over.
+    // Nothing before every part has its file; the error choice names the file; media stay intact.
     void notWritten_data() {
         QTest::addColumn<int>("noFiles");
         QTest::addColumn<QString>("file");
@@ -106,9 +103,8 @@ private Q_SLOTS:
         QCOMPARE(Contents(media("cd1/film.mmd")), QByteArray("the media file"));
     }
 
-    // Default rules and Medium SVCD pick all but Casablanca; a history failure is shown once; Dune
-    // has no index. Declined, aborted and Ignore All runs; a pending filter waits out the boxes.
-    // The command line, given the same rule, writes the same files.
+    // The batch declined, aborted, ignored; a pending filter waits out its boxes; the command
+    // line, given the same rule, writes the same files.
     void batch_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("folder"); // in the media folder; "missing" is not there

@@ -35,8 +35,7 @@ private Q_SLOTS:
                                     "https://example.org/alien| r ~"});
     }
 
-    // In the find box its editing keys edit and the other menu shortcuts work; in a read-only
-    // text box every menu shortcut works as anywhere.
+    // The find box's editing keys edit, other menu shortcuts work; in a text box every one works.
     void keysIn_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("keys"); // pressed in turn, after typing "lien"
@@ -79,8 +78,7 @@ private Q_SLOTS:
         QTEST(!ended.isEmpty(), "ended");
     }
 
-    // In the list the first Down selects the first title, Return opens Media Info. The IMDB line
-    // is reached with Tab and opens with Enter or Space. A text box shows when it has the focus.
+    // Down and Return in the list; Tab to the IMDB line, Enter or Space; a text box shows focus.
     void listImdbLineAndFocus() {
         auto s = start();
         QVERIFY(s);
@@ -112,8 +110,7 @@ private Q_SLOTS:
         QTRY_VERIFY(text->grab().toImage() != before);
     }
 
-    // Every control that takes the focus and every fact label has a name for a screen reader;
-    // a fact label's description is what it shows.
+    // Every focusable control and fact label is named; a fact label's description is its text.
     void accessibleNames() {
         auto s = start();
         QVERIFY(s);

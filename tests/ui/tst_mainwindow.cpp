@@ -58,8 +58,7 @@ private Q_SLOTS:
         QImage(1, 1, QImage::Format_RGB32).save(db_->coverPath() + "17.jpg", "PNG");
     }
 
-    // Start-up restores the stored place and state. Close and Save stores paths and, unless
-    // minimised, the place in one save, or says why not; Close stores nothing. Both end the run.
+    // Close and Save stores paths and, unless minimised, the place in one save; Close nothing.
     void closing_data() {
         QTest::addColumn<int>("state");      // stored beside kPlace; Qt numbers them alike
         QTest::addColumn<QString>("action"); // empty: the window manager closes the window
@@ -96,8 +95,7 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.messages.value(0).details, refused ? "File: settings.ini" : "");
     }
 
-    // Each control of the table is inside its frame, the frames tile the window, each field shows
-    // in its control and clearing empties those marked so. Megabyte texts show cut with "…".
+    // Each control in its frame, frames tiling the window, fields shown, cleared, or cut with "…".
     void everyControlOfTheTable() {
         const QString huge(3'000'000, u'x'), cut = huge.left(kShownChars) + u'…';
         CatalogueFolder marked;
@@ -162,8 +160,7 @@ private Q_SLOTS:
         QCOMPARE(s.window->titles().at(1), huge);
     }
 
-    // The first start opens centred at 1200 x 800 or four fifths of the screen. A refilled list
-    // shows its top. The find box says and shows when it finds nothing.
+    // A first start is centred at 1200 x 800 or less; a refilled list shows its top; Not found.
     void firstStartListAndFind() {
         CatalogueFolder many;
         QStringList lines;
@@ -195,8 +192,7 @@ private Q_SLOTS:
         QCOMPARE(s.row(), 2);
     }
 
-    // Under a German locale the window speaks German: menus, captions, the display's words
-    // and Qt's own buttons; without a translator, English as always.
+    // Under a German locale the window speaks German; without a translator, English.
     void german() {
         const QList<QTranslator*> german =
             Translations::Install(*qApp, QLocale(QLocale::German, QLocale::Germany));
@@ -227,8 +223,7 @@ private Q_SLOTS:
         QCOMPARE(StartedSession(db()).window->menuBar()->actions().first()->text(), "&File");
     }
 
-    // A catalogue named on the command line is opened for the run and stored by Close and Save
-    // only; an argument that names none is reported, and the saved catalogue opens.
+    // A catalogue argument is opened for the run, stored by Close and Save only, or reported.
     void catalogueArgument_data() {
         QTest::addColumn<QString>("argument"); // <other>: another catalogue's folder
         QTest::addColumn<QStringList>("titles");
@@ -256,9 +251,8 @@ private Q_SLOTS:
                  true);
     }
 
-    // Without a title file the user is asked until a folder holds one. A title file renamed over
-    // the old one is announced; Reload reads every file again, even one whose size and time
-    // stayed. Open another, cancelled, keeps the list; the one found replaces it.
+    // Asked until a folder holds a title file; a change on disk announced; Reload reads every file
+    // again, even one whose size and time stayed; Open another.
     void databaseDialogAndChanges() {
         CatalogueFolder empty, bare, other;
         other.writeLines("reelkeep.dat", {"~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~"});
@@ -305,8 +299,7 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label1"), QStringLiteral("Alien"));
     }
 
-    // No title file and no folder chosen ends the program; a title file that fails part way keeps
-    // what was read and says why once.
+    // No title file and no folder chosen ends the program; a torn one keeps what was read.
     void startWithoutAFullList_data() {
         QTest::addColumn<QByteArray>("titleFile"); // null: none
         QTest::addColumn<QString>("answer");       // empty: the dialog is cancelled
@@ -332,9 +325,8 @@ private Q_SLOTS:
         QTEST(s.prompts.messages.value(0).title, "message");
     }
 
-    // A session through the commands leaves the catalogue as it was. On the way: rating bar and
-    // colours, a tooltip as written, links handed to the desktop, the filter at the timer's tick
-    // over the list as it stands, a font handed back.
+    // A session through the commands leaves the catalogue as it was; on the way the rating, a
+    // tooltip as written, links, the filter over the list as it stands, a font handed back.
     void sessionChangesNothing() {
         const auto snapshot = [this] { // every file's bytes and modification time
             QMap<QString, QPair<QByteArray, QDateTime>> files;
@@ -439,8 +431,7 @@ private Q_SLOTS:
         QCOMPARE(listed, 2); // "film" too
     }
 
-    // The error choice reads Abort, Retry, Ignore (Ignore All in a batch) from the left, Enter
-    // meaning Ignore, Esc Abort; every box shows its whole title, text and details as written.
+    // Abort, Retry, Ignore (Ignore All) from the left, Enter Ignore, Esc Abort; titles whole.
     void messageBox_data() {
         QTest::addColumn<Prompts::Buttons>("buttons");
         QTest::addColumn<QString>("title");
@@ -511,8 +502,7 @@ private Q_SLOTS:
         QVERIFY2(room >= titled, qPrintable(QString("%1 < %2").arg(room).arg(titled)));
     }
 
-    // A face not installed shows and stays under its own name; the colour dialog cancelled keeps
-    // the font chosen and leaves the colour unset.
+    // A face not installed keeps its name; the colour dialog cancelled leaves the colour unset.
     void fontDialog() {
         QStringList shown; // the family and style boxes
         WhenModal([&](QWidget* dialog) {
@@ -530,8 +520,7 @@ private Q_SLOTS:
         QCOMPARE(shown, QStringList({"Arial", "Bold Italic"}));
     }
 
-    // Wait holds the owner's input and commands (those off stay off), running pending events at
-    // each step; a box opened meanwhile stands clear of it, below or else above.
+    // Wait holds the owner's commands and input; a box opened meanwhile stands clear of it.
     void waitDuringAWalk_data() {
         QTest::addColumn<bool>("foot"); // the owner stands at the screen's foot
         QTest::newRow("room below") << false;

@@ -99,9 +99,8 @@ private Q_SLOTS:
     }
     void cleanup() { QApplication::setPalette(light_); }
 
-    // The desktop turns dark under the running window: every text of the main window and of
-    // About stands out by 4.5:1 or more. Light again, the stored colours return. About's four
-    // links share one face and size, each address whole in its box.
+    // Dark under the running window, every text stands out by 4.5:1 or more; light again, the
+    // stored colours return. About's links share one face and size, each address whole.
     void darkDesktop() {
         StartedSession s(db_.dbPath());
         s.window->resize(1000, 700);
@@ -147,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(s.control("Label35")->palette().color(QPalette::Window), QColor(0, 255, 0));
     }
 
-    // At 800 x 560 with 11 pt text a caption too wide ends in "…", the whole text in its tooltip,
-    // and the facts below a frame's edge are scrolled to.
+    // At 800 x 560 a caption too wide ends in "…" and facts below a frame's edge scroll into view.
     void textThatDoesNotFit() {
         const QString title = "Alien " + QString(200, u'x');
         CatalogueFolder wide;
