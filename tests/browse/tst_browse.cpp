@@ -7,8 +7,6 @@
 #include "support/CatalogueFolder.h"
 #include "support/ScriptedPrompts.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 

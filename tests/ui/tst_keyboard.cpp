@@ -4,7 +4,6 @@
 #include "support/ViewerSession.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>

@@ -5,11 +5,11 @@
 #include "ui/ElidedLabel.h"
 #include "ui/frmAbout.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
