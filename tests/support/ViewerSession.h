@@ -1,6 +1,7 @@
 // A viewer session: its own settings store, scripted dialogs and desktop, and the main window.
 #pragma once
 
+#include "CatalogueFolder.h"
 #include "FixedClock.h"
 #include "MemorySettingsStore.h"
 #include "RecordingDesktop.h"
@@ -12,11 +13,32 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QListView>
 #include <QStatusBar>
 #include <QTimer>
 #include <functional>
+
+// The window tests' catalogue: Alien in full, with a cover, and three titles more.
+inline void WriteSampleCatalogue(const CatalogueFolder& db) {
+    db.writeLines("reelkeep.dat",
+                  {"~ Alien| SINGLE| VCD-1| Horror| Present| DVD| 5| x| y| Le Huitieme Passager| "
+                   "In space no one can hear you scream.| 17 | U17 ~",
+                   "~ Brazil| BOX| Shelf| Comedy| NULL| NULL| NULL| x| y| NULL| NULL| NULL| NULL ~",
+                   "~ Casablanca| SINGLE| A| Drama| Lent| VHS| 3| x| y| NULL| NULL| 3| NULL ~",
+                   "~ Alien 2| SINGLE| A| Horror| Present| DVD| 4| x| y| NULL| NULL| 4| NULL ~"});
+    db.writeLines("imdb.dat",
+                  {"~ Alien| x| Alien (1979)| x| 1979| Ridley Scott| In space no one "
+                   "can hear you scream.| A crew meets a creature.| Horror| Sigourney "
+                   "Weaver| R| English| 117| 8.5| | r ~",
+                   "~ Casablanca| x| Casablanca| x| 1942| x| <i>Play it</i>, Sam| x| x| "
+                   "x| x| x| 102| Null| https://example.org/c| r ~"});
+    db.writeLines("media.dat", {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1| x| 1| x| 2| 1 ~"});
+    db.writeLines("History.dat", {"~ Alien| 2006-03-14| x| y ~"});
+    QDir().mkpath(db.coverPath());
+    QImage(1, 1, QImage::Format_RGB32).save(db.coverPath() + "17.jpg", "PNG");
+}
 
 struct Session {
     MemorySettingsStore store;

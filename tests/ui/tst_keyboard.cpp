@@ -19,20 +19,11 @@ class TestKeyboard : public QObject {
         auto s = std::make_unique<StartedSession>(db_.dbPath());
         s->window->show();
         s->window->activateWindow();
-        if (!QTest::qWaitForWindowActive(s->window.get()))
-            return nullptr;
-        return s;
+        return QTest::qWaitForWindowActive(s->window.get()) ? std::move(s) : nullptr;
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        db_.writeLines("reelkeep.dat", {"~ Alien| S| x| x| x| x| x| x| x| x| x| 1| x ~",
-                                        "~ Brazil| S| x| x| x| x| x| x| x| x| x| 2| x ~",
-                                        "~ Casablanca| S| x| x| x| x| x| x| x| x| x| 3| x ~",
-                                        "~ Alien 2| S| x| x| x| x| x| x| x| x| x| 4| x ~"});
-        db_.writeLines("imdb.dat", {"~ Alien| x| Alien| x| 1979| x| x| x| x| x| R| x| 117| 8.5| "
-                                    "https://example.org/alien| r ~"});
-    }
+    void initTestCase() { WriteSampleCatalogue(db_); }
 
     // The find box's editing keys edit, other menu shortcuts work; in a text box every one works.
     void keysIn_data() {

@@ -41,22 +41,7 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void init() {
-        db_.emplace().writeLines(
-            "reelkeep.dat",
-            {"~ Alien| SINGLE| VCD-1| Horror| Present| DVD| 5| x| y| NULL| NULL| 17 | U17 ~",
-             "~ Brazil| BOX| Shelf| Comedy| NULL| NULL| NULL| x| y| NULL| NULL| NULL| NULL ~",
-             "~ Casablanca| SINGLE| A| Drama| Lent| VHS| 3| x| y| NULL| NULL| 3| NULL ~",
-             "~ Alien 2| SINGLE| A| Horror| Present| DVD| 4| x| y| NULL| NULL| 4| NULL ~"});
-        db_->writeLines("imdb.dat",
-                        {"~ Alien| x| Alien| x| 1979| x| x| x| x| x| R| x| 117| 8.5| | r ~",
-                         "~ Casablanca| x| Casablanca| x| 1942| x| <i>Play it</i>, Sam| x| x| x| "
-                         "x| x| 102| Null| https://example.org/c| r ~"});
-        db_->writeLines("media.dat", {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1| x| 1| x| 2| 1 ~"});
-        db_->writeLines("History.dat", {"~ Alien| 2006-03-14| x| y ~"});
-        QDir().mkpath(db_->coverPath());
-        QImage(1, 1, QImage::Format_RGB32).save(db_->coverPath() + "17.jpg", "PNG");
-    }
+    void init() { WriteSampleCatalogue(db_.emplace()); }
 
     // Close and Save stores paths and, unless minimised, the place in one save; Close nothing.
     void closing_data() {

@@ -88,14 +88,7 @@ private Q_SLOTS:
     void initTestCase() {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         light_ = QApplication::palette();
-        db_.writeLines("reelkeep.dat", {"~ Alien| SINGLE| Shelf 3| Horror| Present| DVD| 5| x| "
-                                        "y| Le Huitieme Passager| In space no one can hear you "
-                                        "scream.| 17| U17 ~"});
-        db_.writeLines("imdb.dat", {"~ Alien| x| Alien (1979)| x| 1979| Ridley Scott| In space "
-                                    "no one can hear you scream.| A crew meets a creature.| "
-                                    "Horror| Sigourney Weaver| R| English| 117| 8.5| | r ~"});
-        db_.writeLines("media.dat", {"~ Alien| AVI| 2| 117| 1920| 1080| 25| 1| x| 1| x| 2| 1 ~"});
-        db_.writeLines("History.dat", {"~ Alien| 2006-03-14| x| y ~"});
+        WriteSampleCatalogue(db_);
     }
     void cleanup() { QApplication::setPalette(light_); }
 
