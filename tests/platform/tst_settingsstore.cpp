@@ -23,7 +23,7 @@ private Q_SLOTS:
         const QtSettingsStore store(dir.path());
         for (int i = 0; i < texts.size(); ++i)
             QCOMPARE(store.read(kViewer, QString("JBES%1").arg(i + 1), "absent"), texts[i]);
-        QCOMPARE(store.value(kRkv, QStringLiteral("State")), std::nullopt);
+        QCOMPARE(store.value(kRkv, "State"), std::nullopt);
     }
 
     // A file that would block or never end reads as empty and stays; garbage is replaced, with a
@@ -45,7 +45,7 @@ private Q_SLOTS:
         QVERIFY(kind >= 0 ? MakeSpecial(file, Special(kind))
                           : garbage.open(QIODevice::WriteOnly) && garbage.write("[Settings\n\x01"));
         garbage.close();
-        QCOMPARE(ReadPreferences(store).GenreSource, QStringLiteral("IMDB"));
+        QCOMPARE(ReadPreferences(store).GenreSource, "IMDB");
         const SettingsSaved outcome =
             store.save({{kRkv, "Genre", "COMBINE"}, {kRkv, "SavePath", "/films/"}});
         QCOMPARE(outcome.saved, saved);

@@ -221,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(s.store.writes, ok && !refused ? every : QStringList());
         QCOMPARE(s.store.saves, int(ok));
         QCOMPARE(s.prompts.messages.value(0).details, refused ? "File: settings.ini" : "");
-        QCOMPARE(s.prefs.Fonts[2].Spec, QStringLiteral("B_U10.5 Arial"));
+        QCOMPARE(s.prefs.Fonts[2].Spec, "B_U10.5 Arial");
         QCOMPARE(s.prefs.GenreSource, ok ? "RK" : genre);
         QCOMPARE(s.prefs.CpFolderImage, !ok);
         QCOMPARE(s.pending.relayout, ok);

@@ -64,7 +64,7 @@ private Q_SLOTS:
         QCOMPARE(Contents(media("cd2/Alien.mmd")), second);
         QTEST(Contents(media("cd1/folder.jpg")), "cover");
         QVERIFY(!QFile::exists(media("cd2/folder.jpg")));
-        QCOMPARE(s->prompts.messages.last().title, QStringLiteral("MMD-files written"));
+        QCOMPARE(s->prompts.messages.last().title, "MMD-files written");
     }
 
     // Nothing before every part has its file; the error choice names the file; media stay intact.

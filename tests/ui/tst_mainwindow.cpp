@@ -252,16 +252,15 @@ private Q_SLOTS:
         QCOMPARE(w.titles(), QStringList({"Alien", "Brazil", "Casablanca", "Alien 2"}));
         QStatusTipEvent tip{QString()};
         QCoreApplication::sendEvent(w.menuBar(), &tip);
-        QCOMPARE(s.status(), QStringLiteral("4 entries loaded."));
+        QCOMPARE(s.status(), "4 entries loaded.");
         s.select(0);
         db_->writeLines("new.dat", {"~ Alien| SINGLE| Attic box| x| x| x| x| x| x| x| x| 17| x ~"});
         QFile::remove(db() + "reelkeep.dat");
         QFile::rename(db() + "new.dat", db() + "reelkeep.dat");
-        QTRY_COMPARE_WITH_TIMEOUT(
-            s.status(), QStringLiteral("Catalogue changed on disk - press Ctrl+R to reload."),
-            5000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.status(), "Catalogue changed on disk - press Ctrl+R to reload.",
+                                  5000);
         w.List1_Click();
-        QCOMPARE(s.caption("Label6"), QStringLiteral("Location: Attic box"));
+        QCOMPARE(s.caption("Label6"), "Location: Attic box");
         const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
         db_->writeLines("History.dat", {"~ Alien| 2007-03-14| x| y ~"});
         QFile history(db() + "History.dat");
@@ -281,7 +280,7 @@ private Q_SLOTS:
         s.prompts.answerFile(other.dbPath() + "reelkeep.dat");
         s.trigger("OpenAnother");
         QCOMPARE(w.titles(), QStringList{"Zardoz"});
-        QCOMPARE(s.caption("Label1"), QStringLiteral("Alien"));
+        QCOMPARE(s.caption("Label1"), "Alien");
     }
 
     // No title file and no folder chosen ends the program; a torn one keeps what was read.
@@ -369,9 +368,9 @@ private Q_SLOTS:
         });
         QTest::mouseClick(s.control("Command2"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w.titles(), QStringList{"Alien"}, 2000);
-        QCOMPARE(s.status(), QStringLiteral("Found: 1 entries."));
+        QCOMPARE(s.status(), "Found: 1 entries.");
         QCOMPARE(s.row(), -1);
-        QCOMPARE(s.caption("Label1"), QStringLiteral("Casablanca"));
+        QCOMPARE(s.caption("Label1"), "Casablanca");
         // A second run narrows the first's result, which holds Alien but not Alien 2.
         s.state.filter = {};
         s.state.filter.FilterStatusOn = s.state.pending.filter = true;

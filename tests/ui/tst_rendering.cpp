@@ -100,7 +100,7 @@ private Q_SLOTS:
         s.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
         s.select(0);
-        QCOMPARE(s.caption("Label11"), QStringLiteral("IMDB: Alien (1979)"));
+        QCOMPARE(s.caption("Label11"), "IMDB: Alien (1979)");
         // Typed text: the empty box's hint is drawn in the desktop's own half-tone.
         s.control<QLineEdit>("FindBox")->setText("Alien");
 
