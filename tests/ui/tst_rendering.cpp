@@ -17,17 +17,6 @@
 
 namespace {
 
-// Fusion's dark scheme, as a dark desktop hands it to the program.
-QPalette darkPalette() {
-    QPalette palette(QColor(0x35, 0x35, 0x35)); // window and buttons; white text
-    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    palette.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
-    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
-    return palette;
-}
-
 // The contrast a widget draws its own text with: its most distinct pixel against the commonest.
 double drawnContrast(QWidget* w, const QRect& area) {
     QPixmap pixmap(area.size());
@@ -104,7 +93,13 @@ private Q_SLOTS:
         // Typed text: the empty box's hint is drawn in the desktop's own half-tone.
         s.control<QLineEdit>("FindBox")->setText("Alien");
 
-        QApplication::setPalette(darkPalette());
+        QPalette dark(QColor(0x35, 0x35, 0x35)); // Fusion's dark scheme, as a dark desktop has it
+        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+        dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        dark.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+        QApplication::setPalette(dark);
         QCoreApplication::sendPostedEvents(); // the windows hear of it
         frmAbout about(s.desktop);
         about.show();
