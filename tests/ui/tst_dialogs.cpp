@@ -185,8 +185,7 @@ private Q_SLOTS:
         for (const char* name :
              {"Command4", "Command3", "Command6", "Check1", "Option2", "Check3", "Check7"})
             s.click(name);
-        QVERIFY(
-            (s.prompts.asked[0].font == FontChoice{"Arial", 10, false, true, false, Qt::black}));
+        QCOMPARE(s.prompts.asked[0].font, (FontChoice{"Arial", 10, false, true, false, Qt::black}));
         QCOMPARE(s.get<QLineEdit>("Text2")->text(), "Arial 10.5 points Bold Underlined");
         QCOMPARE(s.get<QLineEdit>("Text3")->text(), "Arial 10 points Italic ");
         QCOMPARE(s.get<QLineEdit>("Text6")->text(), "Courier New 11 points ");

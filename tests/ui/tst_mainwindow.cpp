@@ -25,16 +25,12 @@
 #include <QTextDocumentFragment>
 #include <QTranslator>
 
-namespace {
-
-// A stored place in whole pixels at 96 dpi, so that it comes back unchanged.
-const QStringList kPlace{"RKV/MainLeft=1500", "RKV/MainTop=1200", "RKV/MainWidth=9000",
-                         "RKV/MainHeight=7200"};
-
-} // namespace
-
 class TestMainWindow : public QObject {
     Q_OBJECT
+
+    // A stored place in whole pixels at 96 dpi, so that it comes back unchanged.
+    const QStringList kPlace{"RKV/MainLeft=1500", "RKV/MainTop=1200", "RKV/MainWidth=9000",
+                             "RKV/MainHeight=7200"};
 
     std::optional<CatalogueFolder> db_; // fresh for every test
     QString db() const { return db_->dbPath(); }
