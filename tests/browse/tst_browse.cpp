@@ -1,11 +1,7 @@
-// What the main window shows for a title, the find box's search, the filter's walk.
+// What the main window shows for a title, and the find box's search.
 #include "browse/EnteredDate.h"
-#include "browse/FilterRun.h"
 #include "browse/TitleDisplay.h"
 #include "browse/TitleFinder.h"
-#include "settings/PendingWork.h"
-#include "support/CatalogueFolder.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -36,25 +32,6 @@ class TestBrowse : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The walk leaves the last title read with its cover found, for a Jove Export to take up.
-    void filterLeavesTheLastTitle() {
-        CatalogueFolder db;
-        db.writeLines("reelkeep.dat", {"~ A| S| x| x| Present| x| x| x| x| x| x| 1| x ~",
-                                       "~ B| S| x| x| Lent| x| x| x| x| x| x| 2| x ~"});
-        db.write("Covers/2.jpg", "");
-        CatalogueReader reader(db.dbPath(), db.coverPath());
-        reader.skipCovers();
-        FilterSettings filter;
-        filter.FilterStatusOn = true;
-        ScriptedPrompts prompts;
-        CurrentTitle current;
-        QStringList kept;
-        FilterRun(reader, filter, {}, prompts)
-            .run(TitleKeys{"A", "B"}, current, [&](const QString& t) { kept << t; });
-        QCOMPARE(kept, QStringList{"A"});
-        QCOMPARE(current.Title + u' ' + current.CoverFile, "B " + db.coverPath() + "2.jpg");
-    }
-
     // Each field in its control; a field over the bound cut with "…", not inside a pair or CR LF.
     void describeTitle_data() {
         QTest::addColumn<QString>("value");        // of every field; null: each holds its name

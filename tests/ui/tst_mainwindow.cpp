@@ -367,6 +367,9 @@ private Q_SLOTS:
         s.state.filter.FilterStatusOn = s.state.pending.filter = true;
         QTRY_VERIFY(!s.state.pending.filter);
         QCOMPARE(w.titles(), QStringList{"Alien"});
+        // The walk spared the covers, but the title it leaves for an export has its own.
+        QCOMPARE(s.state.title.Title + ' ' + s.state.title.CoverFile,
+                 "Alien " + db() + "Covers/17.jpg");
 
         s.state.prefs.Fonts[1].Name = QStringLiteral("Liberation Serif");
         s.state.pending.relayout = true;
