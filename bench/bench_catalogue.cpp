@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The costs that grow with the catalogue: opening the list, showing a title, a filter run with
 // every criterion on, a batch export of every title, each beside its floor (reading the same
 // bytes once; writing the same files with plain writes and renames).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer on a large catalogue, on the offscreen platform: how long from start until the
 // list is on screen, and how long a selection takes to be read and painted. Prints
 // "viewer_start_ms N" and "viewer_select_ms N" (the median of 25 selections). Then the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a desktop needs besides the two programs, which install themselves (src/app, src/cli):
 # the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the manual pages, the
 # shell completion, the sample catalogue, the user's guide, and the changelog and copyright that

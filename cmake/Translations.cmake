@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Qt Linguist translations under translations/ (one reelkeep-viewer_LANG.ts a
 # language) into .qm files beside the build, where the viewer finds them before it is installed,
 # and installs them where the installed viewer looks: <datadir>/reelkeep-viewer/translations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: cutting an input into pieces and stopping loudly on a broken
 // property, so that libFuzzer keeps the input that broke it.
 #pragma once

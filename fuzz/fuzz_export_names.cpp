@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names documents are written under, on arbitrary index texts: whatever the catalogue
 // holds, a batch document lands in the export folder under exactly the name it was given, or
 // nothing is written at all. A name cut short by a NUL, or one that leaves the folder, breaks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .mmd writer on arbitrary field values: every escaped value, genre list and document must
 // be plain ASCII and well-formed XML, whatever characters the catalogue holds.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-edited settings: font specs, boolean texts and the whole start-up read over a store
 // filled from the input. Whatever the store holds, every font must end up described and every
 // unreadable value must fall back to its default.

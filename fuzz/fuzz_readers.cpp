@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indexed readers against the sequential reference on arbitrary catalogue folders: the
 // title list, and all four readers for every listed title and a few other keys, must give the
 // same outcome, the same failure and the same fields.

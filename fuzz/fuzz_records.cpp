@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record syntax on arbitrary bytes: decoding, lines, records, framing and fields, and the
 // index of each file kind built straight from the bytes, whose lookups must land where the
 // sequential scan settles, without touching the disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers and dates out of free text: aspect names, leading numbers and entry dates, under a
 // fixed English (United States) locale and under the C locale.
 //

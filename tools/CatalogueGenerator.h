@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic Reelkeep catalogues for tests and benchmarks.
 //
 // The same options always give the same bytes, on every platform and standard library: the random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reelkeep-gen --titles N --seed S --out FOLDER [--utf8]
 // Writes a synthetic catalogue of N titles; the same N, seed and encoding give the same bytes.
 

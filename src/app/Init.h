@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the preferences with their defaults, the filter's start values, and the main
 // window with its own load.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer speaks the user's language where a translation exists: its own texts and Qt's
 // standard dialogs. reelkeep-cli loads none, so scripts always read English.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's command line: --help, --version, and a catalogue to open for this run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry date is free text. Where it is shown or compared as a date, it is read as ISO
 // ("YYYY-MM-DD", optionally followed by a time) or in the locale's short or long date format;
 // a text that is none of these is used as it stands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter's walk over the title list: the titles for which every criterion that is on holds,
 // in list order, each once.
 #pragma once

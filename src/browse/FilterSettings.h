@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter criteria of one run of the program; never saved.
 #pragma once
 

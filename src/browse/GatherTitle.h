@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills a CurrentTitle the way the title display does: cleared first, then the title, IMDB,
 // media and history readers in that order, each reporting its own failure as it happens.
 #pragma once

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the main window in one table: its objectName, the frame it sits in, its
 // design caption, the font preference it takes, whether ClearForm empties it, the field of the
-// title it shows and the name a screen reader gives it. Building the window, the layout pass, clearing, fonts and the display all
-// read it: a control is added here and nowhere else.
+// title it shows and the name a screen reader gives it. Building the window, the layout pass,
+// clearing, fonts and the display all read it: a control is added here and nowhere else.
 #pragma once
 
 #include <QLatin1StringView>

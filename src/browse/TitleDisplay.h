@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows for a title, as a value: the caption and tooltip of every control
 // the display writes, and the rating indicator. The window only applies it.
 #pragma once

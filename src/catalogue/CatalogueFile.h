@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one catalogue file whole and decoding it. The catalogue belongs to another program:
 // files are only ever opened for reading.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indexes of the catalogue files, kept between lookups and checked against each file's size
 // and modification time at every use, so that a file the catalogue program rewrote is read
 // again.

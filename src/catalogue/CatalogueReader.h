@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four record readers. Each finds the first record of its file whose key equals the title
 // exactly, copies its fields into a CurrentTitle and reports what it met. Fields are copied one
 // by one, so a record that runs out of fields leaves the earlier ones set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a catalogue file's bytes into text. Reelkeep writes the Windows code page; files that
 // were converted to UTF-8 are recognised by being valid UTF-8 with at least one multi-byte
 // sequence. Plain ASCII reads the same either way.

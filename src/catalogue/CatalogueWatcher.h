@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches the four catalogue files of a database folder and says when one of them changed on
 // disk since the folder was taken up: in size, in modification time, by appearing or vanishing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the four catalogue files know about one title. All text; empty means unknown.
 #pragma once
 

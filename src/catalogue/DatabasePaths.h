@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the catalogue lives: DBPath for the four files, CoverPath for the pictures. Both end with
 // a separator so that file names are appended directly.
 #pragma once

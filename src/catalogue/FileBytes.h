@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A catalogue file's bytes in one block of memory (or a large table built from them). Large blocks
 // are asked of the system in huge pages where it has them: touching 100 MB of fresh memory page by
 // page costs more than reading the file, and huge pages make that some fifty steps instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Physical lines of a decoded catalogue file. A line ends at CR or at CR LF; a lone LF does not
 // end a line and stays in the text. The end of the last line needs no terminator, and a final
 // terminator does not start another (empty) line.

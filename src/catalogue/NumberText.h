@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the catalogue writes them: free text that may start with a number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one record reader met: the record, no record, or a failure that the caller shows.
 #pragma once
 

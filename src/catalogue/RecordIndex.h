@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a scan of one catalogue file for a key would stop: at the first record with that key,
 // or at the first record that ends every scan (a stop or a failure), whichever comes first.
 // Built once from the file's bytes; a lookup then decodes a single record instead of scanning.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each reader does with one record of its file, shared by the sequential scan and the
 // indexed lookup so that both give the same result: nullopt means "not this record, go on".
 #pragma once

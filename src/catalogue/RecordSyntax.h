@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record syntax shared by the four catalogue files:
 //   ~?field|?field|?...|?remainder?~
 // Two framing characters at each end (only the outer "~" are ever tested), fields separated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title list as one block of text and the end of each entry in it: a catalogue of 100,000
 // titles opens without building 100,000 separate strings, and copies share the block.
 #pragma once

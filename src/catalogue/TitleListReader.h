@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the title list out of the title file: one entry per record, in file order, duplicates
 // kept. The list is the key into all four files, so it is never sorted or trimmed.
 #pragma once

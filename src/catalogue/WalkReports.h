@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader failures met during a walk over the title list: each is shown the first time the walk
 // meets it in a file, not once per title.
 #pragma once

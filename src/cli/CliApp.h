@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reelkeep-cli: the viewer's catalogue work from a shell, with no window and no dialog. Its
 // command line and output are a contract that scripts rely on; it only ever grows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompts for the command line: no dialog ever opens. A message box is printed on standard
 // error as "Title: text"; the error choice answers Ignore and, like a read failure's box, marks
 // the run as failed; every question a person would answer is cancelled.

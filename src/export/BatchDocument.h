@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch document of one title, written into the export folder as Idx + ".mmd".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Jove Export Batch": walks the title list, reads each title from the title file, and writes
 // the document of every title a batch rule selects into the export folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error choice of the exports: a failed step asks Abort, Retry or Ignore. Retry repeats the
 // step, Ignore goes on with the next one, Abort ends the command. A run over many titles also
 // offers Ignore All, which skips every later failure of the run without asking.

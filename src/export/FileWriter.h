@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing files that other programs read: always through a temporary file beside the target,
 // renamed over it, so that a failure never leaves half a file. A file that replaces another is
 // on disk before it takes its place; new files go to disk together at the end of an export.

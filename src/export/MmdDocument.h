@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media description document Jove Player reads: one line of XML-like text per film.
 //
 // Every value is escaped so that the document is well-formed XML: "<" and ">" become character

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Jove Export": one document per media file (part) of the title on display, each beside its
 // media file and named after it, and the cover copied as folder.jpg beside the first part.
 // Every file dialog comes before any file is written.

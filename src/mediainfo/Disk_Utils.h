@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drive types and the optical drives of this machine. On Windows the drive-type call itself;
 // elsewhere a drive is a mount point and its type comes from the mounted volumes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of MediaInfo as the window shows and saves it.
 #pragma once
 

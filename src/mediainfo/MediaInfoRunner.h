@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs MediaInfo on one media file and returns its report. The tool is started directly, without
 // a shell, and its standard output is the report; the caller's event loop keeps running while it
 // waits, so windows stay responsive.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Today's date and time, behind an interface so that date defaults and date buttons are testable.
 #pragma once
 

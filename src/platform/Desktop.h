@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop outside the program: opening addresses with their default handler.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failure the program names by number, whatever failed: reading a catalogue file, writing an
 // export, running MediaInfo. MessageTexts holds every number and text, and turns a failure into
 // the message its part of the program shows.

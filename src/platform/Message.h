@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message box as the user sees it: icon, title and text. Failures travel as values of this
 // type so that the viewer shows them in a box and the CLI prints them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program shows in a message box or status bar, word for word, in one place:
 // the numbered failures and the messages they make are here too. Spelling is the original
 // program's and is kept: users and scripts recognise these texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of a long walk over the title list. The walk reports; a window shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything modal that asks the user something: file and folder choosers, the input box and
 // message boxes. One Qt implementation; tests answer through a scripted double.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SettingsStore on QSettings. Each application name is its own store; when
 // REELKEEP_SETTINGS_DIR is set (demos, scripts, tests) the stores are INI files in that folder
 // instead of the user's own. Where the store is a file, it is looked at before QSettings reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a file that another program owns, for reading. A path may name a FIFO, a device or a
 // symbolic link to one: opening a FIFO blocks until some writer comes, and /dev/zero never ends.
 // Such a path counts as absent, a file is opened without blocking, and it is read no further

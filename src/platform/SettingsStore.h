@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: text values addressed by application and key, always in the
 // section "Settings". Every read names the default returned for an absent key.
 #pragma once

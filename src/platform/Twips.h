@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry is kept in twips (1/1440 inch), as the stored settings and the layout
 // formulas have it; Qt works in device-independent pixels at the screen's logical DPI.
 #pragma once

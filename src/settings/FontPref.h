@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A font preference: its stored spec ("B__10 Arial": three flag characters, the point size, a
 // blank, the face name), its colour number and the parts parsed from the spec. Both formats are
 // read and written here alone.

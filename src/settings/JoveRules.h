@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch rules: a title qualifies when a rule in use finds its prefix at the start of the
 // named field, letter case ignored. The rules are stored as the JoveRule keys of the settings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences read once at start-up, with the defaults of the key table for absent keys
 // and for hand-edited values that cannot be read; how each key is read and written. A key's
 // name and default live in SettingsKeys, its format here and in FontPref.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text colours on light and dark desktops. The colour defaults were picked for dark text on a
 // light window; on a dark desktop they would be dark on dark, so there a default is made readable
 // while a colour the user picked is shown as picked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every key of the settings store with its application and its default, in one table.
 #pragma once
 

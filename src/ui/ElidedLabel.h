@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A one-line fact label that shows "…" where its text does not fit, rather than cutting it
 // without a sign. text() keeps the whole text; a label without a tooltip of its own shows the
 // whole text as its tooltip while it is cut.

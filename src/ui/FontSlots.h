@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which controls take which of the six font preferences, and whether they take its colour.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout pass as a pure function: from the inner width W and height H of the
 // window, the status bar height S (all twips) and the labels' own heights, the geometry of every
 // frame and child, relative to its container. Frames take fixed shares of the window; children

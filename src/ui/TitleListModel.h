@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of a title list shown by a list view. Texts are made only for the rows the view
 // asks for, so a list of 100,000 titles is shown as soon as it is read. A row shows its title
 // as a window control shows a field (ShownText); titles() and title() are the whole keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs whose controls are placed in twips (Filter, Settings, Media Info) place them
 // through this one helper, so that they follow one rule when a caption is wider than its twips.
 #pragma once

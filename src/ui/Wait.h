@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window of the long list walks (filter run, batch export). It reacts to nothing
 // itself; the walk drives it through Progress.
 #pragma once

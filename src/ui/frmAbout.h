@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: product, version and terms, two acknowledgements, and four links that the
 // desktop opens.
 #pragma once

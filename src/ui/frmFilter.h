@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter dialog: edits the filter criteria and asks the main window for a run through the
 // pending flags; the run itself is the main window's.
 #pragma once

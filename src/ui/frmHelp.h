@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help window: a fixed page describing the program and its known problem.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the title list on the left, the title's facts in nine frames to its right,
 // the menus, and the timer through which dialogs hand work back. Its slots are short calls into
 // the catalogue, browse and settings logic; what each control shows is decided there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media information window: the user picks a media file (or an optical drive) and the
 // MediaInfo tool, and the tool's report appears in the report box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: fonts and colours of the main window, the Jove export switches, the export
 // folder and the batch rules. "&Ok" stores them and asks the main window for a new layout.
 #pragma once

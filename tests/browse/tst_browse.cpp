@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows for a title, and the find box's search.
 #include "browse/EnteredDate.h"
 #include "browse/TitleDisplay.h"

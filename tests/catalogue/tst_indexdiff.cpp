@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indexed readers against the sequential ones on generated catalogues, clean and damaged.
 #include "catalogue//CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"

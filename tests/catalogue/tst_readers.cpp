@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title list and the four record readers on files byte for byte, sequentially and indexed.
 #include "catalogue/CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines, records, fields, decoding, the title keys, numbers as the catalogue writes them.
 #include "catalogue/CatalogueText.h"
 #include "catalogue/LineReader.h"

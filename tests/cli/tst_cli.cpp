@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real reelkeep-cli as scripts see it: standard output, standard error and exit status.
 #include "support/CatalogueFolder.h"
 #include "support/CliRun.h"

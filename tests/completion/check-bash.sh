@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the bash completion of reelkeep-cli as bash's completion would call it: sets COMP_WORDS
 # and COMP_CWORD for a command line, runs the completion function, and compares COMPREPLY with
 # what should be offered. Titles come from the sample catalogue, through the reelkeep-cli on PATH.

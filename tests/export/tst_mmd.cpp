@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .mmd document byte for byte, batch rules, the written file, and failures mid-export.
 #include "export/BatchDocument.h"
 #include "export/BatchExport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that scripts/package made, without installing it on this machine:
 # unpacks it into a temporary root, looks for every file a desktop and a distribution need, reads
 # the package's fields, looks for the hardening in the programs, and runs the unpacked programs on

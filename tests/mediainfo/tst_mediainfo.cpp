@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media information window with the real MediaInfo on a clip ffmpeg makes, and failing tools.
 #include "mediainfo/Disk_Utils.h"
 #include "support/CatalogueFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real QSettings store: what it keeps, what it refuses to read or overwrite, and where.
 #include "platform/QtSettingsStore.h"
 #include "settings/Preferences.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stored settings as start-up reads them and as they are written back, and the colours shown.
 #include "settings/Preferences.h"
 #include "settings/ReadableColour.h"

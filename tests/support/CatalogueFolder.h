@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A catalogue in a temporary folder, written byte for byte as a test gives it.
 #pragma once
 

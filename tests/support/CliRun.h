@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real reelkeep-cli with its settings in a folder of the test's own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remembers the addresses handed to the desktop instead of opening them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the program's questions from a script and records what was asked.
 #pragma once
 

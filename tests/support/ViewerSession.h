@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A viewer session: its own settings store, scripted dialogs and desktop, and the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs placed in twips, and the Filter and Settings dialogs edited and closed every way.
 #include "browse/FilterSettings.h"
 #include "settings/PendingWork.h"

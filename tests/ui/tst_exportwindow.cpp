@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both Jove exports from the main window's menu, with the files they leave compared byte for byte.
 #include "support/CatalogueFolder.h"
 #include "support/CliRun.h"

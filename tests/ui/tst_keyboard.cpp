@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard and through a screen reader's eyes.
 #include "browse/MainControls.h"
 #include "support/CatalogueFolder.h"

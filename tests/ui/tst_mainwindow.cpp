@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it, Qt's dialogs behind the prompts, and Wait.
 #include "app/Translations.h"
 #include "browse/MainControls.h"

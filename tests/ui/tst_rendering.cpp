@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as drawn: readable on a dark desktop, nothing cut without a sign, About's links.
 #include "settings/ReadableColour.h"
 #include "support/CatalogueFolder.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws a simple poster per title with ffmpeg: a two-colour gradient, a frame, the title, year and director.
 import os, subprocess, sys, textwrap, tempfile
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the demo catalogue: four cp1252 files with CR LF line ends.
 import os, sys
 

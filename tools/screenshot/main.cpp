@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the main window showing one title, for the README and for looking at the
 // window without a display: reelkeep-screenshot [--dark] DB_FOLDER TITLE WIDTHxHEIGHT OUT.png.
 // --dark draws it as a dark desktop would, with Fusion and its dark scheme.
