@@ -490,6 +490,58 @@ What do you want to do?</source>
 <byte value="xd" />
 Wie soll es weitergehen?</translation>
     </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Interner Fehler</translation>
+    </message>
+    <message>
+        <source>Bad file name</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>E/A-Fehler des Geräts</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>the title has no index</source>
+        <translation>der Titel hat keinen Index</translation>
+    </message>
+    <message>
+        <source>no export path is set</source>
+        <translation>kein Exportpfad festgelegt</translation>
+    </message>
+    <message>
+        <source>MediaInfo could not be started</source>
+        <translation>MediaInfo ließ sich nicht starten</translation>
+    </message>
+    <message>
+        <source>MediaInfo crashed</source>
+        <translation>MediaInfo ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>the report could not be saved</source>
+        <translation>der Bericht ließ sich nicht speichern</translation>
+    </message>
 </context>
 <context>
     <name>TitleDisplay</name>

@@ -19,6 +19,15 @@ inline QString shown(const QString& english) {
     return QCoreApplication::translate("MessageTexts", english.toUtf8().constData());
 }
 
+// A failure's description in the user's language: the number's own words and, after ": ", the
+// detail, each translated where the translation knows it.
+inline QString shownDescription(const QString& description) {
+    const qsizetype colon = description.indexOf(QLatin1String(": "));
+    if (colon < 0)
+        return shown(description);
+    return shown(description.left(colon)) + QLatin1String(": ") + shown(description.mid(colon + 2));
+}
+
 inline const QString kCriticalErrorTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Critical Error"));
 inline const QString kWrongFormatTitle =
@@ -48,40 +57,48 @@ struct ErrorCode {
         return {number, description, file, {}, reason};
     }
 };
-inline const ErrorCode kBadRecord{5, QStringLiteral("Invalid procedure call or argument")};
-inline const ErrorCode kInternalError{51, QStringLiteral("Internal error")};
-inline const ErrorCode kBadFileName{52, QStringLiteral("Bad file name")};
-inline const ErrorCode kFileNotFound{53, QStringLiteral("File not found")};
-inline const ErrorCode kIoError{57, QStringLiteral("Device I/O error")};
-inline const ErrorCode kAccessError{75, QStringLiteral("Path/File access error")};
-inline const ErrorCode kPathNotFound{76, QStringLiteral("Path not found")};
-inline const ErrorCode kTimeout{286, QStringLiteral("Timeout")};
+inline const ErrorCode kBadRecord{
+    5, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Invalid procedure call or argument"))};
+inline const ErrorCode kInternalError{
+    51, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Internal error"))};
+inline const ErrorCode kBadFileName{
+    52, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Bad file name"))};
+inline const ErrorCode kFileNotFound{
+    53, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "File not found"))};
+inline const ErrorCode kIoError{
+    57, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Device I/O error"))};
+inline const ErrorCode kAccessError{
+    75, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Path/File access error"))};
+inline const ErrorCode kPathNotFound{
+    76, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Path not found"))};
+inline const ErrorCode kTimeout{286, QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "Timeout"))};
 
 // Ours: what made an export or a MediaInfo run fail, after the number's own description.
-inline const ErrorCode kNoIndex = kBadFileName.because(QStringLiteral("the title has no index"));
+inline const ErrorCode kNoIndex = kBadFileName.because(
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "the title has no index")));
 inline ErrorCode notPlainIndex(const QString& shownIdx) {
     return kBadFileName.because(
         QStringLiteral("the index \"%1\" is not a plain file name").arg(shownIdx));
 }
-inline const ErrorCode kNoExportPath =
-    kPathNotFound.because(QStringLiteral("no export path is set"));
+inline const ErrorCode kNoExportPath = kPathNotFound.because(
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "no export path is set")));
 inline ErrorCode wouldReplaceMedia(const QString& mediaFile) {
     return {58, QStringLiteral("The document would replace the media file %1").arg(mediaFile)};
 }
-inline const ErrorCode kMediaInfoNotStarted =
-    kAccessError.because(QStringLiteral("MediaInfo could not be started"));
+inline const ErrorCode kMediaInfoNotStarted = kAccessError.because(
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "MediaInfo could not be started")));
 inline ErrorCode mediaInfoTimedOut(double seconds) {
     return kTimeout.because(
         QStringLiteral("MediaInfo did not end within %1 seconds and was stopped").arg(seconds));
 }
 inline const ErrorCode kMediaInfoCrashed =
-    kInternalError.because(QStringLiteral("MediaInfo crashed"));
+    kInternalError.because(QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "MediaInfo crashed")));
 inline ErrorCode mediaInfoNoReport(int exitCode) {
     return kIoError.because(
         QStringLiteral("MediaInfo ended with exit code %1 and no report").arg(exitCode));
 }
-inline const ErrorCode kReportNotSaved =
-    kAccessError.because(QStringLiteral("the report could not be saved"));
+inline const ErrorCode kReportNotSaved = kAccessError.because(
+    QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "the report could not be saved")));
 
 inline const QString kErrorChoiceTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "An error occured"));
@@ -174,14 +191,14 @@ inline QString criticalErrorText(int number, const QString& description, const Q
 // The box of a catalogue file that cannot be read.
 inline Message criticalError(const Failure& failure) {
     return {Message::Icon::Critical, kCriticalErrorTitle,
-            criticalErrorText(failure.number, failure.description, failure.file)};
+            criticalErrorText(failure.number, shownDescription(failure.description), failure.file)};
 }
 
 // The error choice of an export step: its long-standing text, then the "Title: ", "File: " and
 // "Reason: " lines of what is known.
 inline Message errorChoice(const Failure& failure) {
     return {Message::Icon::Exclamation, kErrorChoiceTitle,
-            errorChoiceText(failure.number, failure.description),
+            errorChoiceText(failure.number, shownDescription(failure.description)),
             FailureDetails(failure.title, failure.file, failure.reason)};
 }
 
@@ -191,7 +208,7 @@ inline Message mediaInfoErrorChoice(const Failure& failure) {
     return {
         Message::Icon::None, kErrorChoiceTitle,
         QCoreApplication::translate("MessageTexts", "Error: %1 (%2)\r\n\r\nWhat do you want to do?")
-            .arg(QString::number(failure.number), failure.description),
+            .arg(QString::number(failure.number), shownDescription(failure.description)),
         FailureDetails(failure.title, failure.file, failure.reason)};
 }
 

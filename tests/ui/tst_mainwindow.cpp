@@ -188,9 +188,9 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label4") + " | " + s.caption("Label14"), "Jahr: 1979 | Darsteller:");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         QCOMPARE(MessageTexts::shown(MessageTexts::kBatchDone) + ' ' +
-                     MessageTexts::errorChoiceText(53, "File not found"),
-                 "Fertig! Fehler 53 (File not found) ist aufgetreten.\r\n\r\nWie soll es "
-                 "weitergehen?");
+                     MessageTexts::errorChoice(MessageTexts::kNoIndex.at()).text,
+                 "Fertig! Fehler 52 (Ungültiger Dateiname: der Titel hat keinen Index) ist "
+                 "aufgetreten.\r\n\r\nWie soll es weitergehen?");
         // The batch rules' fields show in German and are stored in English.
         QString shownField;
         WhenModal([&](QWidget* settings) {
