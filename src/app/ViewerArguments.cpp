@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewerArguments.h"
 
+#include "platform/MessageTexts.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -43,8 +45,5 @@ QString ViewerArguments::helpText() {
 }
 
 QString ViewerArguments::versionText() {
-    return QStringLiteral("reelkeep-viewer " RKV_VERSION "\n"
-                          "Licence: GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>\n"
-                          "This is free software: you are free to change and pass it on. There "
-                          "is NO WARRANTY, to the extent permitted by law.\n");
+    return MessageTexts::versionText("reelkeep-viewer");
 }

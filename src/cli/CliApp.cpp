@@ -196,10 +196,7 @@ int CliApp::run(const QStringList& arguments) {
         return finish(0);
     }
     if (parser.isSet(kVersion)) {
-        out_ << "reelkeep-cli " << RKV_VERSION << "\n"
-             << "Licence: GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>\n"
-             << "This is free software: you are free to change and pass it on. There is NO "
-                "WARRANTY, to the extent permitted by law.\n";
+        out_ << MessageTexts::versionText("reelkeep-cli");
         return finish(0);
     }
     // Absolute, so that documents name their cover pictures wherever they are read.

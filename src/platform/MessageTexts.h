@@ -168,6 +168,15 @@ inline Message notACatalogue(const QString& argument) {
             .arg(argument)};
 }
 
+// What --version prints: the program, its version and its licence.
+inline QString versionText(const char* program) {
+    return QStringLiteral("%1 " RKV_VERSION "\n"
+                          "Licence: GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>\n"
+                          "This is free software: you are free to change and pass it on. There "
+                          "is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QLatin1String(program));
+}
+
 // "Select media file, part 2."
 inline QString mediaFileTitle(int part) {
     return QCoreApplication::translate("MessageTexts", "Select media file, part %1.").arg(part);

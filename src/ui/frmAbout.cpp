@@ -27,13 +27,6 @@ const QString kPlayerSite = QStringLiteral("https://jove-player.example/");
 
 constexpr int kLinkPointSize = 12;
 
-QString versionText() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(RKV_VERSION_MAJOR)
-        .arg(RKV_VERSION_MINOR)
-        .arg(RKV_VERSION_PATCH);
-}
-
 } // namespace
 
 frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
@@ -145,8 +138,8 @@ void frmAbout::changeEvent(QEvent* event) {
 
 void frmAbout::Form_Load() {
     findChild<QLabel*>(QStringLiteral("Label2"))
-        ->setText(kProduct + QStringLiteral(" v") + versionText() + QStringLiteral("\r\n") +
-                  tr(kLegalNotice) + QStringLiteral("\r\n") + tr(kTerms));
+        ->setText(kProduct + QStringLiteral(" v") + QStringLiteral(RKV_VERSION) +
+                  QStringLiteral("\r\n") + tr(kLegalNotice) + QStringLiteral("\r\n") + tr(kTerms));
     findChild<QLabel*>(QStringLiteral("Label4"))
         ->setText(
             tr("Many thanks to the author of Reelkeep, the movie catalogue whose database this "
