@@ -542,6 +542,22 @@ Wie soll es weitergehen?</translation>
         <source>the report could not be saved</source>
         <translation>der Bericht ließ sich nicht speichern</translation>
     </message>
+    <message>
+        <source>the index "%1" is not a plain file name</source>
+        <translation>der Index „%1“ ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+        <source>The document would replace the media file %1</source>
+        <translation>Das Dokument würde die Mediendatei %1 ersetzen</translation>
+    </message>
+    <message>
+        <source>MediaInfo did not end within %1 seconds and was stopped</source>
+        <translation>MediaInfo endete nicht innerhalb von %1 Sekunden und wurde angehalten</translation>
+    </message>
+    <message>
+        <source>MediaInfo ended with exit code %1 and no report</source>
+        <translation>MediaInfo endete mit dem Exit-Code %1 und ohne Bericht</translation>
+    </message>
 </context>
 <context>
     <name>TitleDisplay</name>

@@ -8,7 +8,8 @@
 
 struct Failure {
     int number = 0;
-    QString description;
+    QString description; // English; "%1" in it stands for `value`, filled in where it is shown
+    QString value;
     QString file;   // a catalogue file as its message names it ("imdb.dat"), else a path
     QString title;  // the title whose file it is, when there is one
     QString reason; // the system's reason: "No space left on device", "Permission denied"

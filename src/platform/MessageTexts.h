@@ -20,12 +20,16 @@ inline QString shown(const QString& english) {
 }
 
 // A failure's description in the user's language: the number's own words and, after ": ", the
-// detail, each translated where the translation knows it.
-inline QString shownDescription(const QString& description) {
+// detail, each translated where the translation knows it, then its value filled in.
+inline QString shownDescription(const QString& description, const QString& value = {}) {
     const qsizetype colon = description.indexOf(QLatin1String(": "));
-    if (colon < 0)
-        return shown(description);
-    return shown(description.left(colon)) + QLatin1String(": ") + shown(description.mid(colon + 2));
+    const QString shownText = colon < 0 ? shown(description)
+                                        : shown(description.left(colon)) + QLatin1String(": ") +
+                                              shown(description.mid(colon + 2));
+    return value.isNull() ? shownText : shownText.arg(value);
+}
+inline QString shownDescription(const Failure& failure) {
+    return shownDescription(failure.description, failure.value);
 }
 
 inline const QString kCriticalErrorTitle =
@@ -48,13 +52,14 @@ inline const QString kNotFound = QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts"
 struct ErrorCode {
     int number;
     QString description;
+    QString value = {}; // fills the "%1" of the description when shown, so both translate apart
 
     // The same failure told more exactly: "Bad file name: the title has no index".
-    ErrorCode because(const QString& detail) const {
-        return {number, description + QStringLiteral(": ") + detail};
+    ErrorCode because(const QString& detail, const QString& detailValue = {}) const {
+        return {number, description + QStringLiteral(": ") + detail, detailValue};
     }
     Failure at(const QString& file = {}, const QString& reason = {}) const {
-        return {number, description, file, {}, reason};
+        return {number, description, value, file, {}, reason};
     }
 };
 inline const ErrorCode kBadRecord{
@@ -77,25 +82,32 @@ inline const ErrorCode kTimeout{286, QStringLiteral(QT_TRANSLATE_NOOP("MessageTe
 inline const ErrorCode kNoIndex = kBadFileName.because(
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "the title has no index")));
 inline ErrorCode notPlainIndex(const QString& shownIdx) {
-    return kBadFileName.because(
-        QStringLiteral("the index \"%1\" is not a plain file name").arg(shownIdx));
+    return kBadFileName.because(QStringLiteral(QT_TRANSLATE_NOOP(
+                                    "MessageTexts", "the index \"%1\" is not a plain file name")),
+                                shownIdx);
 }
 inline const ErrorCode kNoExportPath = kPathNotFound.because(
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "no export path is set")));
 inline ErrorCode wouldReplaceMedia(const QString& mediaFile) {
-    return {58, QStringLiteral("The document would replace the media file %1").arg(mediaFile)};
+    return {58,
+            QStringLiteral(
+                QT_TRANSLATE_NOOP("MessageTexts", "The document would replace the media file %1")),
+            mediaFile};
 }
 inline const ErrorCode kMediaInfoNotStarted = kAccessError.because(
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "MediaInfo could not be started")));
 inline ErrorCode mediaInfoTimedOut(double seconds) {
     return kTimeout.because(
-        QStringLiteral("MediaInfo did not end within %1 seconds and was stopped").arg(seconds));
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "MessageTexts", "MediaInfo did not end within %1 seconds and was stopped")),
+        QString::number(seconds));
 }
 inline const ErrorCode kMediaInfoCrashed =
     kInternalError.because(QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "MediaInfo crashed")));
 inline ErrorCode mediaInfoNoReport(int exitCode) {
-    return kIoError.because(
-        QStringLiteral("MediaInfo ended with exit code %1 and no report").arg(exitCode));
+    return kIoError.because(QStringLiteral(QT_TRANSLATE_NOOP(
+                                "MessageTexts", "MediaInfo ended with exit code %1 and no report")),
+                            QString::number(exitCode));
 }
 inline const ErrorCode kReportNotSaved = kAccessError.because(
     QStringLiteral(QT_TRANSLATE_NOOP("MessageTexts", "the report could not be saved")));
@@ -200,14 +212,14 @@ inline QString criticalErrorText(int number, const QString& description, const Q
 // The box of a catalogue file that cannot be read.
 inline Message criticalError(const Failure& failure) {
     return {Message::Icon::Critical, kCriticalErrorTitle,
-            criticalErrorText(failure.number, shownDescription(failure.description), failure.file)};
+            criticalErrorText(failure.number, shownDescription(failure), failure.file)};
 }
 
 // The error choice of an export step: its long-standing text, then the "Title: ", "File: " and
 // "Reason: " lines of what is known.
 inline Message errorChoice(const Failure& failure) {
     return {Message::Icon::Exclamation, kErrorChoiceTitle,
-            errorChoiceText(failure.number, shownDescription(failure.description)),
+            errorChoiceText(failure.number, shownDescription(failure)),
             FailureDetails(failure.title, failure.file, failure.reason)};
 }
 
@@ -217,7 +229,7 @@ inline Message mediaInfoErrorChoice(const Failure& failure) {
     return {
         Message::Icon::None, kErrorChoiceTitle,
         QCoreApplication::translate("MessageTexts", "Error: %1 (%2)\r\n\r\nWhat do you want to do?")
-            .arg(QString::number(failure.number), shownDescription(failure.description)),
+            .arg(QString::number(failure.number), shownDescription(failure)),
         FailureDetails(failure.title, failure.file, failure.reason)};
 }
 

@@ -191,6 +191,9 @@ private Q_SLOTS:
                      MessageTexts::errorChoice(MessageTexts::kNoIndex.at()).text,
                  "Fertig! Fehler 52 (Ungültiger Dateiname: der Titel hat keinen Index) ist "
                  "aufgetreten.\r\n\r\nWie soll es weitergehen?");
+        QCOMPARE(MessageTexts::mediaInfoErrorChoice(MessageTexts::mediaInfoTimedOut(2.5).at()).text,
+                 "Fehler: 286 (Zeitüberschreitung: MediaInfo endete nicht innerhalb von 2.5 "
+                 "Sekunden und wurde angehalten)\r\n\r\nWie soll es weitergehen?");
         // The batch rules' fields show in German and are stored in English.
         QString shownField;
         WhenModal([&](QWidget* settings) {
