@@ -3,7 +3,7 @@
 # Checks the Debian package that scripts/package made, without installing it on this machine:
 # unpacks it into a temporary root, looks for every file a desktop and a distribution need, reads
 # the package's fields, looks for the hardening in the programs, and runs the unpacked programs on
-# the sample catalogue the package carries.
+# the sample catalogue the package carries, in English and on a German desktop.
 # Builds nothing. Usage: tests/install/check-deb.sh PATH/TO/reelkeep-viewer_VERSION_ARCH.deb
 set -euo pipefail
 
@@ -195,6 +195,20 @@ QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/reelkeep-viewer" >"$work/view
 check "reelkeep-viewer starts on the installed samples and runs until stopped (status $status)" \
     [ $status -eq 124 ]
 [ $status -eq 124 ] || cat "$work/viewer.log" >&2
+
+# On a German desktop the viewer takes its own translation and Qt's from where they are installed.
+# The windows' German texts are checked by the tests; here, that the installed files are the ones
+# it opens.
+strace -f -qq -e trace=openat -e signal=none -o "$work/viewer.trace" env LANG=de_DE.UTF-8 \
+    LANGUAGE= LC_ALL= LC_MESSAGES= QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$root/usr/bin/reelkeep-viewer" >/dev/null 2>&1 || true
+opened() {
+    grep -qE "openat\(AT_FDCWD, \"$1\", O_RDONLY[^)]*\) = [0-9]+$" "$work/viewer.trace"
+}
+check "on a German desktop the viewer opens its installed German translation" \
+    opened "$root/usr/bin/../share/reelkeep-viewer/translations/reelkeep-viewer_de.qm"
+check "on a German desktop the viewer opens Qt's German translation" \
+    opened "/usr/share/qt6/translations/qtbase_de.qm"
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) of $deb failed" >&2
