@@ -18,29 +18,27 @@
 // Mappings of our own are invisible to AddressSanitizer: a sanitized build keeps every block on
 // the heap, where a read past the end is caught.
 #if defined(Q_OS_LINUX) && !defined(RKV_ADDRESS_SANITIZER)
-#define RKV_HUGE_PAGES
+#define RKV_OWN_MAPPINGS
 #include <sys/mman.h>
 #endif
 
-#ifdef RKV_HUGE_PAGES
+#ifdef RKV_OWN_MAPPINGS
 namespace {
 
 // Below this, the allocator's reused memory is cheaper than a mapping of its own.
 constexpr qsizetype kMapFrom = qsizetype(4) << 20;
-constexpr size_t kHugePage = size_t(2) << 20;
 
 } // namespace
 #endif
 
 FileBytes::FileBytes(qsizetype size) : size_(qMax(qsizetype(0), size)) {
-#ifdef RKV_HUGE_PAGES
+#ifdef RKV_OWN_MAPPINGS
     if (size_ >= kMapFrom) {
-        const size_t length = (size_t(size_) + kHugePage - 1) / kHugePage * kHugePage;
+        const size_t length = size_t(size_);
         void* block =
             mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (block == MAP_FAILED)
             throw std::bad_alloc();
-        madvise(block, length, MADV_HUGEPAGE); // a hint: without huge pages it still works
         data_ = static_cast<char*>(block);
         mapped_ = length;
         return;
@@ -82,7 +80,7 @@ FileBytes::~FileBytes() {
 }
 
 void FileBytes::release() {
-#ifdef RKV_HUGE_PAGES
+#ifdef RKV_OWN_MAPPINGS
     if (mapped_) {
         munmap(data_, mapped_);
         data_ = nullptr;
