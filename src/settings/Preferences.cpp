@@ -26,6 +26,7 @@ QString boolText(bool value) {
 
 const QString kSavePath = QStringLiteral("SavePath");
 const QString kMediaInfo = QStringLiteral("MediaInfo");
+const QString kFindScope = QStringLiteral("FindScope");
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 } // namespace
@@ -107,6 +108,10 @@ std::optional<QString> HowUnknownTextIsRead(const QString& application, const QS
         if (isOneOf({"IMDB", "RK", "COMBINE"}))
             return std::nullopt;
         return QStringLiteral("it is read as IMDB (the values are IMDB, RK and COMBINE)");
+    case R::FindScope:
+        if (isOneOf({"Title", "Everything"}))
+            return std::nullopt;
+        return QStringLiteral("it is read as Title (the values are Title and Everything)");
     }
     return std::nullopt;
 }
@@ -162,6 +167,17 @@ QString ReadMediaInfoTool(const SettingsStore& store) {
 
 SettingsSaved WriteMediaInfoTool(SettingsStore& store, const QString& tool) {
     return store.write(kViewer, kMediaInfo, tool);
+}
+
+FindScope ReadFindScope(const SettingsStore& store) {
+    return read(store, kRkv, kFindScope) == QLatin1String("Everything") ? FindScope::Everything
+                                                                        : FindScope::Title;
+}
+
+SettingsSaved WriteFindScope(SettingsStore& store, FindScope scope) {
+    return store.write(kRkv, kFindScope,
+                       scope == FindScope::Everything ? QStringLiteral("Everything")
+                                                      : QStringLiteral("Title"));
 }
 
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& p,

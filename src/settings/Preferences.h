@@ -46,6 +46,12 @@ QString ReadSavePath(const SettingsStore& store);
 QString ReadMediaInfoTool(const SettingsStore& store);
 SettingsSaved WriteMediaInfoTool(SettingsStore& store, const QString& tool);
 
+// What the find box looks in: the titles, or every fact of each title. Stored as "Title" or
+// "Everything" as soon as the user picks it.
+enum class FindScope { Title, Everything };
+FindScope ReadFindScope(const SettingsStore& store);
+SettingsSaved WriteFindScope(SettingsStore& store, FindScope scope);
+
 // What the settings dialog's "&Ok" stores, in its order, in one save: the fonts and colours,
 // the export switches, the export folder, the genre choice and the batch rules.
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& prefs,

@@ -66,6 +66,8 @@ const std::vector<Key>& all() {
             Key{kRkv, QStringLiteral("State"), std::nullopt, R::WindowState},
             Key{kRkv, QStringLiteral("SavePath"), folder},
             r("Genre", "IMDB", R::GenreChoice),
+            // Ours, after the long-standing keys.
+            r("FindScope", "Title", R::FindScope),
         };
     }();
     return table;

@@ -24,6 +24,7 @@ enum class Reading {
     Number,      // twips
     WindowState, // 0, 1 or 2
     GenreChoice, // "IMDB", "RK" or "COMBINE"
+    FindScope,   // "Title" or "Everything"
 };
 
 struct Key {

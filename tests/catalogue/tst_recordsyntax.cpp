@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Lines, records, fields, decoding, the title keys, numbers as the catalogue writes them.
+// Lines, records, fields, decoding, the title keys, numbers as the catalogue writes them, and
+// text compared with case and accents ignored.
 #include "catalogue/CatalogueText.h"
+#include "catalogue/FoldedNeedle.h"
+#include "catalogue/FoldedText.h"
 #include "catalogue/LineReader.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/RecordSyntax.h"
@@ -13,6 +16,43 @@ class TestRecordSyntax : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The decoded text folded and the file's bytes searched raw agree, in both encodings; the
+    // part of the text a match covers is what a find shows.
+    void folding_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<QString>("covered"); // empty: no match
+        QTest::newRow("accents in the text") << "Léon" << "leon" << "Léon";
+        QTest::newRow("case and accents in the needle") << "école" << "ÉCOLE" << "école";
+        QTest::newRow("no full case folding") << "Straße" << "strasse" << "";
+        QTest::newRow("ß finds ß") << "Straße" << "STRAß" << "Straß";
+        QTest::newRow("ligature stays a letter") << "Cœur" << "coeur" << "";
+        QTest::newRow("Œ folds to œ") << "CŒUR" << "cœur" << "CŒUR";
+        QTest::newRow("a decomposed accent belongs to its letter")
+            << "Le\u0301on 2" << "le" << "Le\u0301";
+        QTest::newRow("line breaks are characters") << "a\r\nb" << "a b" << "";
+        QTest::newRow("match at the very end") << "Harrison Ford" << "FORD" << "Ford";
+        QTest::newRow("needle longer than text") << "Ford" << "Fords" << "";
+        QTest::newRow("dotted capital I") << "İstanbul" << "istanbul" << "İstanbul";
+        QTest::newRow("characters past Windows-1252") << "Kraków, Łódź" << "łodz" << "Łódź";
+    }
+    void folding() {
+        QFETCH(QString, text);
+        QFETCH(QString, needle);
+        QFETCH(QString, covered);
+        const FoldedNeedle folded(needle);
+        const auto span = FoldedText::find(text, folded.folded());
+        QCOMPARE(span ? text.sliced(span->begin, span->end - span->begin) : QString(), covered);
+        QCOMPARE(folded.foundIn(text.toUtf8(), true), !covered.isEmpty());
+        QStringEncoder cp1252("windows-1252");
+        const QByteArray bytes = cp1252.encode(text);
+        if (!cp1252.hasError() && DecodeCatalogueText(bytes, false) == text)
+            QCOMPARE(folded.foundIn(bytes, false), !covered.isEmpty());
+        // Behind 40 plain bytes, where the search goes sixteen bytes at a time.
+        const QString padded = QString(40, u'x') + text;
+        QCOMPARE(folded.foundIn(padded.toUtf8(), true), !covered.isEmpty());
+    }
+
     void linesAndRecords_data() {
         QTest::addColumn<bool>("joined");
         QTest::addColumn<QString>("text");

@@ -45,6 +45,8 @@ private Q_SLOTS:
         row(kViewer, "JBES2", "", "JBES2=");
         row(kRkv, "Genre", "COMBINE", "RKV/Genre=COMBINE");
         row(kRkv, "State", "3", "", "it is read as no state (the values are 0, 1 and 2)");
+        row(kRkv, "FindScope", "everything", "",
+            "it is read as Title (the values are Title and Everything)");
     }
     void storedText() {
         QFETCH(QString, application);
