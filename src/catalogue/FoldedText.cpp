@@ -37,9 +37,9 @@ const std::array<char16_t, 0x10000>& planeTable() {
                 continue;
             }
             const QString folded = foldSlow(c);
-            (*t)[c] = folded.isEmpty()       ? kNone
-                      : folded.size() == 1   ? folded.at(0).unicode()
-                                             : kMany;
+            (*t)[c] = folded.isEmpty()     ? kNone
+                      : folded.size() == 1 ? folded.at(0).unicode()
+                                           : kMany;
         }
         return t;
     }();

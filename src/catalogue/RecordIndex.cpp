@@ -137,6 +137,12 @@ std::optional<QString> RecordIndex::recordFor(const QString& key) const {
     return std::nullopt;
 }
 
+std::optional<QByteArrayView> RecordIndex::keyedRecord(QStringView key) const {
+    if (const Slot* slot = slotFor(key))
+        return bytes_.view().sliced(slot->record.begin, slot->record.end - slot->record.begin);
+    return std::nullopt;
+}
+
 std::optional<QString> RecordIndex::stopRecord() const {
     if (!stops_)
         return std::nullopt;

@@ -22,6 +22,11 @@ public:
     // The text of the record a scan for `key` stops at; nullopt when it would reach the end.
     std::optional<QString> recordFor(const QString& key) const;
 
+    // The raw bytes of the record `key` has, the first with it, as the file holds them; nullopt
+    // when no record before the stopping one has it. For a search of the bytes themselves.
+    std::optional<QByteArrayView> keyedRecord(QStringView key) const;
+    bool isUtf8() const { return utf8_; }
+
     // A hint, a title or two ahead of the lookups: the table slot of `afterNext` is prefetched,
     // and the record of `next`, whose slot was prefetched at the hint before.
     void expect(QStringView next, QStringView afterNext) const;

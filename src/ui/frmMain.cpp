@@ -6,11 +6,11 @@
 #include "MainLayout.h"
 #include "TitleListModel.h"
 #include "Wait.h"
+#include "browse/FactSearch.h"
 #include "browse/FilterRun.h"
 #include "browse/GatherTitle.h"
 #include "browse/MainControls.h"
 #include "browse/TitleDisplay.h"
-#include "browse/TitleFinder.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWatcher.h"
@@ -34,6 +34,7 @@
 #include "settings/ReadableColour.h"
 #include "settings/SettingsKeys.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -291,9 +292,8 @@ void frmMain::buildControls() {
     statusBar()->setSizeGripEnabled(true);
     findBox_ = new QLineEdit(statusBar());
     findBox_->setObjectName(QStringLiteral("FindBox"));
-    findBox_->setPlaceholderText(tr("Find title"));
-    findBox_->setAccessibleName(findBox_->placeholderText());
     findBox_->setClearButtonEnabled(true);
+    buildFindScope();
     findBox_->installEventFilter(this);
     statusBar()->addPermanentWidget(findBox_);
     connect(findBox_, &QLineEdit::textEdited, this, &frmMain::findFromStart);
@@ -303,6 +303,45 @@ void frmMain::buildControls() {
 
     const double d = logicalDpiX();
     setMinimumSize(Twips::toPixels(kMinWidth, d), Twips::toPixels(kMinHeight, d));
+}
+
+// The find box's scope: a menu on a button at its start, also opened by Alt+Down in the box.
+void frmMain::buildFindScope() {
+    findScope_ = ReadFindScope(store_);
+    scopeMenu_ = new QMenu(tr("Find in"), this);
+    scopeMenu_->setObjectName(QStringLiteral("FindScopeMenu"));
+    auto* scopes = new QActionGroup(scopeMenu_);
+    const auto addScope = [&](const char* name, const char* caption, FindScope scope) {
+        QAction* action = scopeMenu_->addAction(tr(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        action->setChecked(scope == findScope_);
+        scopes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, scope] { setFindScope(scope); });
+    };
+    addScope("FindScopeTitle", QT_TR_NOOP("&Title"), FindScope::Title);
+    addScope("FindScopeEverything", QT_TR_NOOP("&Everything"), FindScope::Everything);
+    QAction* button = findBox_->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                          QLineEdit::LeadingPosition);
+    button->setObjectName(QStringLiteral("FindScope"));
+    button->setToolTip(tr("Find in the titles or in everything known of them (Alt+Down)"));
+    connect(button, &QAction::triggered, this, &frmMain::showFindScope);
+    setFindScope(findScope_);
+}
+
+void frmMain::showFindScope() {
+    scopeMenu_->popup(findBox_->mapToGlobal(QPoint(0, findBox_->height())));
+}
+
+void frmMain::setFindScope(FindScope scope) {
+    if (scope != findScope_) {
+        findScope_ = scope;
+        for (const Message& message : WriteFindScope(store_, scope).messages())
+            prompts_.message(message, Prompts::Buttons::Ok);
+    }
+    findBox_->setPlaceholderText(scope == FindScope::Title ? tr("Find title")
+                                                           : tr("Find in everything"));
+    findBox_->setAccessibleName(findBox_->placeholderText());
 }
 
 void frmMain::buildMenus() {
@@ -683,10 +722,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list1_ && event->type() == QEvent::KeyPress &&
         listKey(*static_cast<QKeyEvent*>(event)))
         return true;
-    if (watched == findBox_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        findBox_->clear();
-        return true;
+    if (watched == findBox_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            findBox_->clear();
+            return true;
+        }
+        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier) {
+            showFindScope();
+            return true;
+        }
     }
     // In the find box its own editing keys win: Ctrl+X cuts there rather than closing the
     // program. Every other menu shortcut works from the box, which would take Ctrl+E too.
@@ -763,18 +808,28 @@ bool frmMain::listKey(const QKeyEvent& key) {
     return false;
 }
 
+FactSearch& frmMain::search() {
+    if (!search_ || searchPath_ != state_.prefs.DBPath) {
+        search_ = std::make_unique<FactSearch>(index_, state_.prefs.DBPath);
+        searchPath_ = state_.prefs.DBPath;
+    }
+    return *search_;
+}
+
 void frmMain::findFromStart() {
-    showFound(FindTitle(titleModel_->titles(), findBox_->text(), 0));
+    find(0);
 }
 
 void frmMain::findNext() {
-    showFound(FindTitle(titleModel_->titles(), findBox_->text(), selectedRow() + 1));
+    find(selectedRow() + 1);
 }
 
 // A search that finds nothing tints the box and says so; one that finds a title, or an empty
-// box, leaves it as the desktop draws it.
-void frmMain::showFound(qsizetype row) {
-    const bool missed = row < 0 && !findBox_->text().isEmpty();
+// box, leaves it as the desktop draws it. A title found by another fact names it.
+void frmMain::find(qsizetype from) {
+    const std::optional<FactSearch::Hit> hit =
+        search().find(titleModel_->titles(), findBox_->text(), from, findScope_);
+    const bool missed = !hit && !findBox_->text().isEmpty();
     QPalette palette = QApplication::palette(findBox_);
     if (missed) {
         const QColor base = palette.color(QPalette::Base);
@@ -784,8 +839,13 @@ void frmMain::showFound(qsizetype row) {
         statusBar()->showMessage(MessageTexts::kNotFound);
     }
     findBox_->setPalette(palette);
-    if (row >= 0)
-        selectRow(int(row));
+    if (hit) {
+        selectRow(int(hit->row));
+        const QString fact = FactSearch::describe(*hit);
+        findBox_->setToolTip(fact);
+        if (!fact.isEmpty())
+            statusBar()->showMessage(fact);
+    }
 }
 
 // ---- export --------------------------------------------------------------------------------

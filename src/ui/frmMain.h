@@ -8,13 +8,17 @@
 #include "catalogue/CatalogueIndex.h"
 #include "catalogue/DatabasePaths.h"
 #include "platform/Message.h"
+#include "settings/Preferences.h"
 
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 
 class Clock;
+class FactSearch;
+class QMenu;
 class Desktop;
 class Prompts;
 class SettingsStore;
@@ -96,9 +100,13 @@ private:
     void paintRating();
     void showMessage(const Message& message);
     void FilterExe();
+    void buildFindScope();
+    void showFindScope();
+    void setFindScope(FindScope scope);
+    FactSearch& search();
     void findFromStart();
     void findNext();
-    void showFound(qsizetype row);
+    void find(qsizetype from);
     bool listKey(const QKeyEvent& key);
     void firstPlace();
     void addLines(QGroupBox* frame, const QString& name);
@@ -125,6 +133,10 @@ private:
     QLabel* label35_ = nullptr;
     std::optional<QColor> ratingBand_; // Label35's own red, yellow or green; none: its frame's
     QLineEdit* findBox_ = nullptr;
+    QMenu* scopeMenu_ = nullptr;
+    FindScope findScope_ = FindScope::Title;
+    std::unique_ptr<FactSearch> search_; // what the find keeps of the catalogue between finds
+    QString searchPath_;                 // the catalogue it was made for
     QTimer* timer1_ = nullptr;
     CatalogueWatcher* watcher_ = nullptr; // a change on disk is announced in the status bar
     bool ended_ = false;

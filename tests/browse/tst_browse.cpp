@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows for a title, and the find box's search.
 #include "browse/EnteredDate.h"
+#include "browse/FactSearch.h"
+#include "browse/GatherTitle.h"
 #include "browse/TitleDisplay.h"
-#include "browse/TitleFinder.h"
+#include "support/CatalogueFolder.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -140,24 +142,83 @@ private Q_SLOTS:
         QTEST(FormatEnteredDate(entered, "dd MMM yyyy", QLocale(locale)), "shown");
     }
 
-    void findTitle_data() {
-        QTest::addColumn<QStringList>("titles");
+    // The find box in the titles and in every fact, in either encoding of the files; the same
+    // title a reading of every title would find, whatever the raw bytes let it skip.
+    void find_data() {
+        QTest::addColumn<bool>("everything");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("from");
-        QTest::addColumn<int>("found");
-        const QStringList films{"Alien", "Aliens", "Brazil", "ALIEN Factor", "Am\u00e9lie"};
-        const std::tuple<QStringList, const char*, int, int> rows[] = {
-            {films, "alien", 2, 3},      {films, "braz", 3, 2},   {films, "Predator", 1, -1},
-            {films, "", 0, -1},          {films, "aliens", 5, 1}, {{}, "a", 0, -1},
-            {films, "AM\u00c9LIE", 0, 4}};
-        for (const auto& [titles, text, from, found] : rows)
-            QTest::addRow("%s from %d", text, from) << titles << QString(text) << from << found;
+        QTest::addColumn<QString>("found"); // "Title | fact"; empty: nothing
+        const auto title = [](const char* text, int from, const char* found) {
+            QTest::addRow("title: %s from %d", text, from) << false << text << from << found;
+        };
+        title("leon", 0, "Léon | ");
+        title("ECOLE", 0, "École | ");
+        title("alien", 1, "Alien | ");
+        title("harrison", 0, "");
+        const auto fact = [](const char* text, const char* found) {
+            QTest::newRow(text) << true << text << 0 << found;
+        };
+        fact("harrison FORD", "Blade Runner | Actors: Harrison Ford, Rutger Hauer");
+        fact("spindle 3", "Léon | Location: DVDR-Spindle 3");
+        fact("lights off", "Alien | Comments: … cuts. Watch with the lights off.");
+        fact("single entry", "Alien | EntryType: Single Entry");
+        fact("box set", "Léon | EntryType: Series/Box set");
+        fact("drama, crime", "Léon | Genre: Drama, Crime");
+        fact("48000", "Alien | Samplerate: 48000");
+        fact("2006-03", "École | Entered: 2006-03-14");
+        fact("more human", "Blade Runner | Tagline: More human than human");
+        fact("2019", "Blade Runner | Summary: In 2019, a blade runner must …");
+        fact("cuts.^", "");
+        fact("null", "");
+        fact("nothing like it", "");
     }
-    void findTitle() {
-        QFETCH(QStringList, titles);
+    void find() {
+        QFETCH(bool, everything);
         QFETCH(QString, text);
         QFETCH(int, from);
-        QTEST(int(FindTitle(titles, text, from)), "found");
+        const QStringList titles{"Alien", "Léon", "Blade Runner", "École"};
+        const QStringList files[4] = {
+            {"~ Alien| SINGLE| Shelf A-3| Horror| Present| DVD| 5| 0| NULL| NULL| Two cuts.", "",
+             "Watch with the lights off.| 1| R-0001 ~",
+             "~ Léon| SERIES| DVDR-Spindle 3| Drama| Absent| DVD-R| 4| 0| NULL| x| NULL| 2| x ~",
+             "~ Blade Runner| SINGLE| Shelf B| Sci-Fi| Present| DVD| 5| 0| NULL| NULL| x| 3| x ~",
+             "~ École| SINGLE| Box| Drama| Present| DVD| 3| 0| NULL| NULL| NULL| 4| NULL ~"},
+            {"~ Blade Runner| x| Blade Runner| x| 1982| Ridley Scott| More human than human| "
+             "In 2019, a blade runner must pursue replicants across the city of Los Angeles| "
+             "Crime, Thriller| Harrison Ford, Rutger Hauer| R| English| 117| 8.1| http://x/| ~",
+             "~ Léon| x| Léon| x| 1994| Luc Besson| x| NULL| Crime| Jean Reno| R| French| 110| "
+             "8.5| | ~"},
+            {"~ Alien| Matroska| 1| 01:57:00| 1920| 800| 23.976| 9000 Kbps| AVC| 448 Kbps| AC-3| "
+             "6| 48000 ~"},
+            {"~ École| 2006-03-14| Added| 0 ~"}};
+        const char* names[4] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
+        for (const bool utf8 : {false, true}) {
+            CatalogueFolder db;
+            for (int f = 0; f < 4; ++f)
+                db.write(names[f], (files[f].join("\r\n") + "\r\n").toUtf8());
+            if (!utf8)
+                for (int f = 0; f < 4; ++f)
+                    db.writeLines(names[f], files[f]);
+            CatalogueIndex index;
+            FactSearch search(index, db.dbPath());
+            const auto hit = search.find(titles, text, from,
+                                         everything ? FindScope::Everything : FindScope::Title);
+            const QString found = hit ? titles[hit->row] + " | " + FactSearch::describe(*hit) : "";
+            QTEST(found, "found");
+            // Every title read in full, from the same place.
+            const CatalogueReader reader(db.dbPath(), db.coverPath(), &index);
+            QString reference;
+            for (int n = 0; everything && n < titles.size() && reference.isEmpty(); ++n) {
+                CurrentTitle title;
+                const int row = (from + n) % titles.size();
+                GatherTitle(reader, titles[row], title, {});
+                if (const auto fact = FactSearch::factHolding(title, FoldedNeedle(text)))
+                    reference = titles[row] + " | " + FactSearch::describe(*fact);
+            }
+            if (everything)
+                QCOMPARE(found, reference);
+        }
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -172,6 +173,26 @@ private Q_SLOTS:
         QTest::keyClicks(find, "Film 2");
         QCOMPARE(find->palette().color(QPalette::Base), base);
         QCOMPARE(s.row(), 2);
+    }
+
+    // The find box looks in the titles or in every fact, as picked last, and names the fact.
+    void findScope() {
+        Session s(db());
+        for (const char* scope : {"Title", "Everything"}) {
+            s.start();
+            auto* find = s.control<QLineEdit>("FindBox");
+            QCOMPARE(s.control<QAction>("FindScope" + QString(scope))->isChecked(), true);
+            QTest::keyClicks(find, "WEAVER");
+            QCOMPARE(s.row() == 0 ? s.status() : find->placeholderText() + ": " + s.status(),
+                     scope == QString("Title") ? "Find title: Not found"
+                                               : "Actors: Sigourney Weaver");
+            QTest::keyClick(find, Qt::Key_Down, Qt::AltModifier);
+            QVERIFY(s.control<QMenu>("FindScopeMenu")->isVisible());
+            s.control<QMenu>("FindScopeMenu")->close();
+            s.trigger("FindScopeEverything");
+            QCOMPARE(find->placeholderText(), "Find in everything");
+        }
+        QCOMPARE(s.store.writes.filter("FindScope"), QStringList{"RKV/FindScope=Everything"});
     }
 
     // Under a German locale the window speaks German; without a translator, English.
