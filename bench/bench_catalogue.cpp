@@ -2,6 +2,7 @@
 // The costs that grow with the catalogue: opening the list, showing a title, a filter run with
 // every criterion on, a batch export of every title, each beside its floor (reading the same
 // bytes once; writing the same files with plain writes and renames).
+#include "browse/FactSearch.h"
 #include "browse/FilterRun.h"
 #include "browse/GatherTitle.h"
 #include "catalogue/CatalogueIndex.h"
@@ -234,6 +235,41 @@ void BatchFloor(benchmark::State& state) {
     }
 }
 
+// Texts no fact holds: every title is looked at. Two, taken in turn, as keystrokes change it.
+const QString kNowhere = QStringLiteral("Zanzibar Quartet");
+const QString kNowhereToo = QStringLiteral("Zanzibar Quartets");
+
+// One keystroke of a find in every fact, with what the find keeps already built.
+void FindEverything(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    CatalogueIndex index;
+    ReadTitleList(c.db, &index);
+    FactSearch search(index, c.db);
+    search.find(c.titles, QStringLiteral("x"), 0, FindScope::Everything);
+    bool other = false;
+    for (auto _ : state) {
+        other = !other;
+        benchmark::DoNotOptimize(
+            search.find(c.titles, other ? kNowhereToo : kNowhere, 0, FindScope::Everything));
+    }
+}
+
+// The first find after the list is opened: the readers' indexes and the find's own data built.
+void FirstFindEverything(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto index = std::make_unique<CatalogueIndex>();
+        ReadTitleList(c.db, index.get());
+        state.ResumeTiming();
+        FactSearch search(*index, c.db);
+        benchmark::DoNotOptimize(search.find(c.titles, kNowhere, 0, FindScope::Everything));
+        state.PauseTiming();
+        index.reset();
+        state.ResumeTiming();
+    }
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
     for (const int n : {1000, 10000, 100000})
         b->Arg(n);
@@ -248,6 +284,8 @@ BENCHMARK(ShowTitle)
 BENCHMARK(FirstShow)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstShowFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(Filter)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(FindEverything)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstFindEverything)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FilterReference)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Batch)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BatchFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -104,8 +104,8 @@ _reelkeep_cli_complete() {
     filter)
         case $option in
         --status) words=(present absent) ;;
-        --year | --entered) ;;
-        *) words=(--year --status --entered --jove --help) ;;
+        --year | --entered | --text) ;;
+        *) words=(--year --status --entered --jove --text --help) ;;
         esac
         ;;
     export-batch)

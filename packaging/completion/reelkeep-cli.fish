@@ -86,6 +86,7 @@ complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l year -x -d "Ti
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l status -x -a 'present absent' -d 'Titles present or absent'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l entered -x -d 'Titles entered on a date starting with PREFIX (yyyy-mm-dd)'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l jove -d 'Titles a batch rule selects'
+complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l text -x -d 'Titles where any fact contains TEXT'
 
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is export-batch' -l to -x -a '(__fish_complete_directories)' -d 'The folder to write into instead of the saved export path'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is export-batch' -l dry-run -d 'Write nothing; mark each path (new) or (replace)'

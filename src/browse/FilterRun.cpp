@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "EnteredDate.h"
+#include "FactSearch.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/WalkReports.h"
 #include "platform/Progress.h"
@@ -17,6 +18,11 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
                     const std::function<void(const QString&)>& keep) {
     WalkReports reports(prompts_);
     bool titleFound = false; // the title reader found the current title's record
+    // Every fact holds the empty text.
+    const FoldedNeedle needle(filter_.FilterText);
+    const bool textOn = filter_.FilterTextOn && !needle.isEmpty();
+    const std::vector<bool> mayHold =
+        textOn && search_ ? search_->candidates(titles, needle) : std::vector<bool>();
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -55,6 +61,17 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
             if (!titleRead)
                 readTitle();
             holds = EvaluateJoveBatch(rules_, current);
+        }
+        if (holds && textOn) {
+            holds = mayHold.empty() || mayHold[size_t(i)];
+            if (holds) {
+                ClearCurrentTitle(current);
+                readTitle();
+                reports.report("imdb", reader_.ReadImdbRecord(key, current));
+                reports.report("media", reader_.ReadMediaRecord(current));
+                reports.report("history", reader_.ReadHistoryRecord(key, current));
+                holds = FactSearch::factHolding(current, needle).has_value();
+            }
         }
         if (holds)
             keep(key);

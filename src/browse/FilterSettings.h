@@ -14,8 +14,13 @@ struct FilterSettings {
     bool FilterEnteredOn = false;
     QString FilterEnteredText; // today, "YYYY-MM-DD", at start
     bool FilterJoveOn = false;
+    // Ours: keep the titles where any fact holds the text, letter case and accents ignored.
+    bool FilterTextOn = false;
+    QString FilterText;
 
-    bool anyOn() const { return FilterYearOn || FilterStatusOn || FilterEnteredOn || FilterJoveOn; }
+    bool anyOn() const {
+        return FilterYearOn || FilterStatusOn || FilterEnteredOn || FilterJoveOn || FilterTextOn;
+    }
 
     static FilterSettings startValues(const Clock& clock);
 

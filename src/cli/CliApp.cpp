@@ -2,6 +2,7 @@
 #include "CliApp.h"
 
 #include "CliPrompts.h"
+#include "browse/FactSearch.h"
 #include "browse/FilterRun.h"
 #include "browse/GatherTitle.h"
 #include "catalogue/CatalogueReader.h"
@@ -31,7 +32,8 @@ const char* const kOutputNotWritten = "reelkeep-cli: the output could not be wri
 const QString kUsage = QStringLiteral(
     "usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] COMMAND [ARGUMENTS]\n"
     "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
-    "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove] |\n"
+    "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove]\n"
+    "                 [--text TEXT] |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
 // The command line's options, each once, for parsing and for the help text.
@@ -60,6 +62,10 @@ const QCommandLineOption kEntered(QStringLiteral("entered"),
                                   QStringLiteral("PREFIX"));
 const QCommandLineOption kJove(QStringLiteral("jove"),
                                QStringLiteral("Titles a batch rule selects."));
+const QCommandLineOption kText(QStringLiteral("text"),
+                               QStringLiteral("Titles where any fact contains TEXT, letter case "
+                                              "and accents ignored."),
+                               QStringLiteral("TEXT"));
 const QCommandLineOption kTo(QStringLiteral("to"),
                              QStringLiteral("The folder to write into instead of the saved "
                                             "export path."),
@@ -86,9 +92,10 @@ const QList<CommandHelp>& commandHelp() {
         {"show", "show TITLE", "Prints every fact of TITLE as one JSON object.", {}},
         {"mmd", "mmd TITLE", "Prints the batch document of TITLE.", {}},
         {"filter",
-         "filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove]",
+         "filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove] "
+         "[--text TEXT]",
          "Prints the titles of the list that pass every criterion given.",
-         {kYear, kStatus, kEntered, kJove}},
+         {kYear, kStatus, kEntered, kJove, kText}},
         {"export-batch",
          "export-batch [--to FOLDER] [--dry-run]",
          "Writes the document of every title a batch rule selects and prints its path.",
@@ -429,13 +436,15 @@ int CliApp::exportTitleCommand(const QStringList& args) {
 
 int CliApp::filterCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kYear, kStatus, kEntered, kJove});
+    parser.addOptions({kYear, kStatus, kEntered, kJove, kText});
     if (!parser.parse(QStringList{QStringLiteral("filter")} + arguments))
         return usage(parseProblem(parser, arguments));
     if (!parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("unknown filter ") + parser.positionalArguments().first());
     FilterSettings filter;
     filter.FilterJoveOn = parser.isSet(kJove);
+    if ((filter.FilterTextOn = parser.isSet(kText)))
+        filter.FilterText = parser.value(kText);
     if ((filter.FilterYearOn = parser.isSet(kYear)))
         filter.FilterYearText = parser.value(kYear);
     if ((filter.FilterEnteredOn = parser.isSet(kEntered)))
@@ -455,7 +464,8 @@ int CliApp::filterCommand(const QStringList& arguments) {
     CurrentTitle current;
     qsizetype found = 0;
     const CatalogueIndex::Pin pin(index_);
-    FilterRun(reader, filter, prefs_.JoveRules, prompts)
+    FactSearch search(index_, dbPath_);
+    FilterRun(reader, filter, prefs_.JoveRules, prompts, nullptr, &search)
         .run(list->titles, current, [&](const QString& t) {
             out_ << t << '\n';
             ++found;

@@ -24,7 +24,7 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
       filter_(filter), pending_(pending), clock_(clock) {
     setObjectName(QStringLiteral("frmFilter"));
     setWindowTitle(tr("Filters"));
-    TwipsForm form(*this, QSizeF(7425, 5160));
+    TwipsForm form(*this, QSizeF(7425, 6240));
 
     auto* Frame3 = form.place(new QGroupBox(tr("Entered date"), this), QStringLiteral("Frame3"),
                               QRectF(120, 0, 7215, 1095));
@@ -70,10 +70,21 @@ frmFilter::frmFilter(FilterSettings& filter, PendingWork& pending, const Clock& 
     form.place(new QLabel(tr("Jove Batch Export settings"), Frame4), QStringLiteral("Label5"),
                QRectF(1800, 360, 2775, 375));
 
+    // Ours: a text any fact of the title holds, letter case and accents ignored.
+    auto* Frame5 = form.place(new QGroupBox(tr("Contains"), this), QStringLiteral("Frame5"),
+                              QRectF(120, 4320, 7215, 1095));
+    Check5_ = form.place(new QCheckBox(tr("Use"), Frame5), QStringLiteral("Check5"),
+                         QRectF(240, 360, 855, 375));
+    auto* Label6 = form.place(new QLabel(tr("Show only titles where a fact contains:"), Frame5),
+                              QStringLiteral("Label6"), QRectF(1440, 360, 3255, 255));
+    Text3_ =
+        form.place(new QLineEdit(Frame5), QStringLiteral("Text3"), QRectF(4800, 360, 2295, 360));
+    Label6->setBuddy(Text3_);
+
     auto* Command2 = form.place(new QPushButton(tr("Abort"), this), QStringLiteral("Command2"),
-                                QRectF(3600, 4440, 1815, 615));
+                                QRectF(3600, 5520, 1815, 615));
     auto* Command1 = form.place(new QPushButton(tr("Filter"), this), QStringLiteral("Command1"),
-                                QRectF(5520, 4440, 1815, 615));
+                                QRectF(5520, 5520, 1815, 615));
     // Esc needs no wiring: a dialog rejects on Esc by itself, and reject() is "Abort".
     Command1->setDefault(true);
 
@@ -94,6 +105,8 @@ void frmFilter::Form_Load() {
     Check2_->setChecked(filter_.FilterStatusOn);
     Check3_->setChecked(filter_.FilterEnteredOn);
     Check4_->setChecked(filter_.FilterJoveOn);
+    Check5_->setChecked(filter_.FilterTextOn);
+    Text3_->setText(filter_.FilterText);
     (filter_.FilterPresent ? Option3_ : Option4_)->setChecked(true);
 }
 
@@ -105,6 +118,8 @@ void frmFilter::Command1_Click() {
     filter_.FilterPresent = Option3_->isChecked();
     filter_.FilterStatusOn = Check2_->isChecked();
     filter_.FilterJoveOn = Check4_->isChecked();
+    filter_.FilterTextOn = Check5_->isChecked();
+    filter_.FilterText = Text3_->text();
     pending_.filter = true;
     accept();
 }

@@ -41,8 +41,10 @@ private:
     QCheckBox* Check2_;
     QCheckBox* Check3_;
     QCheckBox* Check4_;
+    QCheckBox* Check5_;
     QLineEdit* Text1_;
     QLineEdit* Text2_;
+    QLineEdit* Text3_;
     QRadioButton* Option3_;
     QRadioButton* Option4_;
 };

@@ -109,6 +109,10 @@ private Q_SLOTS:
         filter("absent: anything else", {"--status", "absent"}, "B\nC\nD\nE\nAm\u00e9lie\n");
         filter("jove", {"--jove"}, "B\nE\n");
         filter("all must hold", {"--year", "2005", "--entered", "2006"}, "A\n");
+        filter("text, accents and case ignored", {"--text", "AMELIE"}, "Am\u00e9lie\n");
+        filter("text in any fact", {"--text", "horror"}, "A\n");
+        filter("text with another", {"--text", "shelf", "--status", "absent"}, "C\nD\n");
+        filter("empty text keeps all", {"--text", ""}, "A\nB\nC\nD\nE\nAm\u00e9lie\n");
     }
     void run() {
         QFETCH(QByteArray, titleFile);

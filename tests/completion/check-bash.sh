@@ -54,7 +54,7 @@ lines() { printf '%s\n' "$@"; }
 expect "the commands" "$(lines settings list show mmd filter export-batch export-title)" ""
 expect "commands by their start" "$(lines export-batch export-title)" ex
 expect "the options before a command" "$(lines --db --covers --help --version)" --
-expect "the options of filter" "$(lines --year --status --entered --jove --help)" filter --
+expect "the options of filter" "$(lines --year --status --entered --jove --text --help)" filter --
 expect "--status values" "$(lines present absent)" filter --status ""
 expect "--status= values, where = breaks words" present filter --status = p
 expect "--status=p as one word" --status=present filter --status=p

@@ -24,8 +24,15 @@ namespace {
 
 // Two sets that differ in every field, so that each control is seen to carry its own.
 FilterSettings sample(bool present) {
-    return {present,  present ? "2005" : "05",  !present, present,
-            !present, present ? "2006-03" : "", present};
+    return {present,
+            present ? "2005" : "05",
+            !present,
+            present,
+            !present,
+            present ? "2006-03" : "",
+            present,
+            !present,
+            present ? "Léon" : "leon"};
 }
 
 // Start-up reads the store holding `settings` (as WriteSettings takes them); the dialog opens.
@@ -132,13 +139,15 @@ private Q_SLOTS:
         FilterSettings filter = sample(true);
         PendingWork pending{.filter = !stores};
         const FixedClock clock{QDateTime(QDate(2006, 3, 14), QTime(23, 59))};
-        QCOMPARE(FilterSettings::startValues(clock),
-                 (FilterSettings{false, "2006", false, true, false, "2006-03-14", false}));
+        QCOMPARE(
+            FilterSettings::startValues(clock),
+            (FilterSettings{false, "2006", false, true, false, "2006-03-14", false, false, ""}));
         frmFilter dialog(filter, pending, clock);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Option4"})
+        for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5", "Option4"})
             QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
+        dialog.findChild<QLineEdit*>("Text3")->setText("leon");
         auto* text2 = dialog.findChild<QLineEdit*>("Text2");
         text2->clear();
         dialog.findChild<QLineEdit*>("Text1")->setText("05");

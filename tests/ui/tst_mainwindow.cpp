@@ -395,6 +395,12 @@ private Q_SLOTS:
         // The walk spared the covers, but the title it leaves for an export has its own.
         QCOMPARE(s.state.title.Title + ' ' + s.state.title.CoverFile,
                  "Alien " + db() + "Covers/17.jpg");
+        // A text alone runs the filter too.
+        s.trigger("Reload");
+        s.state.filter = {};
+        s.state.filter.FilterTextOn = s.state.pending.filter = true;
+        s.state.filter.FilterText = "WEAVER";
+        QTRY_COMPARE(w.titles(), QStringList{"Alien"});
 
         s.state.prefs.Fonts[1].Name = QStringLiteral("Liberation Serif");
         s.state.pending.relayout = true;
