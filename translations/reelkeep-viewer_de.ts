@@ -2,6 +2,157 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Facts</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>EntryType</source>
+        <translation>Eintragsart</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>CatalogueGenre</source>
+        <translation>Katalog-Genre</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>AkaTitle</source>
+        <translation>Alternativtitel</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Idx</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>UserIdx</source>
+        <translation>Eigener Index</translation>
+    </message>
+    <message>
+        <source>ImdbName</source>
+        <translation>IMDB-Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Tagline</source>
+        <translation>Slogan</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>ImdbGenre</source>
+        <translation>IMDB-Genre</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Mpaa</source>
+        <translation>Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Runtime</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>ImdbRating</source>
+        <translation>IMDB-Bewertung</translation>
+    </message>
+    <message>
+        <source>ImdbLink</source>
+        <translation>IMDB-Adresse</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>NoFiles</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Framerate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>VideoBitrate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>VideoCodec</source>
+        <translation>Video-Codec</translation>
+    </message>
+    <message>
+        <source>AudioBitrate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>AudioCodec</source>
+        <translation>Audio-Codec</translation>
+    </message>
+    <message>
+        <source>AudioChannels</source>
+        <translation>Audiokanäle</translation>
+    </message>
+    <message>
+        <source>Samplerate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Entered</source>
+        <translation>Erfasst</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>Movie List</source>
@@ -818,6 +969,14 @@ Wie soll es weitergehen?</translation>
         <source>Filter</source>
         <translation>Filtern</translation>
     </message>
+    <message>
+        <source>Contains</source>
+        <translation>Enthält</translation>
+    </message>
+    <message>
+        <source>Show only titles where a fact contains:</source>
+        <translation>Nur Titel, bei denen eine Angabe enthält:</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -919,6 +1078,26 @@ Wie soll es weitergehen?</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>Find in</source>
+        <translation>Suchen in</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Everything</source>
+        <translation>&amp;Allem</translation>
+    </message>
+    <message>
+        <source>Find in the titles or in everything known of them (Alt+Down)</source>
+        <translation>In den Titeln oder in allem suchen, was über sie bekannt ist (Alt+Pfeil nach unten)</translation>
+    </message>
+    <message>
+        <source>Find in everything</source>
+        <translation>In allem suchen</translation>
     </message>
 </context>
 <context>

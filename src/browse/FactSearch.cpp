@@ -7,6 +7,7 @@
 #include "catalogue/FoldedText.h"
 #include "catalogue/RecordSteps.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -150,8 +151,35 @@ std::optional<FactSearch::Hit> FactSearch::factHolding(const CurrentTitle& title
     return std::nullopt;
 }
 
+// The facts by the names `show` prints, for the translation; the status bar shows them in the
+// user's language.
+[[maybe_unused]] constexpr const char* kFactNames[] = {
+    QT_TRANSLATE_NOOP("Facts", "Title"),      QT_TRANSLATE_NOOP("Facts", "EntryType"),
+    QT_TRANSLATE_NOOP("Facts", "Location"),   QT_TRANSLATE_NOOP("Facts", "CatalogueGenre"),
+    QT_TRANSLATE_NOOP("Facts", "Status"),     QT_TRANSLATE_NOOP("Facts", "Medium"),
+    QT_TRANSLATE_NOOP("Facts", "Rating"),     QT_TRANSLATE_NOOP("Facts", "AkaTitle"),
+    QT_TRANSLATE_NOOP("Facts", "Comments"),   QT_TRANSLATE_NOOP("Facts", "Idx"),
+    QT_TRANSLATE_NOOP("Facts", "UserIdx"),    QT_TRANSLATE_NOOP("Facts", "ImdbName"),
+    QT_TRANSLATE_NOOP("Facts", "Year"),       QT_TRANSLATE_NOOP("Facts", "Director"),
+    QT_TRANSLATE_NOOP("Facts", "Tagline"),    QT_TRANSLATE_NOOP("Facts", "Summary"),
+    QT_TRANSLATE_NOOP("Facts", "ImdbGenre"),  QT_TRANSLATE_NOOP("Facts", "Actors"),
+    QT_TRANSLATE_NOOP("Facts", "Mpaa"),       QT_TRANSLATE_NOOP("Facts", "Language"),
+    QT_TRANSLATE_NOOP("Facts", "Runtime"),    QT_TRANSLATE_NOOP("Facts", "ImdbRating"),
+    QT_TRANSLATE_NOOP("Facts", "ImdbLink"),   QT_TRANSLATE_NOOP("Facts", "Format"),
+    QT_TRANSLATE_NOOP("Facts", "NoFiles"),    QT_TRANSLATE_NOOP("Facts", "Length"),
+    QT_TRANSLATE_NOOP("Facts", "Width"),      QT_TRANSLATE_NOOP("Facts", "Height"),
+    QT_TRANSLATE_NOOP("Facts", "Framerate"),  QT_TRANSLATE_NOOP("Facts", "VideoBitrate"),
+    QT_TRANSLATE_NOOP("Facts", "VideoCodec"), QT_TRANSLATE_NOOP("Facts", "AudioBitrate"),
+    QT_TRANSLATE_NOOP("Facts", "AudioCodec"), QT_TRANSLATE_NOOP("Facts", "AudioChannels"),
+    QT_TRANSLATE_NOOP("Facts", "Samplerate"), QT_TRANSLATE_NOOP("Facts", "Genre"),
+    QT_TRANSLATE_NOOP("Facts", "Entered"),
+};
+
 QString FactSearch::describe(const Hit& hit) {
-    return hit.fact.isEmpty() ? QString() : hit.fact + QStringLiteral(": ") + hit.excerpt;
+    if (hit.fact.isEmpty())
+        return {};
+    return QCoreApplication::translate("Facts", hit.fact.toLatin1().constData()) +
+           QStringLiteral(": ") + hit.excerpt;
 }
 
 std::optional<FactSearch::Hit> FactSearch::find(const TitleKeys& titles, const QString& text,
