@@ -142,6 +142,33 @@ private Q_SLOTS:
         QTEST(FormatEnteredDate(entered, "dd MMM yyyy", QLocale(locale)), "shown");
     }
 
+    // Each field of the four records is found and named by a word only it holds; the words in
+    // the fields the readers pass over are found nowhere.
+    void everyFact() {
+        CatalogueFolder db;
+        db.writeLines("reelkeep.dat", {"~ w00| SINGLE| w01| w02| w03| w04| w05| s1| s2| w06| w07| "
+                                       "w08| w09 ~"});
+        db.writeLines("imdb.dat", {"~ w00| s3| w10| s4| w11| w12| w13| w14| w15| w16| w17| w18| "
+                                   "w19| w20| w21| s5 ~"});
+        db.writeLines("media.dat", {"~ w00| w22| w23| w24| w25| w26| w27| w28| w29| w30| w31| "
+                                    "w32| w33 ~"});
+        db.writeLines("History.dat", {"~ w00| w34| s6| ~"});
+        QStringList expected, found;
+        for (const CurrentTitle::Field& field : CurrentTitle::fields())
+            if (!QList<QString>{"EntryType", "CoverFile", "Genre"}.contains(field.name))
+                expected << field.name;
+        expected << QStringList(6, "");
+        CatalogueIndex index;
+        FactSearch search(index, db.dbPath());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const QString word =
+                i < 35 ? QString("W%1").arg(i, 2, 10, QChar('0')) : QString("S%1").arg(i - 34);
+            const auto hit = search.find({"w00"}, word, 0, FindScope::Everything);
+            found << (hit ? hit->fact : QString());
+        }
+        QCOMPARE(found, expected);
+    }
+
     // The find box in the titles and in every fact, in either encoding of the files; the same
     // title a reading of every title would find, whatever the raw bytes let it skip.
     void find_data() {
