@@ -60,6 +60,21 @@ void CatalogueReader::expectImdb(QStringView next, QStringView afterNext) const 
         index->expect(next, afterNext);
 }
 
+void CatalogueReader::prepare(qint64 from) const {
+    if (!index_)
+        return;
+    // The IMDB file first: it is by far the largest.
+    index_->prepare(imdbPath_, FileKind::Imdb, RecordSteps::kImdbLabel, from);
+    index_->prepare(titlePath_, FileKind::Title, RecordSteps::kTitleLabel, from);
+    index_->prepare(mediaPath_, FileKind::Media, RecordSteps::kMediaLabel, from);
+    index_->prepare(historyPath_, FileKind::History, RecordSteps::kHistoryLabel, from);
+}
+
+bool CatalogueReader::ready() const {
+    return !index_ || (index_->ready(titlePath_) && index_->ready(imdbPath_) &&
+                       index_->ready(mediaPath_) && index_->ready(historyPath_));
+}
+
 QString CatalogueReader::coverPathFor(const QString& idx) const {
     return coverPath_ + TrimSpaces(idx) + QStringLiteral(".jpg");
 }

@@ -4,16 +4,16 @@
 // by one, so a record that runs out of fields leaves the earlier ones set.
 //
 // Without an index each call scans its file from the start: the reference behaviour. With one,
-// a call looks the record up; both give the same result for every file and key.
+// a call looks the record up; both give the same result for every file and key. The index may
+// be built ahead, while the list is on show, so that the first title shown waits for no file.
 #pragma once
 
+#include "CatalogueIndex.h"
 #include "CurrentTitle.h"
 #include "ReaderResult.h"
 
 #include <QString>
 #include <QStringView>
-
-class CatalogueIndex;
 
 class CatalogueReader {
 public:
@@ -30,6 +30,13 @@ public:
     // Their places in memory are prefetched, since that file is read in an order of its
     // own. Only an index already built makes use of it.
     void expectImdb(QStringView next, QStringView afterNext) const;
+
+    // Has the index build its lookups into each of the four files of `from` bytes or more on a
+    // worker thread. Without an index, nothing.
+    void prepare(qint64 from = CatalogueIndex::kAheadFrom) const;
+    // False while a file a title's record is read from is still being indexed ahead: reading
+    // the title now would wait for it.
+    bool ready() const;
 
     // CoverPath + Idx without surrounding blanks + ".jpg".
     QString coverPathFor(const QString& idx) const;

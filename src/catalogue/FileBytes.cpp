@@ -31,12 +31,15 @@ constexpr qsizetype kMapFrom = qsizetype(4) << 20;
 } // namespace
 #endif
 
-FileBytes::FileBytes(qsizetype size) : size_(qMax(qsizetype(0), size)) {
+FileBytes::FileBytes(qsizetype size) : FileBytes(size, false) {}
+
+FileBytes::FileBytes(qsizetype size, [[maybe_unused]] bool populate)
+    : size_(qMax(qsizetype(0), size)) {
 #ifdef RKV_OWN_MAPPINGS
     if (size_ >= kMapFrom) {
         const size_t length = size_t(size_);
-        void* block =
-            mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void* block = mmap(nullptr, length, PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS | (populate ? MAP_POPULATE : 0), -1, 0);
         if (block == MAP_FAILED)
             throw std::bad_alloc();
         data_ = static_cast<char*>(block);
@@ -55,7 +58,7 @@ FileBytes::FileBytes(QByteArrayView bytes) : FileBytes(bytes.size()) {
 }
 
 FileBytes FileBytes::zeroed(qsizetype size) {
-    FileBytes block(size);
+    FileBytes block(size, true);
     if (!block.mapped_ && block.size_ > 0)
         std::memset(block.data_, 0, size_t(block.size_));
     return block;

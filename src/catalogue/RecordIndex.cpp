@@ -65,7 +65,8 @@ const RecordIndex::Slot* RecordIndex::probe(size_t hash, Match match) const {
 }
 
 void RecordIndex::expect(QStringView next, QStringView afterNext) const {
-    if (!slotBlock_.data())
+    // A hint is no reason to wait for a table another thread is building.
+    if (!hashed_.load(std::memory_order_acquire))
         return;
     const auto* table = reinterpret_cast<const Slot*>(slotBlock_.data());
     prefetchAddress(table + (qHash(afterNext) & slotMask_));
@@ -75,6 +76,11 @@ void RecordIndex::expect(QStringView next, QStringView afterNext) const {
 }
 
 void RecordIndex::hashKeys() const {
+    if (hashed_.load(std::memory_order_acquire))
+        return;
+    const std::lock_guard lock(hashing_);
+    if (hashed_.load(std::memory_order_relaxed))
+        return;
     size_t capacity = 16;
     while (capacity < size_t(keys_.size()) * 2)
         capacity *= 2;
@@ -108,6 +114,7 @@ void RecordIndex::hashKeys() const {
         }
     }
     std::vector<bool>().swap(keyInRecord_);
+    hashed_.store(true, std::memory_order_release);
 }
 
 bool RecordIndex::holdsKey(const Slot& slot, QStringView key) const {
@@ -123,8 +130,7 @@ bool RecordIndex::holdsKey(const Slot& slot, QStringView key) const {
 }
 
 const RecordIndex::Slot* RecordIndex::slotFor(QStringView key) const {
-    if (!slotBlock_.data())
-        hashKeys();
+    hashKeys();
     return probe(qHash(key), [&](const Slot& slot) { return holdsKey(slot, key); });
 }
 

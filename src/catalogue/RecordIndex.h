@@ -2,6 +2,8 @@
 // Where a scan of one catalogue file for a key would stop: at the first record with that key,
 // or at the first record that ends every scan (a stop or a failure), whichever comes first.
 // Built once from the file's bytes; a lookup then decodes a single record instead of scanning.
+// Its hash table may be built on another thread while lookups begin on this one: whichever
+// comes first builds it, the other waits.
 #pragma once
 
 #include "FileBytes.h"
@@ -10,6 +12,8 @@
 
 #include <QHashFunctions>
 #include <QStringView>
+#include <atomic>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -30,6 +34,9 @@ public:
     // A hint, a title or two ahead of the lookups: the table slot of `afterNext` is prefetched,
     // and the record of `next`, whose slot was prefetched at the hint before.
     void expect(QStringView next, QStringView afterNext) const;
+
+    // Builds the hash table the lookups go through, unless it is built already.
+    void hashKeys() const;
 
     // The title file as the list loader reads it: the keys before the first stopping record,
     // in file order, duplicates kept, and that record's text (nullopt: none; every record read).
@@ -56,11 +63,11 @@ private:
     // The record's standing without decoding it, when its ends are plain ASCII.
     std::optional<QuickShape> quickShape(RecordSteps::FileKind kind, const Span& record,
                                          qsizetype firstLineEnd, qsizetype lastLineBegin) const;
-    // Open addressing over the first record of each key, built at the first lookup so that
-    // opening the list pays only for the keys. A slot holds what a lookup needs: the key's
-    // hash, the record's span and whether the key's bytes open the record's framed text as
-    // they read, so that the comparison reads the record about to be decoded anyway rather
-    // than the key table.
+    // Open addressing over the first record of each key, built apart from the keys (at the
+    // first lookup, or ahead of it on a worker thread) so that opening the list pays only for
+    // the keys. A slot holds what a lookup needs: the key's hash, the record's span and whether
+    // the key's bytes open the record's framed text as they read, so that the comparison reads
+    // the record about to be decoded anyway rather than the key table.
     struct Slot {
         quint32 hash;
         quint32 entry : 31; // position in keys_ + 1; 0: empty (a file holds far fewer records)
@@ -71,7 +78,6 @@ private:
     // The first slot along `hash`'s probe sequence that has the hash and satisfies `match`.
     template <typename Match> const Slot* probe(size_t hash, Match match) const;
     bool holdsKey(const Slot& slot, QStringView key) const;
-    void hashKeys() const;
 
     FileBytes bytes_;
     bool utf8_ = false;
@@ -81,6 +87,9 @@ private:
     // character by character (one line, Windows-1252 or plain ASCII). Dropped once hashed.
     mutable std::vector<bool> keyInRecord_;
     bool stops_ = false; // the last span is the stopping record
+    // Written once, under hashing_, before hashed_ is set; read freely after it is.
     mutable FileBytes slotBlock_;
     mutable size_t slotMask_ = 0;
+    mutable std::mutex hashing_;
+    mutable std::atomic<bool> hashed_{false};
 };

@@ -138,6 +138,11 @@ frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Deskto
     connect(timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     timer1_->start();
 
+    pendingShow_ = new QTimer(this);
+    pendingShow_->setSingleShot(true);
+    pendingShow_->setInterval(5);
+    connect(pendingShow_, &QTimer::timeout, this, &frmMain::showPending);
+
     watcher_ = new CatalogueWatcher(this);
     connect(watcher_, &CatalogueWatcher::changed, this, [this] {
         statusBar()->showMessage(tr("Catalogue changed on disk - press Ctrl+R to reload."));
@@ -531,6 +536,8 @@ void frmMain::LoadTitleList(bool askFirst, OnCancel onCancel) {
             titles.append(list.titles);
             titleModel_->setTitles(titles);
             list1_->scrollToTop();
+            // While the user looks at the list, so that the first title chosen waits for none.
+            CatalogueReader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_).prepare();
             watcher_->watch(state_.prefs.DBPath);
             if (list.outcome == TitleList::Outcome::Failed)
                 showMessage(MessageTexts::criticalError(*list.failure));
@@ -580,6 +587,7 @@ std::optional<DatabasePaths> frmMain::FindDatabase() {
 void frmMain::applyDatabase(const DatabasePaths& paths) {
     state_.prefs.DBPath = paths.dbPath;
     state_.prefs.CoverPath = paths.coverPath;
+    pendingRow_ = -1;
     index_.clear();
     LoadTitleList(false, OnCancel::KeepCurrent);
 }
@@ -610,6 +618,34 @@ void frmMain::List1_Click() {
     const int row = selectedRow();
     if (row < 0)
         return;
+    // A file still indexed ahead would hold the window until it is done: the window goes on, and
+    // the title shows once its files are ready, if it is still the one chosen.
+    if (!CatalogueReader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_).ready()) {
+        pendingRow_ = row;
+        pendingShow_->start();
+        return;
+    }
+    showRow(row);
+}
+
+void frmMain::showPending() {
+    if (pendingRow_ < 0)
+        return;
+    // A walk fills the title on its own: the display waits for its end.
+    if (busy_ || !CatalogueReader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_).ready()) {
+        pendingShow_->start();
+        return;
+    }
+    settleDisplay();
+}
+
+void frmMain::settleDisplay() {
+    const int row = std::exchange(pendingRow_, -1);
+    if (row >= 0 && row == selectedRow())
+        showRow(row);
+}
+
+void frmMain::showRow(int row) {
     const QString key = titleModel_->title(row);
     const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
     GatherTitle(
@@ -673,6 +709,7 @@ void frmMain::paintRating() {
 }
 
 void frmMain::ClearForm() {
+    pendingRow_ = -1; // a title still to come would fill the form again
     for (const MainControls::Control& c : MainControls::all()) {
         if (!c.cleared)
             continue;
@@ -703,6 +740,7 @@ void frmMain::List1_DblClick() {
 }
 
 void frmMain::Label11_DblClick() {
+    settleDisplay(); // the address is the chosen title's, not the cleared display's
     desktop_.openAddress(ImdbAddress(state_.title));
 }
 
@@ -851,6 +889,7 @@ void frmMain::find(qsizetype from) {
 // ---- export --------------------------------------------------------------------------------
 
 void frmMain::JoveExport_Click() {
+    settleDisplay(); // the export writes the chosen title, not the cleared display
     const QScopedValueRollback busy(busy_, true);
     SingleTitleExport(prompts_, state_.prefs).JoveExport_Click(state_.title);
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the title list on the left, the title's facts in nine frames to its right,
 // the menus, and the timer through which dialogs hand work back. Its slots are short calls into
-// the catalogue, browse and settings logic; what each control shows is decided there.
+// the catalogue, browse and settings logic; what each control shows is decided there. Once a
+// list is shown, the catalogue's large files are indexed on a worker thread; a title chosen
+// before they are ready shows when they are, and the window goes on meanwhile.
 #pragma once
 
 #include "browse/AppState.h"
@@ -53,6 +55,8 @@ public:
     QStringList titles() const;
     // True once the program has been ended (by the user or for want of a database).
     bool ended() const { return ended_; }
+    // The catalogue's indexes: tests hold up the worker threads that build them ahead.
+    CatalogueIndex& index() { return index_; }
 
 Q_SIGNALS:
     // The program is to end; the application quits on it.
@@ -95,6 +99,11 @@ private:
     void endProgram();
     void selectRow(int row);
     int selectedRow() const;
+    void showRow(int row);
+    // A row chosen while its files were indexed ahead: shown when they are ready, or at once,
+    // waiting for them, by a command that needs the title on display.
+    void showPending();
+    void settleDisplay();
     void restoreGeometry();
     void applyFonts();
     void paintRating();
@@ -146,4 +155,7 @@ private:
     // a step's event processing would replace the list or the title under it.
     bool busy_ = false;
     int shownRow_ = -1; // the row whose title the display shows; -1 once it is cleared
+    // The row to show once its files are indexed (-1: none), and the timer that looks again.
+    int pendingRow_ = -1;
+    QTimer* pendingShow_ = nullptr;
 };

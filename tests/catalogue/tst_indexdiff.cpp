@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The indexed readers against the sequential ones on generated catalogues, clean and damaged.
+// The indexed readers against the sequential ones on generated catalogues, clean and damaged,
+// with the indexes built at the first lookup or ahead on a worker thread.
 #include "catalogue//CatalogueIndex.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/TitleListReader.h"
@@ -37,13 +38,17 @@ private Q_SLOTS:
     void sameResults_data() {
         QTest::addColumn<quint64>("seed");
         QTest::addColumn<int>("damageTo"); // -1 none, else 0 title, 1 imdb, 2 media, 3 history
+        QTest::addColumn<bool>("ahead");   // the lookups race the builds on the worker thread
         for (quint64 seed = 1; seed <= 4; ++seed)
             for (int file = -1; file < 4; ++file)
-                QTest::addRow("seed %llu damage %d", seed, file) << seed << file;
+                for (bool ahead : {false, true})
+                    QTest::addRow("seed %llu damage %d%s", seed, file, ahead ? " ahead" : "")
+                        << seed << file << ahead;
     }
     void sameResults() {
         QFETCH(quint64, seed);
         QFETCH(int, damageTo);
+        QFETCH(bool, ahead);
         const CatalogueGenerator gen({100, seed, seed % 2 == 0}); // even seeds in UTF-8
         const char* const names[] = {"reelkeep.dat", "imdb.dat", "media.dat", "History.dat"};
         CatalogueFolder db;
@@ -63,6 +68,8 @@ private Q_SLOTS:
         QCOMPARE(indexed.failure, seq.failure);
         const CatalogueReader slow(db.dbPath(), db.coverPath());
         const CatalogueReader fast(db.dbPath(), db.coverPath(), &index);
+        if (ahead)
+            fast.prepare(0);
         for (const QString& key :
              gen.titles() + QStringList{"", "not in the catalogue", " " + gen.titles().first()})
             QCOMPARE(readAll(fast, key), readAll(slow, key));
@@ -89,6 +96,39 @@ private Q_SLOTS:
         QCOMPARE(entered("2004-04-04, during the walk"), "2003-03-03 at a walk's start");
         walk.emplace(index); // the next walk
         QCOMPARE(entered(), "2004-04-04, during the walk");
+    }
+
+    // A file changed during or after its build ahead is read again at its lookup, also one
+    // rewritten within its size: its modification time tells.
+    void changedWhileIndexedAhead_data() {
+        QTest::addColumn<bool>("sameSize");
+        QTest::addColumn<bool>("built"); // changed once the build is done, else as it starts
+        for (bool sameSize : {false, true})
+            for (bool built : {false, true})
+                QTest::addRow("%s, %s", sameSize ? "same size" : "grown",
+                              built ? "after the build" : "during it")
+                    << sameSize << built;
+    }
+    void changedWhileIndexedAhead() {
+        QFETCH(bool, sameSize);
+        QFETCH(bool, built);
+        CatalogueFolder db;
+        db.writeLines("History.dat", {"~ A| 2001-01-01| x| y ~"});
+        const QString path = db.dbPath() + "History.dat";
+        const QDateTime written = QFileInfo(path).lastModified();
+        CatalogueIndex index;
+        const CatalogueReader fast(db.dbPath(), db.coverPath(), &index);
+        fast.prepare(0);
+        if (built)
+            QTRY_VERIFY(index.ready(path));
+        const QString entered = sameSize ? "2002-02-02" : "2002-02-02 and more";
+        db.writeLines("History.dat", {"~ A| " + entered + "| x| y ~"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) &&
+                file.setFileTime(written.addSecs(60), QFileDevice::FileModificationTime));
+        CurrentTitle t;
+        fast.ReadHistoryRecord("A", t);
+        QCOMPARE(t.Entered, entered);
     }
 };
 

@@ -18,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
@@ -40,6 +42,50 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init() { WriteSampleCatalogue(db_.emplace()); }
+
+    // A title chosen while its files are indexed ahead shows once they are, the window going on
+    // meanwhile; the IMDB link needs the title at once and has it read then.
+    void choiceWhileIndexedAhead() {
+        CatalogueFolder big;
+        QStringList titles, imdb;
+        const QString summary(1000, u's'); // 2 MB in all: indexed ahead
+        for (int i = 0; i < 2000; ++i) {
+            titles << QString("~ Film %1| SINGLE| x| x| Present| x| x| x| x| x| x| %1| x ~").arg(i);
+            imdb << QString("~ Film %1| x| Film| x| 1999| x| x| %2| x| x| x| x| 90| 7| "
+                            "https://example.org/%1| r ~")
+                        .arg(i)
+                        .arg(summary);
+        }
+        big.writeLines("reelkeep.dat", titles);
+        big.writeLines("imdb.dat", imdb);
+        big.writeLines("History.dat", {});
+        StartedSession s(big.dbPath());
+        // Every worker held, so that the builds Reload starts wait in the queue.
+        QThreadPool& workers = s.window->index().workers();
+        workers.waitForDone();
+        QSemaphore held;
+        const auto hold = [&] {
+            for (int i = 0; i < workers.maxThreadCount(); ++i)
+                workers.start([&held] { held.acquire(); });
+        };
+        const auto release = qScopeGuard([&] { held.release(workers.maxThreadCount()); });
+        hold();
+        s.trigger("Reload");
+        s.select(1999);
+        bool wentOn = false;
+        QTimer::singleShot(0, [&wentOn] { wentOn = true; });
+        QTRY_VERIFY(wentOn);
+        QCOMPARE(s.caption("Label1"), QString());
+        held.release(workers.maxThreadCount());
+        QTRY_COMPARE(s.caption("Label1"), "Film 1999");
+        workers.waitForDone();
+        hold();
+        s.trigger("Reload");
+        s.select(1998);
+        QTest::mouseDClick(s.control("Label11"), Qt::LeftButton);
+        QCOMPARE(s.caption("Label1"), "Film 1998");
+        QCOMPARE(s.desktop.opened, QStringList{"https://example.org/1998"});
+    }
 
     // Close and Save stores paths and, unless minimised, the place in one save; Close nothing.
     void closing_data() {
@@ -99,6 +145,7 @@ private Q_SLOTS:
         marked.writeLines("History.dat", {"~ =Title=| =Entered=| x| y ~"});
         StartedSession s(marked.dbPath());
         s.select(0);
+        QTRY_COMPARE(s.caption("Label1"), "=Title="); // files of megabytes are indexed ahead
         s.window->resize(1100, 800);
         QTRY_COMPARE(s.window->size(), QSize(1100, 800));
         QRegion tiled;
