@@ -7,7 +7,8 @@
 // selection of titles with one huge field, text without blanks (what costs a control most):
 // "viewer_bound_title_ms" and "viewer_bound_summary_ms" for a title and a summary of
 // "viewer_bound_chars" (kShownChars) characters, "viewer_summary_30mb_ms" and
-// "viewer_summary_200mb_ms" (medians).
+// "viewer_summary_200mb_ms" (medians). With --find-memory FOLDER instead: the peak memory of a
+// viewer on that catalogue after a find in every fact, "viewer_find_peak_kb".
 #include "app/Init.h"
 #include "browse/AppState.h"
 #include "browse/TitleDisplay.h"
@@ -18,11 +19,14 @@
 #include "ui/QtPrompts.h"
 #include "ui/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -146,9 +150,35 @@ std::vector<double> selectEntries(const std::vector<Entry>& entries) {
 
 } // namespace
 
+// The peak resident memory of a viewer on the catalogue in `db`, its last title shown, after a
+// find in every fact for a text no title holds (typed key by key, as a user does). Run in a
+// process of its own, so that nothing but the viewer counts.
+int findMemory(const QString& db) {
+    Viewer viewer(db);
+    viewer.start();
+    viewer.show(int(viewer.window->titles().size()) - 1);
+    viewer.window->findChild<QAction*>(QStringLiteral("FindScopeEverything"))->trigger();
+    auto* find = viewer.window->findChild<QLineEdit*>(QStringLiteral("FindBox"));
+    for (const QChar c : QStringLiteral("zanzibar")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(find, &press);
+    }
+    if (find->text() != QLatin1String("zanzibar"))
+        qFatal("the find box holds \"%s\"", qPrintable(find->text()));
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            std::printf("viewer_find_peak_kb %lld\n",
+                        line.mid(6).trimmed().split(' ')[0].toLongLong());
+    return 0;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--find-memory") == 0)
+        return findMemory(QString::fromLocal8Bit(argv[2]));
     const int titles = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
 
     QTemporaryDir db;
