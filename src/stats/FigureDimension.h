@@ -12,9 +12,9 @@
 enum class FigureDimension { Year, Decade, Genre, Location, Medium, Rating, Status, Entered };
 
 inline constexpr std::array<FigureDimension, 8> kFigureDimensions = {
-    FigureDimension::Year,   FigureDimension::Decade, FigureDimension::Genre,
+    FigureDimension::Year,     FigureDimension::Decade, FigureDimension::Genre,
     FigureDimension::Location, FigureDimension::Medium, FigureDimension::Rating,
-    FigureDimension::Status, FigureDimension::Entered};
+    FigureDimension::Status,   FigureDimension::Entered};
 
 // "year", "decade", "genre", "location", "medium", "rating", "status", "entered".
 QString FigureDimensionName(FigureDimension dimension);
