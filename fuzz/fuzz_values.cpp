@@ -5,7 +5,7 @@
 // Input: UTF-8 text; its LF-separated lines are, in turn, a width, a height and a date pattern,
 // and the first eight lines are also read as a leading number and as an entry date.
 #include "FuzzSupport.h"
-#include "browse/EnteredDate.h"
+#include "catalogue/EnteredDate.h"
 #include "catalogue/NumberText.h"
 
 #include <QLocale>

@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 
-#include "EnteredDate.h"
 #include "FactSearch.h"
+#include "catalogue/EnteredDate.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/WalkReports.h"
 #include "platform/Progress.h"

@@ -2,9 +2,20 @@
 // The filter criteria of one run of the program; never saved.
 #pragma once
 
+#include "stats/FigureDimension.h"
+
 #include <QString>
+#include <optional>
 
 class Clock;
+
+// A value of one of the collection's figures: the titles a chart's bar counted.
+struct FigureCriterion {
+    FigureDimension dimension;
+    QString value;
+
+    friend bool operator==(const FigureCriterion&, const FigureCriterion&) = default;
+};
 
 struct FilterSettings {
     bool FilterYearOn = false;
@@ -17,9 +28,12 @@ struct FilterSettings {
     // Ours: keep the titles where any fact holds the text, letter case and accents ignored.
     bool FilterTextOn = false;
     QString FilterText;
+    // Ours: a chart bar clicked; not in the dialog, never saved.
+    std::optional<FigureCriterion> FilterFigure;
 
     bool anyOn() const {
-        return FilterYearOn || FilterStatusOn || FilterEnteredOn || FilterJoveOn || FilterTextOn;
+        return FilterYearOn || FilterStatusOn || FilterEnteredOn || FilterJoveOn || FilterTextOn ||
+               FilterFigure.has_value();
     }
 
     static FilterSettings startValues(const Clock& clock);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TitleDisplay.h"
 
-#include "EnteredDate.h"
 #include "MainControls.h"
 #include "catalogue/DatabasePaths.h"
+#include "catalogue/EnteredDate.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

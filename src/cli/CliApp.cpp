@@ -7,6 +7,7 @@
 #include "browse/GatherTitle.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/DatabasePaths.h"
+#include "catalogue/GenresFor.h"
 #include "catalogue/TitleListReader.h"
 #include "export/BatchExport.h"
 #include "export/MmdDocument.h"

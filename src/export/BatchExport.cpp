@@ -5,6 +5,7 @@
 #include "ErrorChoice.h"
 #include "MmdDocument.h"
 #include "catalogue/FileExists.h"
+#include "catalogue/GenresFor.h"
 #include "catalogue/WalkReports.h"
 #include "platform/MessageTexts.h"
 #include "platform/Progress.h"

@@ -110,14 +110,6 @@ QString makeXmlTags(const QString& tag, const QString& value) {
     return result + element(name.constData(), replaceChars(rest.toString()));
 }
 
-QString GenresFor(const CurrentTitle& title, const QString& genreSource) {
-    if (genreSource == QLatin1String("RK"))
-        return title.CatalogueGenre;
-    if (genreSource == QLatin1String("COMBINE"))
-        return title.Genre;
-    return title.ImdbGenre;
-}
-
 QString BuildMmd(const CurrentTitle& t, const QString& genres, const std::optional<MmdPart>& part) {
     QString doc = QStringLiteral("<media type=\"Video\"><avitype>0</avitype>");
     doc += makeXmlTags(QStringLiteral("genre"), genres);

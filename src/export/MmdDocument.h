@@ -19,10 +19,6 @@ QString replaceChars(const QString& text);
 // genres, each escaped.
 QString makeXmlTags(const QString& tag, const QString& value);
 
-// Which genre list a document carries, after the settings' genre choice: "IMDB" the IMDB
-// genres, "RK" the catalogue's own, "COMBINE" both merged.
-QString GenresFor(const CurrentTitle& title, const QString& genreSource);
-
 struct MmdPart {
     int number = 1;   // the name's sort attribute
     QString fileName; // the media file's name without its folder

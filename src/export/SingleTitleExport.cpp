@@ -5,6 +5,7 @@
 #include "MmdDocument.h"
 #include "PathPieces.h"
 #include "catalogue/FileExists.h"
+#include "catalogue/GenresFor.h"
 #include "catalogue/NumberText.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows for a title, and the find box's search.
-#include "browse/EnteredDate.h"
 #include "browse/FactSearch.h"
 #include "browse/GatherTitle.h"
 #include "browse/TitleDisplay.h"
+#include "catalogue/EnteredDate.h"
 #include "support/CatalogueFolder.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The .mmd document byte for byte, batch rules, the written file, and failures mid-export.
+#include "catalogue/GenresFor.h"
 #include "export/BatchDocument.h"
 #include "export/BatchExport.h"
 #include "export/FileWriter.h"

@@ -22,7 +22,8 @@
 
 namespace {
 
-// Two sets that differ in every field, so that each control is seen to carry its own.
+// Two sets that differ in every field the dialog shows, so that each control is seen to carry its
+// own; both hold the same chart bar, which the dialog must leave alone.
 FilterSettings sample(bool present) {
     return {present,
             present ? "2005" : "05",
@@ -32,7 +33,8 @@ FilterSettings sample(bool present) {
             present ? "2006-03" : "",
             present,
             !present,
-            present ? "Léon" : "leon"};
+            present ? "Léon" : "leon",
+            FigureCriterion{FigureDimension::Genre, "Drama"}};
 }
 
 // Start-up reads the store holding `settings` (as WriteSettings takes them); the dialog opens.
@@ -139,9 +141,9 @@ private Q_SLOTS:
         FilterSettings filter = sample(true);
         PendingWork pending{.filter = !stores};
         const FixedClock clock{QDateTime(QDate(2006, 3, 14), QTime(23, 59))};
-        QCOMPARE(
-            FilterSettings::startValues(clock),
-            (FilterSettings{false, "2006", false, true, false, "2006-03-14", false, false, ""}));
+        QCOMPARE(FilterSettings::startValues(clock),
+                 (FilterSettings{
+                     false, "2006", false, true, false, "2006-03-14", false, false, "", {}}));
         frmFilter dialog(filter, pending, clock);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
