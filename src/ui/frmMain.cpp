@@ -4,6 +4,7 @@
 #include "ElidedLabel.h"
 #include "FontSlots.h"
 #include "MainLayout.h"
+#include "StatisticsRun.h"
 #include "TitleListModel.h"
 #include "Wait.h"
 #include "browse/FactSearch.h"
@@ -23,6 +24,7 @@
 #include "frmHelp.h"
 #include "frmMediaInfo.h"
 #include "frmSettings.h"
+#include "frmStatistics.h"
 #include "platform/Desktop.h"
 #include "platform/MessageTexts.h"
 #include "platform/Prompts.h"
@@ -33,6 +35,7 @@
 #include "settings/Preferences.h"
 #include "settings/ReadableColour.h"
 #include "settings/SettingsKeys.h"
+#include "stats/CollectionStats.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -203,6 +206,7 @@ void frmMain::buildControls() {
     setCentralWidget(central);
 
     titleModel_ = new TitleListModel(this);
+    connect(titleModel_, &QAbstractItemModel::modelReset, this, &frmMain::scheduleFigures);
     for (const MainControls::Control& c : MainControls::all()) {
         const QString caption = QCoreApplication::translate("MainControls", c.caption);
         QWidget* frame = *c.frame ? linesOf(QString::fromLatin1(c.frame)) : central;
@@ -397,6 +401,10 @@ void frmMain::buildMenus() {
     addItem(go, "Previous", QT_TR_NOOP("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P),
             &frmMain::Previous_Click);
 
+    QMenu* view = addMenu("View", QT_TR_NOOP("&View"));
+    addItem(view, "Statistics", QT_TR_NOOP("&Statistics..."), QKeySequence(),
+            &frmMain::Statistics_Click);
+
     QMenu* exportMenu = addMenu("Export", QT_TR_NOOP("&Export"));
     addItem(exportMenu, "JoveExport", QT_TR_NOOP("Jove Export"), QKeySequence(Qt::CTRL | Qt::Key_J),
             &frmMain::JoveExport_Click);
@@ -469,7 +477,7 @@ void frmMain::Timer1_Timer() {
     if (state_.pending.filter && !busy_) {
         state_.pending.filter = false;
         if (state_.filter.anyOn())
-            FilterExe();
+            FilterExe(state_.filter);
     }
 }
 
@@ -922,7 +930,7 @@ void frmMain::Filter_Click() {
     dialog.exec();
 }
 
-void frmMain::FilterExe() {
+void frmMain::FilterExe(const FilterSettings& filter) {
     // The Wait window takes the input for the walk's length; the main window still repaints.
     Wait wait(this);
     const QScopedValueRollback busy(busy_, true);
@@ -931,7 +939,7 @@ void frmMain::FilterExe() {
     auto* scratch = static_cast<TitleListModel*>(list2_->model());
     TitleKeys found;
     const CatalogueIndex::Pin pin(index_);
-    FilterRun(reader, state_.filter, state_.prefs.JoveRules, prompts_, &wait, &search())
+    FilterRun(reader, filter, state_.prefs.JoveRules, prompts_, &wait, &search())
         .run(titleModel_->titles(), state_.title,
              [&found](const QString& title) { found.append(QStringView(title)); });
     scratch->setTitles(found);
@@ -956,6 +964,58 @@ void frmMain::About_Click() {
 void frmMain::Help_Click() {
     frmHelp help(this);
     help.exec();
+}
+
+// ---- the collection's figures ----------------------------------------------------------------
+
+void frmMain::Statistics_Click() {
+    if (!statistics_) {
+        statistics_ = new frmStatistics(prompts_, this);
+        connect(statistics_, &frmStatistics::figureChosen, this, &frmMain::filterToFigure);
+    }
+    if (!countFigures())
+        return;
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+}
+
+bool frmMain::countFigures() {
+    if (busy_ || ended_)
+        return false;
+    const QScopedValueRollback busy(busy_, true);
+    const CollectionStats stats(index_, state_.prefs.DBPath, state_.prefs.GenreSource);
+    const std::optional<CollectionFigures> figures =
+        StatisticsRun::run(this, stats, titleModel_->titles());
+    if (!figures || !statistics_)
+        return false;
+    statistics_->setFigures(*figures);
+    if (!figures->failures.isEmpty())
+        statusBar()->showMessage(tr("%n title(s) could not be read for the statistics.", nullptr,
+                                    int(figures->failures.size())));
+    return true;
+}
+
+void frmMain::scheduleFigures() {
+    if (!statistics_ || !statistics_->isVisible() || figuresQueued_)
+        return;
+    figuresQueued_ = true;
+    // After the change is complete, and never inside a walk's event processing.
+    QTimer::singleShot(busy_ ? 50 : 0, this, [this] {
+        figuresQueued_ = false;
+        if (busy_)
+            scheduleFigures();
+        else
+            countFigures();
+    });
+}
+
+void frmMain::filterToFigure(FigureDimension dimension, const QString& value) {
+    if (busy_)
+        return;
+    FilterSettings figure;
+    figure.FilterFigure = FigureCriterion{dimension, value};
+    FilterExe(figure);
 }
 
 // ---- layout ----------------------------------------------------------------------------------

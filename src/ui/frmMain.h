@@ -11,10 +11,12 @@
 #include "catalogue/DatabasePaths.h"
 #include "platform/Message.h"
 #include "settings/Preferences.h"
+#include "stats/FigureDimension.h"
 
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -35,6 +37,8 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class TitleListModel;
+class frmStatistics;
+struct FilterSettings;
 class CatalogueWatcher;
 
 class frmMain : public QMainWindow {
@@ -81,6 +85,7 @@ public Q_SLOTS:
     void JoveBatch_Click();
     void About_Click();
     void Help_Click();
+    void Statistics_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -108,7 +113,14 @@ private:
     void applyFonts();
     void paintRating();
     void showMessage(const Message& message);
-    void FilterExe();
+    void FilterExe(const FilterSettings& filter);
+    // The list narrowed to the titles a chart bar counts.
+    void filterToFigure(FigureDimension dimension, const QString& value);
+    // Counts the list's figures into the Statistics window; false when the count was cut off.
+    bool countFigures();
+    // The list changed under an open Statistics window: its figures are counted again once no
+    // walk is running.
+    void scheduleFigures();
     void buildFindScope();
     void showFindScope();
     void setFindScope(FindScope scope);
@@ -158,4 +170,6 @@ private:
     // The row to show once its files are indexed (-1: none), and the timer that looks again.
     int pendingRow_ = -1;
     QTimer* pendingShow_ = nullptr;
+    QPointer<frmStatistics> statistics_;
+    bool figuresQueued_ = false;
 };

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmStatistics.h"
+
+#include "platform/Message.h"
+#include "platform/Prompts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+frmStatistics::frmStatistics(Prompts& prompts, QWidget* owner)
+    : QWidget(owner, Qt::Window), prompts_(prompts) {
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(tr("Statistics"));
+    resize(900, 560);
+
+    figureList_ = new QListWidget(this);
+    figureList_->setObjectName(QStringLiteral("Figures"));
+    figureList_->setAccessibleName(tr("Figures"));
+    for (const FigureDimension dimension : kFigureDimensions)
+        figureList_->addItem(FigureDimensionCaption(dimension));
+    figureList_->setMaximumWidth(figureList_->sizeHintForColumn(0) + 24);
+    connect(figureList_, &QListWidget::currentRowChanged, this, &frmStatistics::showDimension);
+
+    chart_ = new QChartView(new QChart, this);
+    chart_->setObjectName(QStringLiteral("Chart"));
+    chart_->setAccessibleName(tr("Chart"));
+    chart_->setRenderHint(QPainter::Antialiasing);
+    chart_->chart()->legend()->hide();
+
+    table_ = new QTableWidget(0, 2, this);
+    table_->setObjectName(QStringLiteral("Table"));
+    table_->setAccessibleName(tr("Figures as a table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Enter or a double click on a row narrows the list as a click on its bar does: the
+    // keyboard's way to the same thing.
+    connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
+        const QList<FigureCount>& rows = figures_.of(dimension());
+        if (index.row() < rows.size())
+            Q_EMIT figureChosen(dimension(), rows[index.row()].value);
+    });
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("Pages"));
+    pages_->addTab(chart_, tr("Chart"));
+    pages_->addTab(table_, tr("Table"));
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("Summary"));
+    auto* savePng = new QPushButton(tr("Save as PNG..."), this);
+    savePng->setObjectName(QStringLiteral("SavePng"));
+    connect(savePng, &QPushButton::clicked, this, &frmStatistics::savePng);
+    auto* saveCsv = new QPushButton(tr("Save as CSV..."), this);
+    saveCsv->setObjectName(QStringLiteral("SaveCsv"));
+    connect(saveCsv, &QPushButton::clicked, this, &frmStatistics::saveCsv);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("Close"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(summary_, 1);
+    buttons->addWidget(savePng);
+    buttons->addWidget(saveCsv);
+    buttons->addWidget(close);
+    auto* body = new QHBoxLayout;
+    body->addWidget(figureList_);
+    body->addWidget(pages_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+
+    figureList_->setCurrentRow(int(FigureDimension::Decade));
+}
+
+FigureDimension frmStatistics::dimension() const {
+    return kFigureDimensions[std::clamp(figureList_->currentRow(), 0,
+                                        int(kFigureDimensions.size()) - 1)];
+}
+
+void frmStatistics::setDimension(FigureDimension dimension) {
+    figureList_->setCurrentRow(int(dimension));
+}
+
+void frmStatistics::setFigures(const CollectionFigures& figures) {
+    figures_ = figures;
+    showDimension();
+}
+
+QString frmStatistics::shownValue(const QString& value) {
+    return value.isEmpty() ? tr("(none)") : value;
+}
+
+void frmStatistics::changeEvent(QEvent* event) {
+    // A dark desktop theme switched on or off while the window is open.
+    if (event->type() == QEvent::PaletteChange)
+        showDimension();
+    QWidget::changeEvent(event);
+}
+
+void frmStatistics::showDimension() {
+    const FigureDimension shown = dimension();
+    const QList<FigureCount>& rows = figures_.of(shown);
+    summary_->setText(tr("%n title(s)", nullptr, figures_.titles));
+
+    table_->setRowCount(int(rows.size()));
+    table_->setHorizontalHeaderLabels({FigureDimensionCaption(shown), tr("Titles")});
+    for (int row = 0; row < rows.size(); ++row) {
+        table_->setItem(row, 0, new QTableWidgetItem(shownValue(rows[row].value)));
+        auto* count = new QTableWidgetItem(QString::number(rows[row].count));
+        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table_->setItem(row, 1, count);
+    }
+
+    // Time and rating read from left to right; the others, ranked by count, read best as
+    // horizontal bars with the largest on top.
+    const bool ordered = FigureDimensionIsOrdered(shown);
+    QAbstractBarSeries* series =
+        ordered ? static_cast<QAbstractBarSeries*>(new QBarSeries) : new QHorizontalBarSeries;
+    auto* bars = new QBarSet(FigureDimensionCaption(shown));
+    QStringList categories;
+    int highest = 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const FigureCount& row = rows[ordered ? i : rows.size() - 1 - i];
+        bars->append(row.count);
+        categories << shownValue(row.value);
+        highest = std::max(highest, row.count);
+    }
+    const QPalette colours = palette();
+    bars->setColor(colours.color(QPalette::Highlight));
+    bars->setBorderColor(colours.color(QPalette::Highlight));
+    series->append(bars);
+    const qsizetype last = rows.size() - 1;
+    auto rowAt = [ordered, last](int index) { return ordered ? index : int(last - index); };
+    connect(bars, &QBarSet::hovered, this, [this, rows, rowAt](bool on, int index) {
+        if (!on) {
+            QToolTip::hideText();
+            return;
+        }
+        const FigureCount& row = rows[rowAt(index)];
+        QToolTip::showText(QCursor::pos(),
+                           tr("%1: %n title(s)", nullptr, row.count).arg(shownValue(row.value)),
+                           chart_);
+    });
+    connect(bars, &QBarSet::clicked, this, [this, shown, rows, rowAt](int index) {
+        Q_EMIT figureChosen(shown, rows[rowAt(index)].value);
+    });
+
+    QChart* chart = chart_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    chart->addSeries(series);
+    chart->setTitle(FigureDimensionCaption(shown));
+    auto* names = new QBarCategoryAxis;
+    names->append(categories);
+    auto* counts = new QValueAxis;
+    counts->setRange(0, std::max(highest, 1));
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTickType(QValueAxis::TicksDynamic);
+    counts->setTickAnchor(0);
+    counts->setTickInterval(std::max(1, highest / 8));
+    if (ordered) {
+        // Many years or months do not fit side by side.
+        if (categories.size() > 12)
+            names->setLabelsAngle(-90);
+        chart->addAxis(names, Qt::AlignBottom);
+        chart->addAxis(counts, Qt::AlignLeft);
+    } else {
+        chart->addAxis(names, Qt::AlignLeft);
+        chart->addAxis(counts, Qt::AlignBottom);
+    }
+    series->attachAxis(names);
+    series->attachAxis(counts);
+
+    // The desktop's colours, dark or light, rather than the chart's own white.
+    chart->setBackgroundBrush(colours.color(QPalette::Base));
+    chart->setTitleBrush(colours.color(QPalette::Text));
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(names), static_cast<QAbstractAxis*>(counts)}) {
+        axis->setLabelsColor(colours.color(QPalette::Text));
+        axis->setLinePenColor(colours.color(QPalette::Mid));
+        axis->setGridLineColor(colours.color(QPalette::Midlight));
+    }
+    chart_->setBackgroundBrush(colours.color(QPalette::Window));
+}
+
+std::optional<QString> frmStatistics::askFile(const QString& title, const QString& filter,
+                                              const QString& suffix) {
+    const QString name = FigureDimensionName(dimension()) + suffix;
+    return prompts_.saveFile({title, filter, 1, QString(), name});
+}
+
+void frmStatistics::reportUnsaved(const QString& path, const QString& reason) {
+    prompts_.message({Message::Icon::Exclamation, tr("Statistics"),
+                      tr("The figures could not be saved."),
+                      FailureDetails(QString(), QDir::toNativeSeparators(path), reason)});
+}
+
+void frmStatistics::savePng() {
+    const std::optional<QString> path =
+        askFile(tr("Save as PNG"), tr("PNG Images (*.png)|*.png"), QStringLiteral(".png"));
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || !chart_->grab().save(&file, "PNG") || !file.commit())
+        reportUnsaved(*path, file.errorString());
+}
+
+void frmStatistics::saveCsv() {
+    const std::optional<QString> path =
+        askFile(tr("Save as CSV"), tr("CSV Files (*.csv)|*.csv"), QStringLiteral(".csv"));
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(FiguresCsv(figures_.of(dimension()))) < 0 ||
+        !file.commit())
+        reportUnsaved(*path, file.errorString());
+}
