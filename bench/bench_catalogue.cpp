@@ -156,7 +156,7 @@ void Filter(benchmark::State& state) {
         const CatalogueIndex::Pin pin(index);
         CurrentTitle current;
         qsizetype kept = 0;
-        FilterRun(reader, filter, prefs.JoveRules, quiet.prompts)
+        FilterRun(reader, filter, prefs.JoveRules, prefs.GenreSource, quiet.prompts)
             .run(c.titles, current, [&](const QString&) { ++kept; });
         benchmark::DoNotOptimize(kept);
     }
@@ -179,7 +179,8 @@ void FilterContains(benchmark::State& state) {
         FactSearch search(index, c.db);
         CurrentTitle current;
         qsizetype kept = 0;
-        FilterRun(reader, filter, prefs.JoveRules, quiet.prompts, nullptr, &search)
+        FilterRun(reader, filter, prefs.JoveRules, prefs.GenreSource, quiet.prompts, nullptr,
+                  &search)
             .run(c.titles, current, [&](const QString&) { ++kept; });
         state.counters["kept"] = double(kept);
     }
@@ -198,7 +199,7 @@ void FilterReference(benchmark::State& state) {
     Quiet quiet;
     for (auto _ : state) {
         CurrentTitle current;
-        FilterRun(reader, filter, prefs.JoveRules, quiet.prompts)
+        FilterRun(reader, filter, prefs.JoveRules, prefs.GenreSource, quiet.prompts)
             .run(sample, current, [](const QString&) {});
     }
     state.counters["scale"] = double(c.titles.size()) / sample.size();

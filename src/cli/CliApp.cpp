@@ -482,7 +482,7 @@ int CliApp::filterCommand(const QStringList& arguments) {
     qsizetype found = 0;
     const CatalogueIndex::Pin pin(index_);
     FactSearch search(index_, dbPath_);
-    FilterRun(reader, filter, prefs_.JoveRules, prompts, nullptr, &search)
+    FilterRun(reader, filter, prefs_.JoveRules, prefs_.GenreSource, prompts, nullptr, &search)
         .run(list->titles, current, [&](const QString& t) {
             out_ << t << '\n';
             ++found;
