@@ -70,9 +70,7 @@ const QCommandLineOption kText(QStringLiteral("text"),
                                               "and accents ignored."),
                                QStringLiteral("TEXT"));
 const QCommandLineOption kBy(QStringLiteral("by"),
-                             QStringLiteral("Count by DIMENSION: year (the default), decade, "
-                                            "genre, location,\n      medium, rating, status or "
-                                            "entered."),
+                             QStringLiteral("Count by DIMENSION; year unless given."),
                              QStringLiteral("DIMENSION"));
 const QCommandLineOption kCsv(QStringLiteral("csv"),
                               QStringLiteral("Print CSV: a header line \"value,count\", then one "
@@ -109,8 +107,9 @@ const QList<CommandHelp>& commandHelp() {
          {kYear, kStatus, kEntered, kJove, kText}},
         {"stats",
          "stats [--by DIMENSION] [--csv]",
-         "Prints how many titles of the list fall under each value, one \"VALUE<TAB>COUNT\" "
-         "a line.",
+         "Prints how many titles of the list fall under each value of DIMENSION: year,\n"
+         "      decade, genre, location, medium, rating, status or entered; \"VALUE<TAB>COUNT\"\n"
+         "      a line, the empty value last.",
          {kBy, kCsv}},
         {"export-batch",
          "export-batch [--to FOLDER] [--dry-run]",
