@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The costs that grow with the catalogue: opening the list, showing a title, a filter run with
-// every criterion on, a batch export of every title, each beside its floor (reading the same
-// bytes once; writing the same files with plain writes and renames).
+// every criterion on, the collection's figures, a batch export of every title, each beside its
+// floor (reading the same bytes once; writing the same files with plain writes and renames).
 #include "browse/FactSearch.h"
 #include "browse/FilterRun.h"
 #include "browse/GatherTitle.h"
@@ -13,6 +13,7 @@
 #include "cli/CliPrompts.h"
 #include "export/BatchExport.h"
 #include "settings/Preferences.h"
+#include "stats/CollectionStats.h"
 #include "tools/CatalogueGenerator.h"
 
 #include <QCoreApplication>
@@ -205,6 +206,20 @@ void FilterReference(benchmark::State& state) {
     state.counters["scale"] = double(c.titles.size()) / sample.size();
 }
 
+// Every figure of the whole list, as the Statistics window asks for them: the readers' indexes
+// built already (the viewer builds them ahead), the snapshots taken anew each time.
+void Stats(benchmark::State& state) {
+    Catalogue& c = catalogue(int(state.range(0)));
+    CatalogueIndex index;
+    ReadTitleList(c.db, &index);
+    CollectionStats(index, c.db, QStringLiteral("COMBINE")).compute(c.titles);
+    for (auto _ : state) {
+        const CollectionFigures figures =
+            CollectionStats(index, c.db, QStringLiteral("COMBINE")).compute(c.titles);
+        benchmark::DoNotOptimize(figures.titles);
+    }
+}
+
 void Batch(benchmark::State& state) {
     Catalogue& c = catalogue(int(state.range(0)));
     CatalogueIndex index;
@@ -309,6 +324,7 @@ BENCHMARK(FirstShow)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstShowFloor)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(Filter)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FilterContains)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(Stats)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindEverything)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstFindEverything)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FilterReference)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);

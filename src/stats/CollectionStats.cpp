@@ -10,7 +10,7 @@
 #include "catalogue/TrimSpaces.h"
 
 #include <QHash>
-#include <QLocale>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -22,29 +22,39 @@ bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-QString yearOf(const CurrentTitle& title) {
+// The figures are counted by number where the value is one, and written as text only at the
+// end: a walk over 100,000 titles makes no string per title and dimension. fallsUnder() writes
+// the same numbers the same way.
+
+// The IMDB year, four digits; -1 for anything else.
+int yearOf(const CurrentTitle& title) {
     const QString& year = title.Year;
-    return year.size() == 4 && std::all_of(year.begin(), year.end(), isAsciiDigit) ? year
-                                                                                   : QString();
+    if (year.size() != 4 || !std::all_of(year.begin(), year.end(), isAsciiDigit))
+        return -1;
+    return year.toInt();
 }
 
-QString decadeOf(const CurrentTitle& title) {
-    const QString year = yearOf(title);
-    return year.isEmpty() ? QString() : year.left(3) + QStringLiteral("0s");
+QString yearText(int year) {
+    return year < 0 ? QString() : QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+}
+
+QString decadeText(int year) {
+    return year < 0 ? QString() : yearText(year - year % 10) + u's';
 }
 
 // "DVDR-Spindle 3" is on a DVDR-Spindle: the number of the box, shelf or spindle is cut.
 QString locationOf(const CurrentTitle& title) {
-    qsizetype end = title.Location.size();
-    while (end > 0 &&
-           (isAsciiDigit(title.Location.at(end - 1)) || title.Location.at(end - 1) == u' '))
+    const QString& location = title.Location;
+    qsizetype end = location.size();
+    while (end > 0 && (isAsciiDigit(location.at(end - 1)) || location.at(end - 1) == u' '))
         --end;
-    return title.Location.left(end);
+    return end == location.size() ? location : location.left(end);
 }
 
-// One bucket per whole point, "0–1" to "9–10", 10 itself in the last. The number is read as
-// the rating bar reads it; a text that starts with no number, or one beyond 0 to 10, is none.
-QString ratingOf(const CurrentTitle& title) {
+// One bucket per whole point, "0–1" to "9–10", 10 itself in the last: the bucket's lower
+// bound, -1 for none. The number is read as the rating bar reads it; a text that starts with
+// no number ("Null", empty), or one beyond 0 to 10, is none.
+int ratingOf(const CurrentTitle& title) {
     const QString& text = title.ImdbRating;
     qsizetype i = 0;
     while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
@@ -54,67 +64,71 @@ QString ratingOf(const CurrentTitle& title) {
     if (i < text.size() && text.at(i) == u'.')
         ++i;
     if (i == text.size() || !isAsciiDigit(text.at(i)))
-        return {};
+        return -1;
     const double rating = LeadingNumber(text);
     if (!(rating >= 0 && rating <= 10))
-        return {};
-    const int bucket = std::min(int(std::floor(rating)), 9);
-    return QStringLiteral("%1–%2").arg(bucket).arg(bucket + 1);
+        return -1;
+    return std::min(int(std::floor(rating)), 9);
 }
 
-// "2006-03", from the entry date in any form the display reads.
-QString enteredOf(const CurrentTitle& title) {
+QString ratingText(int bucket) {
+    return bucket < 0 ? QString() : QStringLiteral("%1–%2").arg(bucket).arg(bucket + 1);
+}
+
+// The month of entry as year * 12 + month - 1, from the entry date in any form the display
+// reads; -1 for none.
+int enteredOf(const CurrentTitle& title) {
     const std::optional<QDate> date = ParseEnteredDate(title.Entered);
-    if (!date)
-        return {};
-    return QStringLiteral("%1-%2")
-        .arg(date->year(), 4, 10, QLatin1Char('0'))
-        .arg(date->month(), 2, 10, QLatin1Char('0'));
+    if (!date || date->year() < 0)
+        return -1;
+    return date->year() * 12 + date->month() - 1;
 }
 
-// Each genre once, in the order the list names them.
-QStringList genresOf(const CurrentTitle& title, const QString& genreSource) {
-    QStringList genres;
-    for (const QString& piece : GenresFor(title, genreSource).split(u',')) {
-        const QString genre = TrimSpaces(piece);
-        if (!genre.isEmpty() && !genres.contains(genre))
-            genres << genre;
-    }
-    return genres;
+QString enteredText(int month) {
+    return month < 0 ? QString()
+                     : QStringLiteral("%1-%2")
+                           .arg(month / 12, 4, 10, QLatin1Char('0'))
+                           .arg(month % 12 + 1, 2, 10, QLatin1Char('0'));
 }
 
-// The values a title falls under in one dimension: one, or a genre list (empty: the empty value).
-QStringList valuesOf(const CurrentTitle& title, FigureDimension dimension,
-                     const QString& genreSource) {
-    switch (dimension) {
-    case FigureDimension::Year:
-        return {yearOf(title)};
-    case FigureDimension::Decade:
-        return {decadeOf(title)};
-    case FigureDimension::Genre: {
-        QStringList genres = genresOf(title, genreSource);
-        return genres.isEmpty() ? QStringList{QString()} : genres;
+// Each genre once, split at commas and trimmed, in the order the list names them.
+template <typename Each> void forEachGenre(const QString& genres, Each each) {
+    QVarLengthArray<QStringView, 8> seen;
+    for (const QStringView piece : QStringView(genres).tokenize(u',')) {
+        const QStringView genre = TrimSpaces(piece);
+        if (genre.isEmpty() || std::find(seen.begin(), seen.end(), genre) != seen.end())
+            continue;
+        seen.append(genre);
+        each(genre);
     }
-    case FigureDimension::Location:
-        return {locationOf(title)};
-    case FigureDimension::Medium:
-        return {title.Medium};
-    case FigureDimension::Rating:
-        return {ratingOf(title)};
-    case FigureDimension::Status:
-        return {title.Status};
-    case FigureDimension::Entered:
-        return {enteredOf(title)};
-    }
-    return {QString()};
 }
+
+// What each dimension counts, by number or by text; the empty text, or -1, is the empty value.
+struct Tally {
+    QHash<int, int> years;
+    QHash<int, int> ratings;
+    QHash<int, int> months;
+    QHash<QString, int> genres, locations, media, statuses;
+
+    void add(const CurrentTitle& title, const QString& genreSource) {
+        ++years[yearOf(title)];
+        ++ratings[ratingOf(title)];
+        ++months[enteredOf(title)];
+        bool anyGenre = false;
+        forEachGenre(GenresFor(title, genreSource), [&](QStringView genre) {
+            ++genres[genre.toString()];
+            anyGenre = true;
+        });
+        if (!anyGenre)
+            ++genres[QString()];
+        ++locations[locationOf(title)];
+        ++media[title.Medium];
+        ++statuses[title.Status];
+    }
+};
 
 // The counts in the dimension's order, the empty value last whatever its count.
-QList<FigureCount> ordered(const QHash<QString, int>& counts, FigureDimension dimension) {
-    QList<FigureCount> rows;
-    rows.reserve(counts.size());
-    for (auto it = counts.begin(); it != counts.end(); ++it)
-        rows.append({it.key(), it.value()});
+QList<FigureCount> ordered(QList<FigureCount> rows, FigureDimension dimension) {
     // Years, decades, ratings and months all read in order as plain text: "1999" < "2005",
     // "2006-03" < "2006-11", "0–1" < "9–10".
     const bool byValue = FigureDimensionIsOrdered(dimension);
@@ -126,6 +140,23 @@ QList<FigureCount> ordered(const QHash<QString, int>& counts, FigureDimension di
         return a.value < b.value;
     });
     return rows;
+}
+
+// Counts by number written as text; counts of values that fall on one text are added up.
+template <typename Key, typename Text>
+QList<FigureCount> rowsOf(const QHash<Key, int>& counts, Text text) {
+    QHash<QString, int> byText;
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        byText[text(it.key())] += it.value();
+    QList<FigureCount> rows;
+    rows.reserve(byText.size());
+    for (auto it = byText.begin(); it != byText.end(); ++it)
+        rows.append({it.key(), it.value()});
+    return rows;
+}
+
+QList<FigureCount> rowsOf(const QHash<QString, int>& counts) {
+    return rowsOf(counts, [](const QString& value) { return value; });
 }
 
 } // namespace
@@ -168,7 +199,7 @@ CollectionFigures CollectionStats::compute(const TitleKeys& titles, Progress* pr
     };
 
     CollectionFigures figures;
-    std::array<QHash<QString, int>, kFigureDimensions.size()> counts;
+    Tally tally;
     // A failure is listed the first time the walk meets it in a file, as the filter shows it.
     std::array<bool, 3> reported{};
     const auto report = [&](size_t file, const ReaderResult& result) {
@@ -190,21 +221,32 @@ CollectionFigures CollectionStats::compute(const TitleKeys& titles, Progress* pr
         }
         if (progress && i % kStepEvery == 0)
             progress->step(int(i));
-        if (imdb_.index && i + 2 < titles.size())
-            imdb_.index->expect(titles.at(i + 1), titles.at(i + 2));
+        // The IMDB and history files keep orders of their own: their next records are fetched
+        // into the cache while this title is read.
+        if (i + 2 < titles.size())
+            for (const Snapshot* file : {&imdb_, &history_})
+                if (file->index)
+                    file->index->expect(titles.at(i + 1), titles.at(i + 2));
         const QString key = titles.at(i).toString();
         ClearCurrentTitle(title);
         // The title first: the merged genres the IMDB reader makes start from its genres.
         report(0, read(title_, key, title, titleStep));
         report(1, read(imdb_, key, title, &RecordSteps::imdb));
         report(2, read(history_, key, title, &RecordSteps::history));
-        for (const FigureDimension dimension : kFigureDimensions)
-            for (const QString& value : valuesOf(title, dimension, genreSource_))
-                ++counts[int(dimension)][value];
+        tally.add(title, genreSource_);
         ++figures.titles;
     }
-    for (const FigureDimension dimension : kFigureDimensions)
-        figures.counts[int(dimension)] = ordered(counts[int(dimension)], dimension);
+    const auto set = [&](FigureDimension dimension, QList<FigureCount> rows) {
+        figures.counts[int(dimension)] = ordered(std::move(rows), dimension);
+    };
+    set(FigureDimension::Year, rowsOf(tally.years, yearText));
+    set(FigureDimension::Decade, rowsOf(tally.years, decadeText));
+    set(FigureDimension::Genre, rowsOf(tally.genres));
+    set(FigureDimension::Location, rowsOf(tally.locations));
+    set(FigureDimension::Medium, rowsOf(tally.media));
+    set(FigureDimension::Rating, rowsOf(tally.ratings, ratingText));
+    set(FigureDimension::Status, rowsOf(tally.statuses));
+    set(FigureDimension::Entered, rowsOf(tally.months, enteredText));
     if (progress)
         progress->finish();
     return figures;
@@ -212,5 +254,29 @@ CollectionFigures CollectionStats::compute(const TitleKeys& titles, Progress* pr
 
 bool CollectionStats::fallsUnder(const CurrentTitle& title, FigureDimension dimension,
                                  const QString& value, const QString& genreSource) {
-    return valuesOf(title, dimension, genreSource).contains(value);
+    switch (dimension) {
+    case FigureDimension::Year:
+        return yearText(yearOf(title)) == value;
+    case FigureDimension::Decade:
+        return decadeText(yearOf(title)) == value;
+    case FigureDimension::Genre: {
+        bool under = false, anyGenre = false;
+        forEachGenre(GenresFor(title, genreSource), [&](QStringView genre) {
+            under = under || genre == value;
+            anyGenre = true;
+        });
+        return under || (!anyGenre && value.isEmpty());
+    }
+    case FigureDimension::Location:
+        return locationOf(title) == value;
+    case FigureDimension::Medium:
+        return title.Medium == value;
+    case FigureDimension::Rating:
+        return ratingText(ratingOf(title)) == value;
+    case FigureDimension::Status:
+        return title.Status == value;
+    case FigureDimension::Entered:
+        return enteredText(enteredOf(title)) == value;
+    }
+    return false;
 }
