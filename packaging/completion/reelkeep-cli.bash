@@ -1,5 +1,5 @@
 # bash completion for reelkeep-cli: its commands and options, folders for --db, --covers and
-# --to, the values of --status and of "settings set", and for show, mmd and export-title the
+# --to, the values of --status, --by and "settings set", and for show, mmd and export-title the
 # titles of the catalogue that --db names on the line, or of the saved one.
 
 # A word as the program will get it: quotes and backslashes taken away.
@@ -98,7 +98,7 @@ _reelkeep_cli_complete() {
         if [[ $cur == -* ]]; then
             words=(--db --covers --help --version)
         else
-            words=(settings list show mmd filter export-batch export-title)
+            words=(settings list show mmd filter stats export-batch export-title)
         fi
         ;;
     filter)
@@ -106,6 +106,12 @@ _reelkeep_cli_complete() {
         --status) words=(present absent) ;;
         --year | --entered | --text) ;;
         *) words=(--year --status --entered --jove --text --help) ;;
+        esac
+        ;;
+    stats)
+        case $option in
+        --by) words=(year decade genre location medium rating status entered) ;;
+        *) words=(--by --csv --help) ;;
         esac
         ;;
     export-batch)

@@ -1,5 +1,5 @@
 # fish completion for reelkeep-cli: its commands and options, folders for --db, --covers and
-# --to, the values of --status and of "settings set", and for show, mmd and export-title the
+# --to, the values of --status, --by and "settings set", and for show, mmd and export-title the
 # titles of the catalogue that --db names on the line, or of the saved one.
 
 # The command and its arguments so far; nothing before the command. The options come before
@@ -74,6 +74,7 @@ complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a list -d 'Print the t
 complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a show -d 'Print every fact of a title as JSON'
 complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a mmd -d 'Print the batch document of a title'
 complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a filter -d 'Print the titles that pass every criterion given'
+complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a stats -d 'Print how many titles fall under each value of a dimension'
 complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a export-batch -d 'Write the document of every title a batch rule selects'
 complete -c reelkeep-cli -n __reelkeep_cli_needs_command -a export-title -d 'Write the document of a title beside its media files'
 
@@ -87,6 +88,9 @@ complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l status -x -a '
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l entered -x -d 'Titles entered on a date starting with PREFIX (yyyy-mm-dd)'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l jove -d 'Titles a batch rule selects'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is filter' -l text -x -d 'Titles where any fact contains TEXT'
+
+complete -c reelkeep-cli -n '__reelkeep_cli_command_is stats' -l by -x -a 'year decade genre location medium rating status entered' -d 'Count by this dimension'
+complete -c reelkeep-cli -n '__reelkeep_cli_command_is stats' -l csv -d 'Print CSV: a header line, then one row per value'
 
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is export-batch' -l to -x -a '(__fish_complete_directories)' -d 'The folder to write into instead of the saved export path'
 complete -c reelkeep-cli -n '__reelkeep_cli_command_is export-batch' -l dry-run -d 'Write nothing; mark each path (new) or (replace)'

@@ -9,6 +9,7 @@
 #include "catalogue/WalkReports.h"
 #include "platform/Progress.h"
 #include "settings/JoveRules.h"
+#include "stats/CollectionStats.h"
 
 QString FilterRun::statusText(qsizetype found) {
     return QCoreApplication::translate("MessageTexts", "Found: %1 entries.").arg(found);
@@ -23,11 +24,16 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
     const bool textOn = filter_.FilterTextOn && !needle.isEmpty();
     const std::vector<bool> mayHold =
         textOn && search_ ? search_->candidates(titles, needle) : std::vector<bool>();
+    const std::optional<FigureCriterion>& figure = filter_.FilterFigure;
+    const bool figureReadsImdb = figure && figure->dimension != FigureDimension::Location &&
+                                 figure->dimension != FigureDimension::Medium &&
+                                 figure->dimension != FigureDimension::Status &&
+                                 figure->dimension != FigureDimension::Entered;
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
         const QString key = titles.at(i).toString();
-        if (filter_.FilterYearOn) // the one file read for every title
+        if (filter_.FilterYearOn || figureReadsImdb) // read for every title
             reader_.expectImdb(i + 1 < titles.size() ? titles.at(i + 1) : QStringView(),
                                i + 2 < titles.size() ? titles.at(i + 2) : QStringView());
         ClearCurrentTitle(current);
@@ -72,6 +78,17 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
                 reports.report("history", reader_.ReadHistoryRecord(key, current));
                 holds = FactSearch::factHolding(current, needle).has_value();
             }
+        }
+        // The records the figures read, in their order: the merged genres need the title's first.
+        if (holds && figure) {
+            ClearCurrentTitle(current);
+            readTitle();
+            if (figureReadsImdb)
+                reports.report("imdb", reader_.ReadImdbRecord(key, current));
+            if (figure->dimension == FigureDimension::Entered)
+                reports.report("history", reader_.ReadHistoryRecord(key, current));
+            holds = CollectionStats::fallsUnder(current, figure->dimension, figure->value,
+                                                genreSource_);
         }
         if (holds)
             keep(key);

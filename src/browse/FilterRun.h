@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The filter's walk over the title list: the titles for which every criterion that is on holds,
 // in list order, each once. The criteria are tried in the order year, entered date, status,
-// Jove rules, text, each reading only the files it needs.
+// Jove rules, text, chart bar, each reading only the files it needs.
 #pragma once
 
 #include "FilterSettings.h"
@@ -19,13 +19,14 @@ class Prompts;
 
 class FilterRun {
 public:
+    // `genreSource` (Preferences::GenreSource) says which genres a chart bar of genres counted.
     // `search`, over the same catalogue as `reader`, spares the text criterion reading the
     // titles no fact of which can hold the text; without it every title is read.
     FilterRun(const CatalogueReader& reader, const FilterSettings& filter,
-              const std::array<JoveRule, 6>& rules, Prompts& prompts, Progress* progress = nullptr,
-              FactSearch* search = nullptr)
-        : reader_(reader), filter_(filter), rules_(rules), prompts_(prompts), progress_(progress),
-          search_(search) {}
+              const std::array<JoveRule, 6>& rules, const QString& genreSource, Prompts& prompts,
+              Progress* progress = nullptr, FactSearch* search = nullptr)
+        : reader_(reader), filter_(filter), rules_(rules), genreSource_(genreSource),
+          prompts_(prompts), progress_(progress), search_(search) {}
 
     // Each kept title is handed to `keep` as it is found; `current` is left holding what the
     // readers last read.
@@ -39,6 +40,7 @@ private:
     const CatalogueReader& reader_;
     const FilterSettings& filter_;
     const std::array<JoveRule, 6>& rules_;
+    const QString& genreSource_;
     Prompts& prompts_;
     Progress* progress_;
     FactSearch* search_;

@@ -17,6 +17,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
+#include "stats/CollectionStats.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -35,6 +36,7 @@ const QString kUsage = QStringLiteral(
     "commands: settings | settings set APPLICATION KEY VALUE | list | show TITLE | mmd TITLE |\n"
     "          filter [--year YEAR] [--status present|absent] [--entered PREFIX] [--jove]\n"
     "                 [--text TEXT] |\n"
+    "          stats [--by year|decade|genre|location|medium|rating|status|entered] [--csv] |\n"
     "          export-batch [--to FOLDER] [--dry-run] | export-title TITLE MEDIA_FILE...");
 
 // The command line's options, each once, for parsing and for the help text.
@@ -67,6 +69,12 @@ const QCommandLineOption kText(QStringLiteral("text"),
                                QStringLiteral("Titles where any fact contains TEXT, letter case "
                                               "and accents ignored."),
                                QStringLiteral("TEXT"));
+const QCommandLineOption kBy(QStringLiteral("by"),
+                             QStringLiteral("Count by DIMENSION; year unless given."),
+                             QStringLiteral("DIMENSION"));
+const QCommandLineOption kCsv(QStringLiteral("csv"),
+                              QStringLiteral("Print CSV: a header line \"value,count\", then one "
+                                             "row per value."));
 const QCommandLineOption kTo(QStringLiteral("to"),
                              QStringLiteral("The folder to write into instead of the saved "
                                             "export path."),
@@ -97,6 +105,12 @@ const QList<CommandHelp>& commandHelp() {
          "[--text TEXT]",
          "Prints the titles of the list that pass every criterion given.",
          {kYear, kStatus, kEntered, kJove, kText}},
+        {"stats",
+         "stats [--by DIMENSION] [--csv]",
+         "Prints how many titles of the list fall under each value of DIMENSION: year,\n"
+         "      decade, genre, location, medium, rating, status or entered; \"VALUE<TAB>COUNT\"\n"
+         "      a line, the empty value last.",
+         {kBy, kCsv}},
         {"export-batch",
          "export-batch [--to FOLDER] [--dry-run]",
          "Writes the document of every title a batch rule selects and prints its path.",
@@ -173,7 +187,7 @@ QString CliApp::parseProblem(const QCommandLineParser& parser, const QStringList
         return QStringLiteral("unknown option ") +
                (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     }
-    for (const QCommandLineOption& option : {kDb, kCovers, kYear, kStatus, kEntered, kTo})
+    for (const QCommandLineOption& option : {kDb, kCovers, kYear, kStatus, kEntered, kTo, kBy})
         if (!arguments.isEmpty() &&
             arguments.last() == QStringLiteral("--") + option.names().first())
             return arguments.last() + (option.valueName() == QLatin1String("FOLDER")
@@ -229,6 +243,7 @@ int CliApp::run(const QStringList& arguments) {
         {QStringLiteral("show"), &CliApp::showCommand},
         {QStringLiteral("filter"), &CliApp::filterCommand},
         {QStringLiteral("mmd"), &CliApp::mmdCommand},
+        {QStringLiteral("stats"), &CliApp::statsCommand},
         {QStringLiteral("export-batch"), &CliApp::exportBatchCommand},
         {QStringLiteral("export-title"), &CliApp::exportTitleCommand},
     };
@@ -466,11 +481,41 @@ int CliApp::filterCommand(const QStringList& arguments) {
     qsizetype found = 0;
     const CatalogueIndex::Pin pin(index_);
     FactSearch search(index_, dbPath_);
-    FilterRun(reader, filter, prefs_.JoveRules, prompts, nullptr, &search)
+    FilterRun(reader, filter, prefs_.JoveRules, prefs_.GenreSource, prompts, nullptr, &search)
         .run(list->titles, current, [&](const QString& t) {
             out_ << t << '\n';
             ++found;
         });
     err_ << FilterRun::statusText(found) << '\n';
     return walkStatus(*list, prompts);
+}
+
+int CliApp::statsCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({kBy, kCsv});
+    if (!parser.parse(QStringList{QStringLiteral("stats")} + arguments))
+        return usage(parseProblem(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("stats takes [--by DIMENSION] [--csv]"));
+    const QString by = parser.isSet(kBy) ? parser.value(kBy) : QStringLiteral("year");
+    const std::optional<FigureDimension> dimension = FigureDimensionNamed(by);
+    if (!dimension)
+        return usage(QStringLiteral("unknown stats --by ") + by);
+    const std::optional<TitleList> list = listForWalk();
+    if (!list)
+        return kUsageError;
+    const CollectionFigures figures =
+        CollectionStats(index_, dbPath_, prefs_.GenreSource).compute(list->titles);
+    for (const QString& failure : figures.failures)
+        err_ << failure << '\n';
+    const QList<FigureCount>& rows = figures.of(*dimension);
+    if (parser.isSet(kCsv)) {
+        out_ << QString::fromUtf8(FiguresCsv(rows));
+    } else {
+        for (const FigureCount& row : rows)
+            out_ << row.value << '\t' << row.count << '\n';
+    }
+    if (list->outcome == TitleList::Outcome::Failed)
+        return kUsageError;
+    return figures.failures.isEmpty() ? 0 : 1;
 }

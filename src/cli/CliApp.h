@@ -29,12 +29,13 @@ private:
     static QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments);
     // Flushes the output; output a full disk or a closed pipe swallowed fails a command.
     int finish(int status);
-    // The title list for filter and export-batch; nullopt (reported) when there is none.
+    // The title list for filter, stats and export-batch; nullopt (reported) when there is none.
     std::optional<TitleList> listForWalk();
     int settingsCommand(const QStringList& args);
     int listCommand(const QStringList& args);
     int showCommand(const QStringList& args);
     int filterCommand(const QStringList& args);
+    int statsCommand(const QStringList& args);
     int mmdCommand(const QStringList& args);
     int exportBatchCommand(const QStringList& args);
     int exportTitleCommand(const QStringList& args);

@@ -7,6 +7,7 @@
 #include "FigureDimension.h"
 #include "catalogue/CatalogueIndex.h"
 #include "catalogue/CurrentTitle.h"
+#include "catalogue/ReaderResult.h"
 #include "catalogue/TitleKeys.h"
 #include "platform/Progress.h"
 
@@ -30,11 +31,13 @@ public:
                            const QString& value, const QString& genreSource);
 
 private:
-    // One file's index as the constructor found it; null with the failure when unreadable.
+    // One file's index as the constructor found it, or what a lookup in it answers when there
+    // is none: the reader's failure, or nothing for an absent file the reader passes over.
     struct Snapshot {
-        CatalogueIndex::Lookup lookup;
-        bool missing = false; // the file is not there: nothing to read, nothing to report
+        std::shared_ptr<const RecordIndex> index;
+        ReaderResult without;
     };
-    Snapshot title_, imdb_, media_, history_;
+    // The title, IMDB and history files; no figure counts by a media fact.
+    Snapshot title_, imdb_, history_;
     QString genreSource_;
 };

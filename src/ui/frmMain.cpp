@@ -939,7 +939,8 @@ void frmMain::FilterExe(const FilterSettings& filter) {
     auto* scratch = static_cast<TitleListModel*>(list2_->model());
     TitleKeys found;
     const CatalogueIndex::Pin pin(index_);
-    FilterRun(reader, filter, state_.prefs.JoveRules, prompts_, &wait, &search())
+    FilterRun(reader, filter, state_.prefs.JoveRules, state_.prefs.GenreSource, prompts_, &wait,
+              &search())
         .run(titleModel_->titles(), state_.title,
              [&found](const QString& title) { found.append(QStringView(title)); });
     scratch->setTitles(found);

@@ -113,6 +113,23 @@ private Q_SLOTS:
         filter("text in any fact", {"--text", "horror"}, "A\n");
         filter("text with another", {"--text", "shelf", "--status", "absent"}, "C\nD\n");
         filter("empty text keeps all", {"--text", ""}, "A\nB\nC\nD\nE\nAm\u00e9lie\n");
+        // The figures of the same catalogue: the empty value last, the others by count or in order.
+        const auto stats = [&](const char* tag, const QStringList& options, const QString& out) {
+            row(tag, {}, QStringList{"stats"} + options, 0, out, "");
+        };
+        stats("stats by year unless told", {}, "2005\t2\n\t4\n");
+        stats("stats --by decade", {"--by", "decade"}, "2000s\t2\n\t4\n");
+        stats("stats --by genre", {"--by", "genre"}, "g\t2\nHorror\t1\n\t3\n");
+        stats("stats --by location", {"--by", "location"}, "Shelf\t3\nBox\t1\nVCD-\t1\ncd-\t1\n");
+        stats("stats --by medium", {"--by", "medium"}, "DVD\t5\nVCD\t1\n");
+        stats("stats --by rating", {"--by", "rating"}, "1–2\t3\n\t3\n");
+        stats("stats --by entered", {"--by", "entered"},
+              "2005-12\t1\n2006-03\t2\n2006-11\t1\n\t2\n");
+        stats("stats --by status --csv", {"--by", "status", "--csv"},
+              "value,count\nLent,2\nAbsent,1\nPresent,1\npresent,1\n,1\n");
+        row("stats meets no history", good, {"stats", "--by", "entered"}, 1, "\t1\n", kNoHistory);
+        row("stats without a title file", "", {"stats"}, 2, "",
+            "reelkeep-cli: no reelkeep.dat in <db>\n");
     }
     void run() {
         QFETCH(QByteArray, titleFile);
@@ -166,6 +183,9 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{"--fast", "list"} << 2 << unknown;
         QTest::newRow("unknown filter option")
             << QStringList{"--db", "<db>", "filter", "--fast"} << 2 << unknown;
+        QTest::newRow("unknown stats --by")
+            << QStringList{"--db", "<db>", "stats", "--by", "size"} << 2
+            << "reelkeep-cli: unknown stats --by size\nusage: reelkeep-cli [--db";
     }
     void commandLine() {
         QFETCH(QStringList, arguments);

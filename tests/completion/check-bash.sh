@@ -51,13 +51,17 @@ expect() {
 
 lines() { printf '%s\n' "$@"; }
 
-expect "the commands" "$(lines settings list show mmd filter export-batch export-title)" ""
+expect "the commands" "$(lines settings list show mmd filter stats export-batch export-title)" ""
 expect "commands by their start" "$(lines export-batch export-title)" ex
 expect "the options before a command" "$(lines --db --covers --help --version)" --
 expect "the options of filter" "$(lines --year --status --entered --jove --text --help)" filter --
 expect "--status values" "$(lines present absent)" filter --status ""
 expect "--status= values, where = breaks words" present filter --status = p
 expect "--status=p as one word" --status=present filter --status=p
+expect "the options of stats" "$(lines --by --csv --help)" stats --
+expect "--by values" "$(lines year decade genre location medium rating status entered)" \
+    stats --by ""
+expect "--by=d as one word" --by=decade stats --csv --by=d
 expect "folders, not files, for --db" "$(lines "$work/folders/with space" "$work/folders/Zürich")" \
     --db "$work/folders/"
 expect "folders for --to" "$work/folders/Zürich" --covers "$work" export-batch --to "$work/folders/Z"
