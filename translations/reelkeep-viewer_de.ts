@@ -153,6 +153,41 @@
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Decade</source>
+        <translation>Jahrzehnt</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>IMDB rating</source>
+        <translation>IMDB-Bewertung</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Month entered</source>
+        <translation>Monat der Erfassung</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>Movie List</source>
@@ -1099,6 +1134,18 @@ Wie soll es weitergehen?</translation>
         <source>Find in everything</source>
         <translation>In allem suchen</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Statistik...</translation>
+    </message>
+    <message>
+        <source>Statistics: some facts could not be read; they count as (none).</source>
+        <translation>Statistik: Einige Angaben konnten nicht gelesen werden; sie zählen als (keine).</translation>
+    </message>
 </context>
 <context>
     <name>frmMediaInfo</name>
@@ -1256,6 +1303,81 @@ Wie soll es weitergehen?</translation>
     <message>
         <source>User Index</source>
         <translation>Eigener Index</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Figures as a table</source>
+        <translation>Kennzahlen als Tabelle</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Save as PNG...</source>
+        <translation>Als PNG speichern...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>1 title</source>
+        <translation>1 Titel</translation>
+    </message>
+    <message>
+        <source>%1 titles</source>
+        <translation>%1 Titel</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The figures could not be saved.</source>
+        <translation>Die Kennzahlen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Als PNG speichern</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)|*.png</source>
+        <translation>PNG-Bilder (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>CSV-Dateien (*.csv)|*.csv</translation>
     </message>
 </context>
 </TS>

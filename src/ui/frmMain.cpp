@@ -992,8 +992,8 @@ bool frmMain::countFigures() {
         return false;
     statistics_->setFigures(*figures);
     if (!figures->failures.isEmpty())
-        statusBar()->showMessage(tr("%n title(s) could not be read for the statistics.", nullptr,
-                                    int(figures->failures.size())));
+        statusBar()->showMessage(
+            tr("Statistics: some facts could not be read; they count as (none)."));
     return true;
 }
 

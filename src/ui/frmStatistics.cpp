@@ -123,7 +123,7 @@ void frmStatistics::changeEvent(QEvent* event) {
 void frmStatistics::showDimension() {
     const FigureDimension shown = dimension();
     const QList<FigureCount>& rows = figures_.of(shown);
-    summary_->setText(tr("%n title(s)", nullptr, figures_.titles));
+    summary_->setText(figures_.titles == 1 ? tr("1 title") : tr("%1 titles").arg(figures_.titles));
 
     table_->setRowCount(int(rows.size()));
     table_->setHorizontalHeaderLabels({FigureDimensionCaption(shown), tr("Titles")});
@@ -160,8 +160,7 @@ void frmStatistics::showDimension() {
             return;
         }
         const FigureCount& row = rows[rowAt(index)];
-        QToolTip::showText(QCursor::pos(),
-                           tr("%1: %n title(s)", nullptr, row.count).arg(shownValue(row.value)),
+        QToolTip::showText(QCursor::pos(), tr("%1: %2").arg(shownValue(row.value)).arg(row.count),
                            chart_);
     });
     connect(bars, &QBarSet::clicked, this, [this, shown, rows, rowAt](int index) {

@@ -247,12 +247,17 @@ private Q_SLOTS:
         const QList<QTranslator*> german =
             Translations::Install(*qApp, QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(german.size() == 2);
+        const auto toEnglish = [&german] {
+            for (QTranslator* translator : german)
+                QCoreApplication::removeTranslator(translator);
+        };
+        const auto english = qScopeGuard(toEnglish); // also when a comparison fails
         StartedSession s(db());
         s.select(0);
         QStringList menus;
         for (const QAction* menu : s.window->menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus.join(u' '), "&Datei &Bearbeiten &Gehe zu E&xport &Hilfe");
+        QCOMPARE(menus.join(u' '), "&Datei &Bearbeiten &Gehe zu &Ansicht E&xport &Hilfe");
         QCOMPARE(s.caption("Label4") + " | " + s.caption("Label14"), "Jahr: 1979 | Darsteller:");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         QCOMPARE(MessageTexts::shown(MessageTexts::kBatchDone) + ' ' +
@@ -271,8 +276,7 @@ private Q_SLOTS:
         s.trigger("Settings");
         QCOMPARE(shownField + " | " + s.store.writes.filter("JBEF1").join(""),
                  "Standort | JBEF1=Location");
-        for (QTranslator* translator : german)
-            QCoreApplication::removeTranslator(translator);
+        toEnglish();
         QCOMPARE(StartedSession(db()).window->menuBar()->actions().first()->text(), "&File");
     }
 
