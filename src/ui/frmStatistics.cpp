@@ -3,6 +3,7 @@
 
 #include "platform/Message.h"
 #include "platform/Prompts.h"
+#include "stats/FigureTimeline.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -134,16 +135,17 @@ void frmStatistics::showDimension() {
         table_->setItem(row, 1, count);
     }
 
-    // Time and rating read from left to right; the others, ranked by count, read best as
-    // horizontal bars with the largest on top.
+    // Time and rating read from left to right, evenly, the gaps shown; the others, ranked by
+    // count, read best as horizontal bars with the largest on top.
     const bool ordered = FigureDimensionIsOrdered(shown);
+    const QList<FigureCount> drawn = FigureTimeline(shown, rows);
     QAbstractBarSeries* series =
         ordered ? static_cast<QAbstractBarSeries*>(new QBarSeries) : new QHorizontalBarSeries;
     auto* bars = new QBarSet(FigureDimensionCaption(shown));
     QStringList categories;
     int highest = 0;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const FigureCount& row = rows[ordered ? i : rows.size() - 1 - i];
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        const FigureCount& row = drawn[ordered ? i : drawn.size() - 1 - i];
         bars->append(row.count);
         categories << shownValue(row.value);
         highest = std::max(highest, row.count);
@@ -152,19 +154,22 @@ void frmStatistics::showDimension() {
     bars->setColor(colours.color(QPalette::Highlight));
     bars->setBorderColor(colours.color(QPalette::Highlight));
     series->append(bars);
-    const qsizetype last = rows.size() - 1;
-    auto rowAt = [ordered, last](int index) { return ordered ? index : int(last - index); };
-    connect(bars, &QBarSet::hovered, this, [this, rows, rowAt](bool on, int index) {
+    const qsizetype last = drawn.size() - 1;
+    auto rowAt = [drawn, ordered, last](int index) -> const FigureCount& {
+        return drawn[ordered ? index : last - index];
+    };
+    connect(bars, &QBarSet::hovered, this, [this, rowAt](bool on, int index) {
         if (!on) {
             QToolTip::hideText();
             return;
         }
-        const FigureCount& row = rows[rowAt(index)];
+        const FigureCount& row = rowAt(index);
         QToolTip::showText(QCursor::pos(), tr("%1: %2").arg(shownValue(row.value)).arg(row.count),
                            chart_);
     });
-    connect(bars, &QBarSet::clicked, this, [this, shown, rows, rowAt](int index) {
-        Q_EMIT figureChosen(shown, rows[rowAt(index)].value);
+    connect(bars, &QBarSet::clicked, this, [this, shown, rowAt](int index) {
+        if (rowAt(index).count > 0)
+            Q_EMIT figureChosen(shown, rowAt(index).value);
     });
 
     QChart* chart = chart_->chart();

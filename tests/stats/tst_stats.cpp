@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/TitleListReader.h"
 #include "stats/CollectionStats.h"
+#include "stats/FigureTimeline.h"
 #include "support/CatalogueFolder.h"
 #include "support/ScriptedPrompts.h"
 
@@ -174,6 +175,39 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, row);
         QCOMPARE(FiguresCsv({{value, 3}}), "value,count\n" + row);
+    }
+
+    // A chart's axis over the years, decades, months or ratings no title has in between.
+    void timeline_data() {
+        QTest::addColumn<FigureDimension>("dimension");
+        QTest::addColumn<QStringList>("rows"); // value=count
+        QTest::addColumn<QStringList>("timeline");
+        QTest::newRow("years") << FigureDimension::Year << QStringList{"1998=2", "2001=1", "=4"}
+                               << QStringList{"1998=2", "1999=0", "2000=0", "2001=1", "=4"};
+        QTest::newRow("decades") << FigureDimension::Decade << QStringList{"1950s=1", "1980s=2"}
+                                 << QStringList{"1950s=1", "1960s=0", "1970s=0", "1980s=2"};
+        QTest::newRow("months over a year's end")
+            << FigureDimension::Entered << QStringList{"2004-11=1", "2005-02=3"}
+            << QStringList{"2004-11=1", "2004-12=0", "2005-01=0", "2005-02=3"};
+        QTest::newRow("the whole rating scale")
+            << FigureDimension::Rating << QStringList{"7–8=5", "=1"}
+            << QStringList{"0–1=0", "1–2=0", "2–3=0", "3–4=0",  "4–5=0", "5–6=0",
+                           "6–7=0", "7–8=5", "8–9=0", "9–10=0", "=1"};
+        QTest::newRow("by count: as they are")
+            << FigureDimension::Genre << QStringList{"Drama=3", "War=1"}
+            << QStringList{"Drama=3", "War=1"};
+    }
+    void timeline() {
+        QFETCH(FigureDimension, dimension);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, timeline);
+        QList<FigureCount> figures;
+        for (const QString& row : rows)
+            figures.append({row.section(u'=', 0, 0), row.section(u'=', 1).toInt()});
+        QStringList shown;
+        for (const FigureCount& row : FigureTimeline(dimension, figures))
+            shown << row.value + u'=' + QString::number(row.count);
+        QCOMPARE(shown, timeline);
     }
 };
 
