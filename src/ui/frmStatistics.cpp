@@ -27,6 +27,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <memory>
 
 frmStatistics::frmStatistics(Prompts& prompts, QWidget* owner)
     : QWidget(owner, Qt::Window), prompts_(prompts) {
@@ -42,11 +43,10 @@ frmStatistics::frmStatistics(Prompts& prompts, QWidget* owner)
     figureList_->setMaximumWidth(figureList_->sizeHintForColumn(0) + 24);
     connect(figureList_, &QListWidget::currentRowChanged, this, &frmStatistics::showDimension);
 
-    chart_ = new QChartView(new QChart, this);
+    chart_ = new QChartView(this);
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setAccessibleName(tr("Chart"));
     chart_->setRenderHint(QPainter::Antialiasing);
-    chart_->chart()->legend()->hide();
 
     table_ = new QTableWidget(0, 2, this);
     table_->setObjectName(QStringLiteral("Table"));
@@ -153,6 +153,7 @@ void frmStatistics::showDimension() {
     const QPalette colours = palette();
     bars->setColor(colours.color(QPalette::Highlight));
     bars->setBorderColor(colours.color(QPalette::Highlight));
+    series->setBarWidth(0.8);
     series->append(bars);
     const qsizetype last = drawn.size() - 1;
     auto rowAt = [drawn, ordered, last](int index) -> const FigureCount& {
@@ -172,10 +173,11 @@ void frmStatistics::showDimension() {
             Q_EMIT figureChosen(shown, rowAt(index).value);
     });
 
-    QChart* chart = chart_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    // A chart of its own for each figure: axes taken out of a chart stay drawn in its scene.
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    std::unique_ptr<QChart> previous(chart_->chart());
+    chart_->setChart(chart);
     chart->addSeries(series);
     chart->setTitle(FigureDimensionCaption(shown));
     auto* names = new QBarCategoryAxis;
@@ -186,10 +188,16 @@ void frmStatistics::showDimension() {
     counts->setTickType(QValueAxis::TicksDynamic);
     counts->setTickAnchor(0);
     counts->setTickInterval(std::max(1, highest / 8));
+    // A cut label says nothing; many years or months stand upright, in smaller print.
+    names->setTruncateLabels(false);
     if (ordered) {
-        // Many years or months do not fit side by side.
         if (categories.size() > 12)
             names->setLabelsAngle(-90);
+        if (categories.size() > 30) {
+            QFont small = names->labelsFont();
+            small.setPointSizeF(small.pointSizeF() * 0.75);
+            names->setLabelsFont(small);
+        }
         chart->addAxis(names, Qt::AlignBottom);
         chart->addAxis(counts, Qt::AlignLeft);
     } else {

@@ -9,7 +9,9 @@
 #include "platform/QtSettingsStore.h"
 #include "ui/QtPrompts.h"
 #include "ui/frmMain.h"
+#include "ui/frmStatistics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QListView>
 #include <QStyleFactory>
@@ -41,8 +43,14 @@ int main(int argc, char** argv) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(darkPalette());
     }
-    if (args.size() != 5 || !args[3].contains(u'x')) {
-        err << "usage: reelkeep-screenshot [--dark] DB_FOLDER TITLE WIDTHxHEIGHT OUT.png\n";
+    std::optional<FigureDimension> figure;
+    if (args.size() > 2 && args[1] == QLatin1String("--statistics")) {
+        figure = FigureDimensionNamed(args[2]);
+        args.remove(1, 2);
+    }
+    if (args.size() != 5 || !args[3].contains(u'x') || (args.contains("--statistics") && !figure)) {
+        err << "usage: reelkeep-screenshot [--dark] [--statistics FIGURE] DB_FOLDER TITLE "
+               "WIDTHxHEIGHT OUT.png\n";
         return 2;
     }
     QTemporaryDir settings;
@@ -72,5 +80,14 @@ int main(int argc, char** argv) {
     list->setCurrentIndex(list->model()->index(int(row), 0));
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+    if (figure) {
+        window->findChild<QAction*>(QStringLiteral("Statistics"))->trigger();
+        auto* statistics = window->findChild<frmStatistics*>();
+        statistics->setDimension(*figure);
+        statistics->resize(size[0].toInt(), size[1].toInt());
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        return statistics->grab().save(args[4]) ? 0 : 1;
+    }
     return window->grab().save(args[4]) ? 0 : 1;
 }
