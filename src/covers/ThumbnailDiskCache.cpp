@@ -20,11 +20,13 @@ namespace {
 // counted or pruned.
 const QString kEnding = QStringLiteral(".thumb");
 
-qint64 now() {
-    return QDateTime::currentMSecsSinceEpoch();
-}
-
 } // namespace
+
+qint64 ThumbnailDiskCache::tick() {
+    // Strictly increasing: two uses within a millisecond still prune in their order.
+    last_ = std::max(QDateTime::currentMSecsSinceEpoch(), last_ + 1);
+    return last_;
+}
 
 ThumbnailDiskCache::ThumbnailDiskCache(QString folder, qint64 bound)
     : folder_(std::move(folder)), bound_(bound) {}
@@ -66,6 +68,7 @@ void ThumbnailDiskCache::scan() {
         const Entry entry{info.size(), info.lastModified().toMSecsSinceEpoch()};
         entries_.insert(info.completeBaseName(), entry);
         total_ += entry.bytes;
+        last_ = std::max(last_, entry.used);
     }
 }
 
@@ -92,9 +95,11 @@ std::optional<QImage> ThumbnailDiskCache::find(const QString& key) {
     }
     // The file's time is the use, so that the next session prunes in the same order.
     const auto it = entries_.find(key);
-    if (it != entries_.end())
-        it->used = now();
-    file.file().setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+    if (it != entries_.end()) {
+        it->used = tick();
+        file.file().setFileTime(QDateTime::fromMSecsSinceEpoch(it->used),
+                                QFileDevice::FileModificationTime);
+    }
     return image;
 }
 
@@ -115,7 +120,7 @@ void ThumbnailDiskCache::store(const QString& key, const QImage& image) {
         return;
     Entry& entry = entries_[key];
     total_ += bytes.size() - entry.bytes;
-    entry = {bytes.size(), now()};
+    entry = {bytes.size(), tick()};
     prune();
 }
 

@@ -43,6 +43,7 @@ private:
     // The folder's files, read at the first use rather than at start-up.
     void scan();
     void prune();
+    qint64 tick();
     QString pathOf(const QString& key) const;
 
     QString folder_;
@@ -51,4 +52,5 @@ private:
     bool scanned_ = false;
     QHash<QString, Entry> entries_;
     qint64 total_ = 0;
+    qint64 last_ = 0; // the latest use
 };
