@@ -27,8 +27,9 @@ CoverWall::CoverWall(const QString& cacheFolder, QWidget* parent)
     setResizeMode(QListView::Adjust);
     setMovement(QListView::Static);
     setUniformItemSizes(true);
-    setLayoutMode(QListView::Batched);
-    setBatchSize(5000);
+    // Laid out at once, which at 100,000 tiles takes milliseconds in this mode: a batched layout
+    // would leave End, or a title found far down, short of its place for a while.
+    setLayoutMode(QListView::SinglePass);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
