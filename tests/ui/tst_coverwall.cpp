@@ -6,8 +6,10 @@
 #include "support/ViewerSession.h"
 #include "ui/CoverWall.h"
 
+#include <QHelpEvent>
 #include <QSlider>
 #include <QTest>
+#include <QToolTip>
 
 class TestCoverWall : public QObject {
     Q_OBJECT
@@ -84,14 +86,17 @@ private Q_SLOTS:
         QCOMPARE(again.store.writes.last(), "RKV/View=List");
     }
 
-    // A click in the wall chooses the title in the list and the display; the Go menu and the
-    // find box move the wall's current tile.
+    // A tile's tooltip is its title; a click in the wall chooses the title in the list and the
+    // display; the Go menu and the find box move the wall's current tile.
     void oneSelection() {
         auto s = wallSession(db_.dbPath());
         QVERIFY(s);
         CoverWall* w = wall(*s);
-        QTest::mouseClick(w->viewport(), Qt::LeftButton, {},
-                          w->visualRect(w->model()->index(2, 0)).center());
+        const QPoint casablanca = w->visualRect(w->model()->index(2, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, casablanca, w->viewport()->mapToGlobal(casablanca));
+        QApplication::sendEvent(w->viewport(), &help);
+        QCOMPARE(QToolTip::text(), "Casablanca");
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, casablanca);
         QCOMPARE(s->row(), 2);
         QCOMPARE(s->caption("Label1"), "Casablanca");
         QCOMPARE(s->control<QListView>("List1")->currentIndex().row(), 2);
@@ -106,8 +111,7 @@ private Q_SLOTS:
         QCOMPARE(w->selectionModel()->selectedIndexes().first().row(), 1);
     }
 
-    // Arrows step along a line and across lines, Home and End go to the ends, a page keeps the
-    // column; Return opens the title's media info as in the list.
+    // Arrows step along a line and across lines, Home and End go to the ends.
     void keyboard_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("fromEnd"); // counted back from the last title
@@ -137,7 +141,8 @@ private Q_SLOTS:
         QCOMPARE(s->row(), (fromEnd ? 29 : 0) + steps + lines * columns);
         QCOMPARE(s->caption("Label1"), s->window->titles().at(s->row()));
     }
-    void pageDownKeepsTheColumn() {
+    // A page keeps the column; Return opens the title's media info as in the list.
+    void pageAndReturn() {
         auto s = wallSession(big_.dbPath());
         QVERIFY(s);
         CoverWall* w = wall(*s);
@@ -148,6 +153,13 @@ private Q_SLOTS:
         QCOMPARE(s->row() % columns, 1);
         QTest::keyClick(w, Qt::Key_PageUp);
         QCOMPARE(s->row(), 1);
+        QString opened;
+        WhenModal([&](QWidget* dialog) {
+            opened = dialog->metaObject()->className();
+            dialog->close();
+        });
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(opened, "frmMediaInfo");
     }
 
     // Each tile in reading order: the red cover, or the placeholder on a plain card, with the
