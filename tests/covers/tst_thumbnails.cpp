@@ -120,6 +120,23 @@ private Q_SLOTS:
         QCOMPARE(blue->pixelColor(50, 75).blue(), 254);
     }
 
+    // The thumbnails held in memory stay within their bound, the least recently made going first.
+    void memoryBound() {
+        CatalogueFolder folder;
+        QStringList covers;
+        for (int i = 0; i < 3; ++i) {
+            covers << folder.dbPath() + QString("%1.jpg").arg(i);
+            folder.write(QString("%1.jpg").arg(i), jpeg(filled({300, 450}, Qt::red)));
+        }
+        // Room for two thumbnails of 100 by 150 pixels.
+        ThumbnailLoader loader(folder.dbPath() + "cache", nullptr, 2 * 100 * 150 * 4);
+        for (const QString& cover : covers)
+            QVERIFY(load(loader, cover));
+        QVERIFY(!loader.find(covers.at(0), box));
+        QVERIFY(loader.find(covers.at(1), box));
+        QVERIFY(loader.find(covers.at(2), box));
+    }
+
     // Past its bound the cache drops the least recently used, on disk too.
     void boundHolds() {
         CatalogueFolder folder;
