@@ -19,22 +19,35 @@ class TestCoverWall : public QObject {
 
     static CoverWall* wall(const Session& s) { return s.control<CoverWall>("Wall"); }
 
+    // True once the first tile is known and no cover is still being made.
+    static bool settle(CoverWall* w) {
+        for (int i = 0; i < 500; ++i) {
+            w->viewport()->repaint();
+            if (w->tile(0) != CoverWall::Tile::Waiting && w->thumbnails().pending() == 0)
+                return true;
+            QTest::qWait(10);
+        }
+        return false;
+    }
+
     // A session in the wall, shown and with its tiles' covers made.
     static std::unique_ptr<StartedSession> wallSession(const QString& dbPath) {
         auto s = std::make_unique<StartedSession>(dbPath, "RKV/View=Wall");
         s->window->resize(1500, 900); // room for lines of tiles
         s->window->show();
         s->control<QSlider>("TileSize")->setValue(80);
-        if (!QTest::qWaitForWindowExposed(s->window.get()))
+        if (!QTest::qWaitForWindowExposed(s->window.get()) || !settle(wall(*s)))
             return nullptr;
-        CoverWall* w = wall(*s);
-        for (int i = 0; i < 500; ++i) {
-            w->viewport()->repaint();
-            if (w->tile(0) != CoverWall::Tile::Waiting && w->thumbnails().pending() == 0)
-                return s;
-            QTest::qWait(10);
-        }
-        return nullptr;
+        return s;
+    }
+
+    // The colour drawn near the bottom left corner of the cover area of `row`'s tile: clear of
+    // a placeholder's words.
+    static QColor shownAt(CoverWall* w, int row) {
+        const QRect tile = w->visualRect(w->model()->index(row, 0));
+        return w->viewport()->grab().toImage().pixelColor(
+            tile.center().x() - w->coverSize().width() / 2 + 10,
+            tile.top() + w->coverSize().height() - 10);
     }
 
 private Q_SLOTS:
@@ -181,16 +194,34 @@ private Q_SLOTS:
         CoverWall* w = wall(*s);
         QCOMPARE(w->tile(row), cover ? CoverWall::Tile::Cover : CoverWall::Tile::Placeholder);
         QTEST(w->facts(row)->year, "year");
-        const QImage shown = w->viewport()->grab().toImage();
-
-        const QRect tile = w->visualRect(w->model()->index(row, 0));
-        // Near the cover area's corner: clear of the placeholder's words.
-        const QColor at = shown.pixelColor(tile.center().x() - w->coverSize().width() / 2 + 10,
-                                           tile.top() + w->coverSize().height() - 10);
+        const QColor at = shownAt(w, row);
         if (cover)
             QVERIFY2(at.red() > 200 && at.green() < 60 && at.blue() < 60, qPrintable(at.name()));
         else
             QCOMPARE(at.rgb(), w->palette().color(QPalette::Midlight).rgb());
+    }
+
+    // A cover the catalogue program replaced shows after a reload.
+    void replacedCover() {
+        CatalogueFolder db;
+        WriteSampleCatalogue(db);
+        const QString cover = db.coverPath() + "17.jpg";
+        QImage picture(300, 450, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(cover, "JPEG", 85));
+        auto s = wallSession(db.dbPath());
+        QVERIFY(s);
+        QCOMPARE(shownAt(wall(*s), 0).red(), 254);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(cover, "JPEG", 85));
+        QFile file(cover);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        s->trigger("Reload");
+        QVERIFY(settle(wall(*s)));
+        QCOMPARE(shownAt(wall(*s), 0).blue(), 254);
     }
 };
 
