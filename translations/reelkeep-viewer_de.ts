@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CoverWall</name>
+    <message>
+        <source>Covers</source>
+        <translation>Cover</translation>
+    </message>
+</context>
+<context>
     <name>Facts</name>
     <message>
         <source>Title</source>
@@ -1145,6 +1152,22 @@ Wie soll es weitergehen?</translation>
     <message>
         <source>Statistics: some facts could not be read; they count as (none).</source>
         <translation>Statistik: Einige Angaben konnten nicht gelesen werden; sie zählen als (keine).</translation>
+    </message>
+    <message>
+        <source>Cover size</source>
+        <translation>Covergröße</translation>
+    </message>
+    <message>
+        <source>Cover size (Ctrl+plus, Ctrl+minus)</source>
+        <translation>Covergröße (Strg+Plus, Strg+Minus)</translation>
+    </message>
+    <message>
+        <source>Title list</source>
+        <translation>Titelliste</translation>
+    </message>
+    <message>
+        <source>Cover wall</source>
+        <translation>Coverwand</translation>
     </message>
 </context>
 <context>

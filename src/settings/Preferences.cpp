@@ -27,6 +27,8 @@ QString boolText(bool value) {
 const QString kSavePath = QStringLiteral("SavePath");
 const QString kMediaInfo = QStringLiteral("MediaInfo");
 const QString kFindScope = QStringLiteral("FindScope");
+const QString kView = QStringLiteral("View");
+const QString kTileSize = QStringLiteral("TileSize");
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 } // namespace
@@ -112,6 +114,17 @@ std::optional<QString> HowUnknownTextIsRead(const QString& application, const QS
         if (isOneOf({"Title", "Everything"}))
             return std::nullopt;
         return QStringLiteral("it is read as Title (the values are Title and Everything)");
+    case R::View:
+        if (isOneOf({"List", "Wall"}))
+            return std::nullopt;
+        return QStringLiteral("it is read as List (the values are List and Wall)");
+    case R::TileSize:
+        if (ReadTileSizeText(text))
+            return std::nullopt;
+        return QStringLiteral("it is read as %1 (a width in pixels from %2 to %3)")
+            .arg(k->fallback.value_or(QString()))
+            .arg(kTileSizeMin)
+            .arg(kTileSizeMax);
     }
     return std::nullopt;
 }
@@ -178,6 +191,32 @@ SettingsSaved WriteFindScope(SettingsStore& store, FindScope scope) {
     return store.write(kRkv, kFindScope,
                        scope == FindScope::Everything ? QStringLiteral("Everything")
                                                       : QStringLiteral("Title"));
+}
+
+ViewMode ReadViewMode(const SettingsStore& store) {
+    return read(store, kRkv, kView) == QLatin1String("Wall") ? ViewMode::Wall : ViewMode::List;
+}
+
+SettingsSaved WriteViewMode(SettingsStore& store, ViewMode mode) {
+    return store.write(kRkv, kView,
+                       mode == ViewMode::Wall ? QStringLiteral("Wall") : QStringLiteral("List"));
+}
+
+std::optional<int> ReadTileSizeText(const QString& text) {
+    bool whole = false;
+    const int value = text.trimmed().toInt(&whole);
+    if (!whole || value < kTileSizeMin || value > kTileSizeMax)
+        return std::nullopt;
+    return value;
+}
+
+int ReadTileSize(const SettingsStore& store) {
+    return ReadTileSizeText(read(store, kRkv, kTileSize))
+        .value_or(SettingsKeys::fallbackOf(kRkv, kTileSize).toInt());
+}
+
+SettingsSaved WriteTileSize(SettingsStore& store, int pixels) {
+    return store.write(kRkv, kTileSize, QString::number(pixels));
 }
 
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& p,

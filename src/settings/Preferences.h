@@ -52,6 +52,21 @@ enum class FindScope { Title, Everything };
 FindScope ReadFindScope(const SettingsStore& store);
 SettingsSaved WriteFindScope(SettingsStore& store, FindScope scope);
 
+// How the titles are shown: as the list, or as a wall of their covers. Stored as "List" or
+// "Wall" as soon as the user switches.
+enum class ViewMode { List, Wall };
+ViewMode ReadViewMode(const SettingsStore& store);
+SettingsSaved WriteViewMode(SettingsStore& store, ViewMode mode);
+
+// A cover's width on the wall in pixels; a stored text that is no whole number in this range
+// reads as the key's default.
+constexpr int kTileSizeMin = 80;
+constexpr int kTileSizeMax = 300;
+int ReadTileSize(const SettingsStore& store);
+// Null for a text that is no whole number from kTileSizeMin to kTileSizeMax.
+std::optional<int> ReadTileSizeText(const QString& text);
+SettingsSaved WriteTileSize(SettingsStore& store, int pixels);
+
 // What the settings dialog's "&Ok" stores, in its order, in one save: the fonts and colours,
 // the export switches, the export folder, the genre choice and the batch rules.
 SettingsSaved WritePreferences(SettingsStore& store, const Preferences& prefs,

@@ -68,6 +68,8 @@ const std::vector<Key>& all() {
             r("Genre", "IMDB", R::GenreChoice),
             // Ours, after the long-standing keys.
             r("FindScope", "Title", R::FindScope),
+            r("View", "List", R::View),
+            r("TileSize", "160", R::TileSize),
         };
     }();
     return table;

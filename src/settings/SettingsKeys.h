@@ -25,6 +25,8 @@ enum class Reading {
     WindowState, // 0, 1 or 2
     GenreChoice, // "IMDB", "RK" or "COMBINE"
     FindScope,   // "Title" or "Everything"
+    View,        // "List" or "Wall"
+    TileSize,    // a cover's width on the wall, 80 to 300 pixels
 };
 
 struct Key {

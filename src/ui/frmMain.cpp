@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmMain.h"
 
+#include "CoverWall.h"
 #include "ElidedLabel.h"
 #include "FontSlots.h"
 #include "MainLayout.h"
@@ -17,6 +18,7 @@
 #include "catalogue/CatalogueWatcher.h"
 #include "catalogue/FileExists.h"
 #include "catalogue/TitleListReader.h"
+#include "covers/ThumbnailDiskCache.h"
 #include "export/BatchExport.h"
 #include "export/SingleTitleExport.h"
 #include "frmAbout.h"
@@ -55,6 +57,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSlider>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextDocument>
@@ -134,6 +137,7 @@ frmMain::frmMain(AppState& state, SettingsStore& store, Prompts& prompts, Deskto
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     buildControls();
     buildMenus();
+    showView();
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -262,12 +266,6 @@ void frmMain::buildControls() {
     // the focus, which must not show a title nobody chose.
     connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmMain::List1_Click);
-    connect(list1_, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
-    // A click on the highlighted title shows it again once the display was cleared.
-    connect(list1_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (index.row() == selectedRow() && index.row() != shownRow_)
-            List1_Click();
-    });
     list1_->installEventFilter(this);
     connect(static_cast<QPushButton*>(controls_.value(Name::Command1)), &QPushButton::clicked, this,
             &frmMain::Reload_Click);
@@ -309,9 +307,96 @@ void frmMain::buildControls() {
     connect(findBox_, &QLineEdit::returnPressed, this, &frmMain::findNext);
     auto* f3 = new QShortcut(QKeySequence(Qt::Key_F3), this);
     connect(f3, &QShortcut::activated, this, &frmMain::findNext);
+    buildWall();
 
     const double d = logicalDpiX();
     setMinimumSize(Twips::toPixels(kMinWidth, d), Twips::toPixels(kMinHeight, d));
+}
+
+// The wall of covers over List1's model and selection: choosing in one is choosing in the other,
+// so the display, the Go menu, Return and the find box serve both alike.
+void frmMain::buildWall() {
+    view_ = ReadViewMode(store_);
+    wall_ = new CoverWall(ThumbnailDiskCache::defaultFolder(), list1_->parentWidget());
+    wall_->setModel(titleModel_);
+    wall_->setSelectionModel(list1_->selectionModel());
+    QWidget::setTabOrder(list1_, wall_);
+    wall_->installEventFilter(this);
+    // The catalogue is read on this thread only, and not while its files are indexed ahead or
+    // a walk reads it: the wall asks again.
+    wall_->setFactsSource([this](int row) -> std::optional<CoverFacts> {
+        const CatalogueReader reader(state_.prefs.DBPath, state_.prefs.CoverPath, &index_);
+        if (busy_ || !reader.ready())
+            return std::nullopt;
+        return CoverFacts::read(reader, titleModel_->title(row));
+    });
+    for (QListView* view : {list1_, static_cast<QListView*>(wall_)}) {
+        connect(view, &QListView::doubleClicked, this, &frmMain::List1_DblClick);
+        // A click on the highlighted title shows it again once the display was cleared.
+        connect(view, &QListView::clicked, this, [this](const QModelIndex& index) {
+            if (index.row() == selectedRow() && index.row() != shownRow_)
+                List1_Click();
+        });
+    }
+
+    tileSize_ = new QSlider(Qt::Horizontal, statusBar());
+    tileSize_->setObjectName(QStringLiteral("TileSize"));
+    tileSize_->setAccessibleName(tr("Cover size"));
+    tileSize_->setToolTip(tr("Cover size (Ctrl+plus, Ctrl+minus)"));
+    tileSize_->setRange(kTileSizeMin, kTileSizeMax);
+    tileSize_->setSingleStep(10);
+    tileSize_->setPageStep(20);
+    tileSize_->setFixedWidth(120);
+    tileSize_->setFocusPolicy(Qt::TabFocus);
+    tileSize_->setValue(ReadTileSize(store_));
+    wall_->setTileWidth(tileSize_->value());
+    tileSize_->hide();
+    statusBar()->insertPermanentWidget(0, tileSize_);
+    // Stored once a drag ends rather than at each step of it.
+    const auto store = [this] {
+        for (const Message& message : WriteTileSize(store_, tileSize_->value()).messages())
+            prompts_.message(message, Prompts::Buttons::Ok);
+    };
+    connect(tileSize_, &QSlider::valueChanged, this, [this, store](int pixels) {
+        wall_->setTileWidth(pixels);
+        if (!tileSize_->isSliderDown())
+            store();
+    });
+    connect(tileSize_, &QSlider::sliderReleased, this, store);
+    const auto zoom = [this](const QList<QKeySequence>& keys, int step) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, this, [this, step] {
+                if (view_ == ViewMode::Wall)
+                    tileSize_->setValue(tileSize_->value() + step);
+            });
+        }
+    };
+    zoom({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 20);
+    zoom({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -20);
+}
+
+void frmMain::setView(ViewMode mode) {
+    if (mode != view_) {
+        view_ = mode;
+        for (const Message& message : WriteViewMode(store_, mode).messages())
+            prompts_.message(message, Prompts::Buttons::Ok);
+    }
+    showView();
+}
+
+void frmMain::showView() {
+    const bool wall = view_ == ViewMode::Wall;
+    QListView* shown = wall ? static_cast<QListView*>(wall_) : list1_;
+    QListView* hidden = wall ? list1_ : static_cast<QListView*>(wall_);
+    const bool focused = hidden->hasFocus();
+    shown->show();
+    hidden->hide();
+    tileSize_->setVisible(wall);
+    if (focused)
+        shown->setFocus();
+    if (shown->currentIndex().isValid())
+        shown->scrollTo(shown->currentIndex());
 }
 
 // The find box's scope: a menu on a button at its start, also opened by Alt+Down in the box.
@@ -401,9 +486,22 @@ void frmMain::buildMenus() {
     addItem(go, "Previous", QT_TR_NOOP("Previous"), QKeySequence(Qt::CTRL | Qt::Key_P),
             &frmMain::Previous_Click);
 
-    QMenu* view = addMenu("View", QT_TR_NOOP("&View"));
-    addItem(view, "Statistics", QT_TR_NOOP("&Statistics..."), QKeySequence(),
+    // ---- View: the titles as a list or as a wall of covers.
+    viewMenu_ = addMenu("View", QT_TR_NOOP("&View"));
+    auto* views = new QActionGroup(viewMenu_);
+    const auto addView = [&](const char* name, const char* caption, Qt::Key key, ViewMode mode) {
+        QAction* action = addItem(viewMenu_, name, caption, QKeySequence(Qt::CTRL | key), nullptr);
+        action->setCheckable(true);
+        action->setChecked(mode == view_);
+        views->addAction(action);
+        connect(action, &QAction::triggered, this, [this, mode] { setView(mode); });
+    };
+    addView("ViewList", QT_TR_NOOP("Title list"), Qt::Key_1, ViewMode::List);
+    addView("ViewWall", QT_TR_NOOP("Cover wall"), Qt::Key_2, ViewMode::Wall);
+    viewMenu_->addSeparator()->setObjectName(QStringLiteral("ViewSep"));
+    addItem(viewMenu_, "Statistics", QT_TR_NOOP("&Statistics..."), QKeySequence(),
             &frmMain::Statistics_Click);
+    // ---- end of View
 
     QMenu* exportMenu = addMenu("Export", QT_TR_NOOP("&Export"));
     addItem(exportMenu, "JoveExport", QT_TR_NOOP("Jove Export"), QKeySequence(Qt::CTRL | Qt::Key_J),
@@ -765,7 +863,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == list1_ && event->type() == QEvent::KeyPress &&
+    if ((watched == list1_ || watched == wall_) && event->type() == QEvent::KeyPress &&
         listKey(*static_cast<QKeyEvent*>(event)))
         return true;
     if (watched == findBox_ && event->type() == QEvent::KeyPress) {
@@ -1084,4 +1182,7 @@ void frmMain::Form_Resize() {
         }
     for (QScrollArea* area : std::as_const(lines_))
         fitLines(area);
+    // The wall takes the list's place and its font.
+    wall_->setGeometry(list1_->geometry());
+    wall_->setFont(list1_->font());
 }

@@ -40,6 +40,8 @@ class TitleListModel;
 class frmStatistics;
 struct FilterSettings;
 class CatalogueWatcher;
+class CoverWall;
+class QSlider;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -97,7 +99,11 @@ private:
     enum class OnCancel { EndProgram, KeepCurrent };
 
     void buildControls();
+    void buildWall();
     void buildMenus();
+    // The titles as a list or as a wall of covers; a switch by the user is stored at once.
+    void setView(ViewMode mode);
+    void showView();
     void LoadTitleList(bool askFirst, OnCancel onCancel);
     std::optional<DatabasePaths> FindDatabase();
     void applyDatabase(const DatabasePaths& paths);
@@ -148,6 +154,11 @@ private:
     TitleListModel* titleModel_ = nullptr;
     QListView* list1_ = nullptr;
     QListView* list2_ = nullptr;
+    // In List1's place while the view is the wall, over its model and selection.
+    CoverWall* wall_ = nullptr;
+    QSlider* tileSize_ = nullptr; // in the status bar while the wall shows
+    ViewMode view_ = ViewMode::List;
+    QMenu* viewMenu_ = nullptr;
     QLabel* image1_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
     QGroupBox* frame7_ = nullptr;

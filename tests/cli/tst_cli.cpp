@@ -236,11 +236,11 @@ private Q_SLOTS:
             QCOMPARE(cli({"settings", "set", "RKV", "Genre", "RK"}).err, err);
         QCOMPARE(cli({"settings", "set", "ReelkeepViewer", "JBES1", ""}).status, 0);
         const QStringList lines = cli({"settings"}).out.split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 40);
+        QCOMPARE(lines.size(), 42);
         for (const char* line : {"ReelkeepViewer/JBES1=", "RKV/Genre=RK",
                                  "ReelkeepViewer/Font0=___9 Arial", "RKV/State="})
             QVERIFY2(lines.contains(QLatin1String(line)), line);
-        QCOMPARE(lines.last(), "RKV/FindScope=Title");
+        QCOMPARE(lines.last(), "RKV/TileSize=160");
         const CliRun lost = RunCli(file, {"settings", "set", "RKV", "Genre", "RK"});
         QCOMPARE(lost.status, 1);
         QCOMPARE(lost.err, "Settings: The settings could not be saved: their file cannot be "

@@ -47,6 +47,9 @@ private Q_SLOTS:
         row(kRkv, "State", "3", "", "it is read as no state (the values are 0, 1 and 2)");
         row(kRkv, "FindScope", "everything", "",
             "it is read as Title (the values are Title and Everything)");
+        row(kRkv, "View", "wall", "", "it is read as List (the values are List and Wall)");
+        row(kRkv, "TileSize", "301", "", "it is read as 160 (a width in pixels from 80 to 300)");
+        row(kRkv, "TileSize", " 80", "");
     }
     void storedText() {
         QFETCH(QString, application);

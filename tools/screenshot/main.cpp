@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the main window showing one title, for the README and for looking at the
-// window without a display: reelkeep-screenshot [--dark] DB_FOLDER TITLE WIDTHxHEIGHT OUT.png.
-// --dark draws it as a dark desktop would, with Fusion and its dark scheme.
+// window without a display: reelkeep-screenshot [--dark] [--wall] [--statistics FIGURE]
+// DB_FOLDER TITLE WIDTHxHEIGHT OUT.png. --dark draws it as a dark desktop would, with Fusion and
+// its dark scheme; --wall shows the titles as the cover wall, once every cover on screen is in;
+// --statistics saves the Statistics window showing FIGURE ("decade", "genre", ...) instead.
 #include "app/Init.h"
 #include "browse/AppState.h"
+#include "covers/ThumbnailLoader.h"
 #include "platform/Clock.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtSettingsStore.h"
+#include "ui/CoverWall.h"
 #include "ui/QtPrompts.h"
 #include "ui/frmMain.h"
 #include "ui/frmStatistics.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QListView>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -43,18 +48,28 @@ int main(int argc, char** argv) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(darkPalette());
     }
+    const bool wall = args.size() > 1 && args[1] == QLatin1String("--wall");
+    if (wall)
+        args.removeAt(1);
     std::optional<FigureDimension> figure;
     if (args.size() > 2 && args[1] == QLatin1String("--statistics")) {
         figure = FigureDimensionNamed(args[2]);
         args.remove(1, 2);
     }
-    if (args.size() != 5 || !args[3].contains(u'x') || (args.contains("--statistics") && !figure)) {
-        err << "usage: reelkeep-screenshot [--dark] [--statistics FIGURE] DB_FOLDER TITLE "
-               "WIDTHxHEIGHT OUT.png\n";
+    if (args.size() != 5 || !args[3].contains(u'x') || args.contains("--statistics")) {
+        err << "usage: reelkeep-screenshot [--dark] [--wall] [--statistics FIGURE] DB_FOLDER "
+               "TITLE WIDTHxHEIGHT OUT.png\n";
         return 2;
     }
     QTemporaryDir settings;
     QtSettingsStore store(settings.path());
+    // Thumbnails made for the picture stay out of the user's cache.
+    if (!qEnvironmentVariableIsSet("REELKEEP_CACHE_DIR"))
+        qputenv("REELKEEP_CACHE_DIR", QFile::encodeName(settings.path()));
+    if (wall) {
+        store.write(QStringLiteral("RKV"), QStringLiteral("View"), QStringLiteral("Wall"));
+        store.write(QStringLiteral("RKV"), QStringLiteral("TileSize"), QStringLiteral("110"));
+    }
     QString db = args[1];
     if (!db.endsWith(u'/'))
         db += u'/';
@@ -88,6 +103,17 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
         return statistics->grab().save(args[4]) ? 0 : 1;
+    }
+    if (auto* covers = window->findChild<CoverWall*>(QStringLiteral("Wall")); wall && covers) {
+        // Until the workers are done with every tile on screen, or ten seconds at most.
+        for (int i = 0;
+             i < 1000 && (covers->thumbnails().pending() > 0 ||
+                          covers->tile(covers->indexAt({1, 1}).row()) == CoverWall::Tile::Waiting);
+             ++i) {
+            covers->viewport()->repaint();
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
+        QApplication::processEvents();
     }
     return window->grab().save(args[4]) ? 0 : 1;
 }
