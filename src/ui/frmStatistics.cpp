@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -119,6 +120,14 @@ void frmStatistics::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange)
         showDimension();
     QWidget::changeEvent(event);
+}
+
+void frmStatistics::keyPressEvent(QKeyEvent* event) {
+    // Esc closes it as it closes a dialog.
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmStatistics::showDimension() {

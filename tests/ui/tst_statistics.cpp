@@ -66,6 +66,8 @@ private Q_SLOTS:
         QCOMPARE(table(window), rows);
         QCOMPARE(window->findChild<QLabel*>("Summary")->text(), "4 titles");
         QCOMPARE(bars(window)->count(), dimension == FigureDimension::Decade ? 5 : rows.size());
+        QTest::keyClick(window->findChild<QTableWidget*>("Table"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 
     // A bar narrows the list to the titles it counts, and the window then counts the narrowed
