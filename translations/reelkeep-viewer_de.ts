@@ -556,7 +556,7 @@
         <translation>So geht es nicht!</translation>
     </message>
     <message>
-        <source>Can't find database, exitting</source>
+        <source>Can&apos;t find database, exitting</source>
         <translation>Datenbank nicht gefunden, das Programm endet</translation>
     </message>
     <message>
@@ -596,9 +596,9 @@
         <translation>MMD-Dateien geschrieben</translation>
     </message>
     <message>
-        <source>Success!<byte value="xd" />
+        <source>Success!<byte value="xd"/>
 Jove files written</source>
-        <translation>Erfolg!<byte value="xd" />
+        <translation>Erfolg!<byte value="xd"/>
 Jove-Dateien geschrieben</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@ Jove-Dateien geschrieben</translation>
         <translation>Reelkeep Viewer</translation>
     </message>
     <message>
-        <source>"%1" is neither a Reelkeep catalogue (reelkeep.dat) nor a folder holding one. The catalogue saved last opens instead.</source>
+        <source>&quot;%1&quot; is neither a Reelkeep catalogue (reelkeep.dat) nor a folder holding one. The catalogue saved last opens instead.</source>
         <translation>„%1“ ist weder ein Reelkeep-Katalog (reelkeep.dat) noch ein Ordner, der einen enthält. Stattdessen öffnet sich der zuletzt gespeicherte Katalog.</translation>
     </message>
     <message>
@@ -662,25 +662,25 @@ Jove-Dateien geschrieben</translation>
         <translation>Mediendatei wählen, Teil %1.</translation>
     </message>
     <message>
-        <source>Error %1 (%2) occured.<byte value="xd" />
-<byte value="xd" />
+        <source>Error %1 (%2) occured.<byte value="xd"/>
+<byte value="xd"/>
 What do you want to do?</source>
-        <translation>Fehler %1 (%2) ist aufgetreten.<byte value="xd" />
-<byte value="xd" />
+        <translation>Fehler %1 (%2) ist aufgetreten.<byte value="xd"/>
+<byte value="xd"/>
 Wie soll es weitergehen?</translation>
     </message>
     <message>
-        <source>Error %1 (%2) <byte value="xd" />
+        <source>Error %1 (%2) <byte value="xd"/>
 when reading %3</source>
-        <translation>Fehler %1 (%2) <byte value="xd" />
+        <translation>Fehler %1 (%2) <byte value="xd"/>
 beim Lesen von %3</translation>
     </message>
     <message>
-        <source>Error: %1 (%2)<byte value="xd" />
-<byte value="xd" />
+        <source>Error: %1 (%2)<byte value="xd"/>
+<byte value="xd"/>
 What do you want to do?</source>
-        <translation>Fehler: %1 (%2)<byte value="xd" />
-<byte value="xd" />
+        <translation>Fehler: %1 (%2)<byte value="xd"/>
+<byte value="xd"/>
 Wie soll es weitergehen?</translation>
     </message>
     <message>
@@ -736,7 +736,7 @@ Wie soll es weitergehen?</translation>
         <translation>der Bericht ließ sich nicht speichern</translation>
     </message>
     <message>
-        <source>the index "%1" is not a plain file name</source>
+        <source>the index &quot;%1&quot; is not a plain file name</source>
         <translation>der Index „%1“ ist kein einfacher Dateiname</translation>
     </message>
     <message>
