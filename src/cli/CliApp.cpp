@@ -158,8 +158,11 @@ QString programHelp() {
 }
 
 QString commandHelpText(const CommandHelp& command) {
+    // The about text's later lines are indented for the program's help; here they start the line.
+    const QString about =
+        QString::fromLatin1(command.about).replace(QLatin1String("\n      "), QLatin1String("\n"));
     QString text = QStringLiteral("usage: reelkeep-cli [--db FOLDER] [--covers FOLDER] %1\n\n%2\n")
-                       .arg(QLatin1String(command.synopsis), QLatin1String(command.about));
+                       .arg(QLatin1String(command.synopsis), about);
     if (!command.options.isEmpty())
         text += QStringLiteral("\nOptions:\n") + optionLines(command.options);
     return text;
