@@ -223,10 +223,8 @@ private Q_SLOTS:
         for (const bool utf8 : {false, true}) {
             CatalogueFolder db;
             for (int f = 0; f < 4; ++f)
-                db.write(names[f], (files[f].join("\r\n") + "\r\n").toUtf8());
-            if (!utf8)
-                for (int f = 0; f < 4; ++f)
-                    db.writeLines(names[f], files[f]);
+                utf8 ? db.write(names[f], (files[f].join("\r\n") + "\r\n").toUtf8())
+                     : db.writeLines(names[f], files[f]);
             CatalogueIndex index;
             FactSearch search(index, db.dbPath());
             const auto hit = search.find(titles, text, from,

@@ -123,9 +123,7 @@ private Q_SLOTS:
             QTRY_VERIFY(index.ready(path));
         const QString entered = sameSize ? "2002-02-02" : "2002-02-02 and more";
         db.writeLines("History.dat", {"~ A| " + entered + "| x| y ~"});
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append) &&
-                file.setFileTime(written.addSecs(60), QFileDevice::FileModificationTime));
+        QVERIFY(SetModified(path, written.addSecs(60)));
         CurrentTitle t;
         fast.ReadHistoryRecord("A", t);
         QCOMPARE(t.Entered, entered);

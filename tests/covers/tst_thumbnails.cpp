@@ -109,11 +109,7 @@ private Q_SLOTS:
         QCOMPARE(stored->size(), QSize(100, 150));
 
         folder.write("Covers/7.jpg", jpeg(filled({300, 450}, Qt::blue)));
-        QFile file(cover);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                 QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(SetModified(cover, QDateTime::currentDateTime().addSecs(60)));
         ThumbnailLoader again(cache);
         const std::optional<QImage> blue = load(again, cover);
         QVERIFY(blue);

@@ -187,12 +187,8 @@ private Q_SLOTS:
         out.write("1.mmd", "the old document");
         out.write("folder.jpg", "the old picture");
         out.write(".reelkeep-new1.tmp", ""); // a running export's
-        for (const char* name : {".reelkeep-old1.tmp", ".reelkeep-notes", "old.tmp"}) {
-            QFile file(folder + name);
-            QVERIFY(file.open(QIODevice::WriteOnly) &&
-                    file.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
-                                     QFileDevice::FileModificationTime));
-        }
+        for (const char* name : {".reelkeep-old1.tmp", ".reelkeep-notes", "old.tmp"})
+            QVERIFY(SetModified(folder + name, QDateTime::currentDateTime().addSecs(-7200)));
         const QStringList kept{".reelkeep-new1.tmp", ".reelkeep-notes", "1.mmd", "folder.jpg",
                                "old.tmp"};
         signal(SIGXFSZ, SIG_IGN); // a write past the size limit fails instead

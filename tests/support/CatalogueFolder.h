@@ -2,6 +2,7 @@
 // A catalogue in a temporary folder, written byte for byte as a test gives it.
 #pragma once
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,13 @@ inline QByteArray Contents(const QString& path) {
 // The names of the files in a folder, hidden ones included.
 inline QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+// Gives a file, made if missing, the modification time a write at `time` would leave.
+inline bool SetModified(const QString& path, const QDateTime& time) {
+    QFile file(path);
+    return file.open(QIODevice::Append) &&
+           file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 // What stands where a file should be: a FIFO blocks an open, /dev/zero never ends.

@@ -214,11 +214,7 @@ private Q_SLOTS:
         QCOMPARE(shownAt(wall(*s), 0).red(), 254);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(cover, "JPEG", 85));
-        QFile file(cover);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                 QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(SetModified(cover, QDateTime::currentDateTime().addSecs(60)));
         s->trigger("Reload");
         QVERIFY(settle(wall(*s)));
         QCOMPARE(shownAt(wall(*s), 0).blue(), 254);

@@ -24,17 +24,11 @@ namespace {
 
 // Two sets that differ in every field the dialog shows, so that each control is seen to carry its
 // own; both hold the same chart bar, which the dialog must leave alone.
-FilterSettings sample(bool present) {
-    return {present,
-            present ? "2005" : "05",
-            !present,
-            present,
-            !present,
-            present ? "2006-03" : "",
-            present,
-            !present,
-            present ? "Léon" : "leon",
-            FigureCriterion{FigureDimension::Genre, "Drama"}};
+FilterSettings sample(bool p) {
+    const QString year = p ? "2005" : "05", entered = p ? "2006-03" : "",
+                  text = p ? "Léon" : "leon";
+    return {p,       year, !p, p,    !p,
+            entered, p,    !p, text, FigureCriterion{FigureDimension::Genre, "Drama"}};
 }
 
 // Start-up reads the store holding `settings` (as WriteSettings takes them); the dialog opens.

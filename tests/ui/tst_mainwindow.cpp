@@ -356,10 +356,7 @@ private Q_SLOTS:
         QCOMPARE(s.caption("Label6"), "Location: Attic box");
         const QDateTime modified = QFileInfo(db() + "History.dat").lastModified();
         db_->writeLines("History.dat", {"~ Alien| 2007-03-14| x| y ~"});
-        QFile history(db() + "History.dat");
-        QVERIFY(history.open(QIODevice::Append) &&
-                history.setFileTime(modified, QFileDevice::FileModificationTime));
-        history.close();
+        QVERIFY(SetModified(db() + "History.dat", modified));
         db_->writeLines("reelkeep.dat", {"~ Alien| SINGLE| x| x| x| x| x| x| x| x| x| 1| x ~",
                                          "~ Zardoz| SINGLE| x| x| x| x| x| x| x| x| x| 2| x ~"});
         QTest::mouseClick(s.control("Command1"), Qt::LeftButton);
