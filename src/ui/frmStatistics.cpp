@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTabWidget>
@@ -133,7 +134,9 @@ void frmStatistics::keyPressEvent(QKeyEvent* event) {
 void frmStatistics::showDimension() {
     const FigureDimension shown = dimension();
     const QList<FigureCount>& rows = figures_.of(shown);
-    summary_->setText(figures_.titles == 1 ? tr("1 title") : tr("%1 titles").arg(figures_.titles));
+    summary_->setText(figures_.titles == 1
+                          ? tr("1 title")
+                          : tr("%1 titles").arg(QLocale().toString(figures_.titles)));
 
     table_->setRowCount(int(rows.size()));
     table_->setHorizontalHeaderLabels({FigureDimensionCaption(shown), tr("Titles")});
@@ -192,11 +195,15 @@ void frmStatistics::showDimension() {
     auto* names = new QBarCategoryAxis;
     names->append(categories);
     auto* counts = new QValueAxis;
-    counts->setRange(0, std::max(highest, 1));
+    // Ticks at 1, 2 or 5 times a power of ten, some eight of them, the top one above every bar.
+    int tick = 1;
+    while (tick * 8 < highest)
+        tick = QString::number(tick).startsWith(u'2') ? tick / 2 * 5 : tick * 2;
+    counts->setRange(0, std::max((highest + tick - 1) / tick, 1) * tick);
     counts->setLabelFormat(QStringLiteral("%d"));
     counts->setTickType(QValueAxis::TicksDynamic);
     counts->setTickAnchor(0);
-    counts->setTickInterval(std::max(1, highest / 8));
+    counts->setTickInterval(tick);
     // A cut label says nothing; many years or months stand upright, in smaller print.
     names->setTruncateLabels(false);
     if (ordered) {
