@@ -9,15 +9,9 @@
 // "viewer_bound_chars" (kShownChars) characters, "viewer_summary_30mb_ms" and
 // "viewer_summary_200mb_ms" (medians). With --find-memory FOLDER instead: the peak memory of a
 // viewer on that catalogue after a find in every fact, "viewer_find_peak_kb".
-#include "app/Init.h"
-#include "browse/AppState.h"
+#include "BenchViewer.h"
 #include "browse/TitleDisplay.h"
-#include "platform/Clock.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtSettingsStore.h"
 #include "tools/CatalogueGenerator.h"
-#include "ui/QtPrompts.h"
-#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,24 +30,12 @@
 namespace {
 
 // The viewer on the catalogue in the folder `db`, at the window size the measures are taken at.
-struct Viewer {
-    QTemporaryDir settings;
-    QtSettingsStore store{settings.path()};
-    QtPrompts prompts;
-    QtDesktop desktop;
-    SystemClock clock;
-    AppState state;
-    std::unique_ptr<frmMain> window;
+struct Viewer : BenchViewer {
     QListView* list = nullptr;
 
-    explicit Viewer(const QString& db) {
-        store.write(QStringLiteral("ReelkeepViewer"), QStringLiteral("DBPath"), db + u'/');
-        store.write(QStringLiteral("RKV"), QStringLiteral("MainWidth"), QStringLiteral("16500"));
-        store.write(QStringLiteral("RKV"), QStringLiteral("MainHeight"), QStringLiteral("11500"));
-    }
+    explicit Viewer(const QString& db) : BenchViewer(db, 16500, 11500) {}
     void start() {
-        window = Init::Main(state, store, prompts, desktop, clock);
-        window->repaint();
+        open();
         QApplication::processEvents();
         list = window->findChild<QListView*>(QStringLiteral("List1"));
     }

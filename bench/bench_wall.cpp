@@ -10,16 +10,10 @@
 // few hundred distinct pictures linked under every title's name. With --memory FOLDER: the peak
 // memory of a viewer on that catalogue whose wall was scrolled from end to end,
 // "wall_peak_kb".
-#include "app/Init.h"
-#include "browse/AppState.h"
+#include "BenchViewer.h"
 #include "covers/ThumbnailLoader.h"
-#include "platform/Clock.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtSettingsStore.h"
 #include "tools/CatalogueGenerator.h"
 #include "ui/CoverWall.h"
-#include "ui/QtPrompts.h"
-#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,29 +86,16 @@ void writeCovers(const QString& db, int titles) {
     }
 }
 
-struct Viewer {
-    QTemporaryDir settings;
-    QtSettingsStore store{settings.path()};
-    QtPrompts prompts;
-    QtDesktop desktop;
-    SystemClock clock;
-    AppState state;
-    std::unique_ptr<frmMain> window;
+struct Viewer : BenchViewer {
     CoverWall* wall = nullptr;
 
     // A large window with small tiles: about 40 on a page.
-    explicit Viewer(const QString& db) {
-        const QString viewer = QStringLiteral("ReelkeepViewer"), rkv = QStringLiteral("RKV");
-        store.write(viewer, QStringLiteral("DBPath"), db + u'/');
-        store.write(viewer, QStringLiteral("CoverPath"), db + QStringLiteral("/Covers/"));
-        store.write(rkv, QStringLiteral("MainWidth"), QStringLiteral("30000"));
-        store.write(rkv, QStringLiteral("MainHeight"), QStringLiteral("16000"));
-        store.write(rkv, QStringLiteral("TileSize"), QStringLiteral("80"));
+    explicit Viewer(const QString& db) : BenchViewer(db, 30000, 16000) {
+        store.write(QStringLiteral("RKV"), QStringLiteral("TileSize"), QStringLiteral("80"));
     }
     // Started in the list, its files indexed.
     void start() {
-        window = Init::Main(state, store, prompts, desktop, clock);
-        window->repaint();
+        open();
         auto* list = window->findChild<QListView*>(QStringLiteral("List1"));
         list->setCurrentIndex(list->model()->index(0, 0));
         auto* caption = window->findChild<QLabel*>(QStringLiteral("Label1"));

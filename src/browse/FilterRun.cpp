@@ -25,10 +25,10 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
     const std::vector<bool> mayHold =
         textOn && search_ ? search_->candidates(titles, needle) : std::vector<bool>();
     const std::optional<FigureCriterion>& figure = filter_.FilterFigure;
-    const bool figureReadsImdb = figure && figure->dimension != FigureDimension::Location &&
-                                 figure->dimension != FigureDimension::Medium &&
-                                 figure->dimension != FigureDimension::Status &&
-                                 figure->dimension != FigureDimension::Entered;
+    // The title record alone when no figure is asked for.
+    const FigureRecord figureRecord =
+        figure ? FigureDimensionRecord(figure->dimension) : FigureRecord::Title;
+    const bool figureReadsImdb = figureRecord == FigureRecord::Imdb;
     if (progress_)
         progress_->start(int(titles.size()));
     for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -85,7 +85,7 @@ void FilterRun::run(const TitleKeys& titles, CurrentTitle& current,
             readTitle();
             if (figureReadsImdb)
                 reports.report("imdb", reader_.ReadImdbRecord(key, current));
-            if (figure->dimension == FigureDimension::Entered)
+            if (figureRecord == FigureRecord::History)
                 reports.report("history", reader_.ReadHistoryRecord(key, current));
             holds = CollectionStats::fallsUnder(current, figure->dimension, figure->value,
                                                 genreSource_);

@@ -8,17 +8,19 @@ namespace {
 struct Named {
     const char* name;
     const char* caption;
+    FigureRecord record;
+    bool ordered; // listed in the values' own order rather than by count
 };
 // In the order of FigureDimension.
 constexpr Named kNamed[] = {
-    {"year", QT_TRANSLATE_NOOP("Figures", "Year")},
-    {"decade", QT_TRANSLATE_NOOP("Figures", "Decade")},
-    {"genre", QT_TRANSLATE_NOOP("Figures", "Genre")},
-    {"location", QT_TRANSLATE_NOOP("Figures", "Location")},
-    {"medium", QT_TRANSLATE_NOOP("Figures", "Medium")},
-    {"rating", QT_TRANSLATE_NOOP("Figures", "IMDB rating")},
-    {"status", QT_TRANSLATE_NOOP("Figures", "Status")},
-    {"entered", QT_TRANSLATE_NOOP("Figures", "Month entered")},
+    {"year", QT_TRANSLATE_NOOP("Figures", "Year"), FigureRecord::Imdb, true},
+    {"decade", QT_TRANSLATE_NOOP("Figures", "Decade"), FigureRecord::Imdb, true},
+    {"genre", QT_TRANSLATE_NOOP("Figures", "Genre"), FigureRecord::Imdb, false},
+    {"location", QT_TRANSLATE_NOOP("Figures", "Location"), FigureRecord::Title, false},
+    {"medium", QT_TRANSLATE_NOOP("Figures", "Medium"), FigureRecord::Title, false},
+    {"rating", QT_TRANSLATE_NOOP("Figures", "IMDB rating"), FigureRecord::Imdb, true},
+    {"status", QT_TRANSLATE_NOOP("Figures", "Status"), FigureRecord::Title, false},
+    {"entered", QT_TRANSLATE_NOOP("Figures", "Month entered"), FigureRecord::History, true},
 };
 static_assert(std::size(kNamed) == kFigureDimensions.size());
 
@@ -39,14 +41,10 @@ QString FigureDimensionCaption(FigureDimension dimension) {
     return QCoreApplication::translate("Figures", kNamed[int(dimension)].caption);
 }
 
+FigureRecord FigureDimensionRecord(FigureDimension dimension) {
+    return kNamed[int(dimension)].record;
+}
+
 bool FigureDimensionIsOrdered(FigureDimension dimension) {
-    switch (dimension) {
-    case FigureDimension::Year:
-    case FigureDimension::Decade:
-    case FigureDimension::Rating:
-    case FigureDimension::Entered:
-        return true;
-    default:
-        return false;
-    }
+    return kNamed[int(dimension)].ordered;
 }

@@ -23,6 +23,12 @@ std::optional<FigureDimension> FigureDimensionNamed(QStringView name);
 // "Year", "Decade", ..., in the user's language.
 QString FigureDimensionCaption(FigureDimension dimension);
 
+// The record a title's value is read from, the title record being read first in any case: the
+// IMDB record (year, decade, rating; genres, merged with the title's own), the history record
+// (entered) or the title record alone (location, medium, status).
+enum class FigureRecord { Title, Imdb, History };
+FigureRecord FigureDimensionRecord(FigureDimension dimension);
+
 // True for year, decade, rating and entered, whose values are listed from the earliest or
 // lowest; the others are listed by count, the most first.
 bool FigureDimensionIsOrdered(FigureDimension dimension);

@@ -247,23 +247,22 @@ void frmStatistics::reportUnsaved(const QString& path, const QString& reason) {
                       FailureDetails(QString(), QDir::toNativeSeparators(path), reason)});
 }
 
-void frmStatistics::savePng() {
-    const std::optional<QString> path =
-        askFile(tr("Save as PNG"), tr("PNG Images (*.png)|*.png"), QStringLiteral(".png"));
+void frmStatistics::save(const QString& title, const QString& filter, const QString& suffix,
+                         const std::function<bool(QIODevice&)>& write) {
+    const std::optional<QString> path = askFile(title, filter, suffix);
     if (!path)
         return;
     QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || !chart_->grab().save(&file, "PNG") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
         reportUnsaved(*path, file.errorString());
 }
 
+void frmStatistics::savePng() {
+    save(tr("Save as PNG"), tr("PNG Images (*.png)|*.png"), QStringLiteral(".png"),
+         [this](QIODevice& file) { return chart_->grab().save(&file, "PNG"); });
+}
+
 void frmStatistics::saveCsv() {
-    const std::optional<QString> path =
-        askFile(tr("Save as CSV"), tr("CSV Files (*.csv)|*.csv"), QStringLiteral(".csv"));
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(FiguresCsv(figures_.of(dimension()))) < 0 ||
-        !file.commit())
-        reportUnsaved(*path, file.errorString());
+    save(tr("Save as CSV"), tr("CSV Files (*.csv)|*.csv"), QStringLiteral(".csv"),
+         [this](QIODevice& file) { return file.write(FiguresCsv(figures_.of(dimension()))) >= 0; });
 }

@@ -8,8 +8,10 @@
 #include "stats/CollectionFigures.h"
 
 #include <QWidget>
+#include <functional>
 
 class Prompts;
+class QIODevice;
 class QChartView;
 class QLabel;
 class QListWidget;
@@ -41,6 +43,9 @@ private:
     // Where to save a picture or table of the figure on show; nullopt when cancelled.
     std::optional<QString> askFile(const QString& title, const QString& filter,
                                    const QString& suffix);
+    // Asks where, then writes the file whole through `write` or says why it could not.
+    void save(const QString& title, const QString& filter, const QString& suffix,
+              const std::function<bool(QIODevice&)>& write);
     void reportUnsaved(const QString& path, const QString& reason);
     // "(none)" for the empty value.
     static QString shownValue(const QString& value);
